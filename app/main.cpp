@@ -1,0 +1,69 @@
+#include "app/coreinit.h"
+#include "app/fsutils.h"
+#include "app/terminationsignals.h"
+#include "logging/eventlogger.h"
+#include "platform/sailfishapp.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QNetworkAccessManager>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickView>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<EventLogger> logger;
+
+void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    logger->handleMessage(type, context, message);
+}
+
+// Static destructors may still log after main returns: they must not reach a
+// logger that is about to be freed.
+struct LoggerRelease
+{
+    ~LoggerRelease()
+    {
+        qInstallMessageHandler(nullptr);
+        logger.reset();
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    static LoggerRelease loggerRelease;
+    logger.reset(new EventLogger(QDir::homePath() + QStringLiteral("/Documents/VellixOffice")));
+    qInstallMessageHandler(messageHandler);
+
+    QGuiApplication *app = SailfishApp::application(argc, argv);
+    QCoreApplication::setOrganizationName(QString::fromLatin1(CoreInit::s_organizationName));
+    QCoreApplication::setApplicationName(QString::fromLatin1(CoreInit::s_applicationName));
+
+    setupTerminationSignalsHandler();
+
+    new QNetworkAccessManager(app);
+
+    CoreInit::initResources();
+    CoreInit::registerTypes();
+
+    QQuickView *view = SailfishApp::createView();
+    view->rootContext()->setContextProperty(QStringLiteral("appVersion"), QStringLiteral("1.8.5.114"));
+    view->setSource(SailfishApp::pathTo(QStringLiteral("qml/VellixOfficeAurora.qml")));
+    view->showFullScreen();
+
+    FSUtils::clearCache();
+    FSUtils::prepareUserWebSettings();
+
+    QObject::connect(view->engine(), &QQmlEngine::quit, app, &QCoreApplication::quit);
+    const int result = app->exec();
+
+    delete view;
+    delete app;
+    return result;
+}

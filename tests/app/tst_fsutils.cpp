@@ -1,0 +1,82 @@
+#include "app/fsutils.h"
+#include "testenvironment.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QtTest>
+
+class TestFsUtils : public QObject
+{
+    Q_OBJECT
+private:
+    QString m_cache;
+
+    static void writeFile(const QString &path, const QByteArray &content)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    static QByteArray readFile(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void init()
+    {
+        m_cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        QVERIFY(m_cache.startsWith(TestEnvironment::root()));
+        QDir(m_cache).removeRecursively();
+    }
+
+    void firstStartCopiesWebSettings()
+    {
+        QVERIFY(!QDir(m_cache).exists());
+        FSUtils::clearCache();
+        FSUtils::prepareUserWebSettings();
+        const QByteArray userJs = readFile(m_cache + QStringLiteral("/.mozilla/user.js"));
+        QCOMPARE(userJs.size(), 128);
+        QVERIFY(userJs.startsWith("user_pref(\"general.useragent.override\", \"Mozilla/5.0 (Android 8.1.0;"));
+        QVERIFY(userJs.endsWith("Firefox/78.0\");\n\n"));
+        QVERIFY(QFileInfo(m_cache + QStringLiteral("/.mozilla/user.js")).isWritable());
+    }
+
+    void clearCacheKeepsHiddenEntries()
+    {
+        writeFile(m_cache + QStringLiteral("/images/a.png"), "png");
+        writeFile(m_cache + QStringLiteral("/editor/deep/page.html"), "<html/>");
+        writeFile(m_cache + QStringLiteral("/1700000000000"), "download");
+        writeFile(m_cache + QStringLiteral("/.mozilla/user.js"), "edited by the engine");
+        writeFile(m_cache + QStringLiteral("/.hiddenfile"), "keep");
+
+        FSUtils::clearCache();
+        FSUtils::prepareUserWebSettings();
+
+        QVERIFY(!QFile::exists(m_cache + QStringLiteral("/images")));
+        QVERIFY(!QFile::exists(m_cache + QStringLiteral("/editor")));
+        QVERIFY(!QFile::exists(m_cache + QStringLiteral("/1700000000000")));
+        QCOMPARE(readFile(m_cache + QStringLiteral("/.hiddenfile")), QByteArray("keep"));
+        // An edited profile file is never overwritten.
+        QCOMPARE(readFile(m_cache + QStringLiteral("/.mozilla/user.js")), QByteArray("edited by the engine"));
+    }
+
+    void clearCacheLeavesOtherDirectoriesAlone()
+    {
+        // The clean-up must act only inside the cache location.
+        const QString sibling = QFileInfo(m_cache).absolutePath() + QStringLiteral("/sibling.txt");
+        writeFile(sibling, "user data");
+        writeFile(m_cache + QStringLiteral("/x"), "x");
+        FSUtils::clearCache();
+        QCOMPARE(readFile(sibling), QByteArray("user data"));
+        QVERIFY(!QFile::exists(m_cache + QStringLiteral("/x")));
+    }
+};
+
+VELLIX_TEST_MAIN(TestFsUtils, QCoreApplication)
+#include "tst_fsutils.moc"

@@ -1,0 +1,40 @@
+#include "testenvironment.h"
+
+#include "app/coreinit.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+std::unique_ptr<QTemporaryDir> TestEnvironment::s_root;
+
+void TestEnvironment::setUp()
+{
+    s_root = std::make_unique<QTemporaryDir>();
+    const QString base = s_root->path();
+    const auto setPath = [&](const char *variable, const QString &relative) {
+        const QString path = base + relative;
+        QDir().mkpath(path);
+        qputenv(variable, QFile::encodeName(path));
+    };
+    setPath("HOME", QStringLiteral("/home"));
+    setPath("XDG_CONFIG_HOME", QStringLiteral("/home/.config"));
+    setPath("XDG_CACHE_HOME", QStringLiteral("/home/.cache"));
+    setPath("XDG_DATA_HOME", QStringLiteral("/home/.local/share"));
+    setPath("XDG_RUNTIME_DIR", QStringLiteral("/runtime"));
+    QFile::setPermissions(base + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // No test may reach a desktop session's bus by accident.
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    QCoreApplication::setOrganizationName(QString::fromLatin1(CoreInit::s_organizationName));
+    QCoreApplication::setApplicationName(QString::fromLatin1(CoreInit::s_applicationName));
+    CoreInit::initResources();
+}
+
+QString TestEnvironment::root()
+{
+    return s_root ? s_root->path() : QString();
+}
+
+QString TestEnvironment::binDirectory()
+{
+    return qEnvironmentVariable("VELLIX_BIN_DIR");
+}

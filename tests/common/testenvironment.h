@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// Points HOME and the XDG locations into one temporary directory before the
+// application object exists, so that settings, cache and logs of a test never
+// touch the real user's files. Also sets the application's names.
+class TestEnvironment
+{
+public:
+    static void setUp();
+    static QString root();
+    // Directory holding the built executables (simulator, application).
+    static QString binDirectory();
+
+private:
+    static std::unique_ptr<QTemporaryDir> s_root;
+};
+
+// Like QTEST_MAIN, with the isolated environment prepared first.
+#define VELLIX_TEST_MAIN(TestClass, ApplicationClass)                                                                 \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        TestEnvironment::setUp();                                                                                      \
+        ApplicationClass app(argc, argv);                                                                              \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        TestClass test;                                                                                                \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }

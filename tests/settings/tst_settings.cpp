@@ -1,0 +1,240 @@
+#include "settings/settings.h"
+#include "testenvironment.h"
+
+#include <QAtomicInt>
+#include <QCoreApplication>
+#include <QFile>
+#include <QMutex>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QThreadPool>
+#include <QtTest>
+
+namespace {
+QMutex s_logMutex;
+QStringList s_log;
+
+void captureMessage(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    QMutexLocker lock(&s_logMutex);
+    s_log.append(message);
+}
+} // namespace
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        QFile::remove(Settings::defaultFilePath());
+    }
+
+    void freshInstallationDefaults()
+    {
+        Settings settings;
+        QVERIFY(Settings::defaultFilePath().startsWith(TestEnvironment::root()));
+        QVERIFY(Settings::defaultFilePath().endsWith(QStringLiteral("/appConfig.ini")));
+        QCOMPARE(settings.portalAddress(), QString());
+        QCOMPARE(settings.userId(), 0);
+        QCOMPARE(settings.sortingParameter(), 2);
+        QCOMPARE(settings.localSortingParameter(), 2);
+        QCOMPARE(settings.sortingDirection(), Qt::AscendingOrder);
+        QCOMPARE(settings.localSortingDirection(), Qt::AscendingOrder);
+        QCOMPARE(settings.debugOut(), false);
+        QCOMPARE(settings.userFullName(), QStringLiteral(" "));
+        QCOMPARE(settings.getSortingName(), QStringLiteral("by name"));
+        QVERIFY(!settings.lastAuthorizationTime().isValid());
+        QCOMPARE(settings.password(), QString());
+    }
+
+    void passwordEncoding_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::newRow("ascii") << QStringLiteral("secret");
+        QTest::newRow("non-ascii") << QStringLiteral("пароль-ü-€");
+        QTest::newRow("emoji and symbols") << QStringLiteral("p@ss 🙂 &=%");
+        QTest::newRow("empty") << QString();
+    }
+
+    void passwordEncoding()
+    {
+        QFETCH(QString, password);
+        Settings settings;
+        settings.savePassword(password);
+        QSettings raw(Settings::defaultFilePath(), QSettings::IniFormat);
+        QCOMPARE(raw.value(QStringLiteral("password")).toByteArray(), password.toUtf8().toBase64().toHex());
+        QCOMPARE(Settings().password(), password);
+    }
+
+    void passwordStopsAtZeroByte()
+    {
+        QSettings raw(Settings::defaultFilePath(), QSettings::IniFormat);
+        raw.setValue(QStringLiteral("password"), QByteArray("ab\0cd", 5).toBase64().toHex());
+        raw.sync();
+        QCOMPARE(Settings().password(), QStringLiteral("ab"));
+    }
+
+    void sortingFields_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("readField");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("none reads as name") << 0 << int(Qt::DescendingOrder) << 2 << QStringLiteral("by name");
+        QTest::newRow("date") << 1 << int(Qt::AscendingOrder) << 1 << QStringLiteral("by date");
+        QTest::newRow("author") << 5 << int(Qt::DescendingOrder) << 5 << QStringLiteral("by author");
+        QTest::newRow("unknown") << 9 << int(Qt::AscendingOrder) << 9 << QString();
+    }
+
+    void sortingFields()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, direction);
+        QFETCH(int, readField);
+        QFETCH(QString, name);
+        Settings settings;
+        QSignalSpy nameSpy(&settings, &Settings::sortingNameChanged);
+        settings.setSorting(stored, Qt::SortOrder(direction));
+        settings.setLocalSorting(stored, Qt::SortOrder(direction));
+        QCOMPARE(nameSpy.count(), 1);
+        QSettings raw(Settings::defaultFilePath(), QSettings::IniFormat);
+        QCOMPARE(raw.value(QStringLiteral("filter_param")).toInt(), stored);
+        QCOMPARE(raw.value(QStringLiteral("sort_direct")).toInt(), direction);
+        QCOMPARE(raw.value(QStringLiteral("local_filter_param")).toInt(), stored);
+        QCOMPARE(settings.sortingParameter(), readField);
+        QCOMPARE(settings.localSortingParameter(), readField);
+        QCOMPARE(int(settings.sortingDirection()), direction);
+        QCOMPARE(int(settings.localSortingDirection()), direction);
+        QCOMPARE(settings.getSortingName(), name);
+    }
+
+    void profileAndFullName()
+    {
+        Settings settings;
+        QSignalSpy fullName(&settings, &Settings::userFullNameChanged);
+        settings.saveUserFirstName(QStringLiteral("Anna"));
+        settings.saveUserSurname(QStringLiteral("Petrova"));
+        settings.saveUserMiddleName(QStringLiteral("Ivanovna"));
+        QCOMPARE(fullName.count(), 2);
+        QCOMPARE(settings.userFullName(), QStringLiteral("Anna Petrova"));
+        const QDateTime when = QDateTime::fromString(QStringLiteral("2026-12-01T10:20:30"), Qt::ISODate);
+        settings.saveLastAuthorizationTime(when);
+        settings.saveUserId(42);
+        QCOMPARE(Settings().lastAuthorizationTime(), when);
+        QCOMPARE(Settings().userId(), 42);
+    }
+
+    void writesAreSeenByOtherObjects()
+    {
+        Settings writer;
+        Settings reader;
+        QCOMPARE(reader.accessToken(), QString());
+        writer.saveAccessToken(QStringLiteral("token-1"));
+        QCOMPARE(reader.accessToken(), QStringLiteral("token-1"));
+        writer.saveAccessToken(QStringLiteral("token-2"));
+        QCOMPARE(reader.accessToken(), QStringLiteral("token-2"));
+    }
+
+    void clearUserSettingsEmitsEveryChange()
+    {
+        Settings settings;
+        settings.savePortalAddress(QStringLiteral("https://portal.example"));
+        settings.saveLogin(QStringLiteral("user@example.com"));
+        settings.savePassword(QStringLiteral("pw"));
+        settings.saveAccessToken(QStringLiteral("a"));
+        settings.saveRefreshToken(QStringLiteral("r"));
+        settings.saveUserFirstName(QStringLiteral("Anna"));
+        settings.setSorting(4, Qt::DescendingOrder);
+        settings.setLocalSorting(1, Qt::DescendingOrder);
+        settings.saveDebugOut(true);
+        settings.saveDocumentServerAddress(QStringLiteral("https://docs.example"));
+
+        QSignalSpy localField(&settings, &Settings::localSortingParameterChanged);
+        QSignalSpy localDirection(&settings, &Settings::localSortingDirectionChanged);
+        QSignalSpy sortingName(&settings, &Settings::sortingNameChanged);
+        QSignalSpy fullName(&settings, &Settings::userFullNameChanged);
+        QSignalSpy token(&settings, &Settings::accessTokenChanged);
+        QSignalSpy debug(&settings, &Settings::debugOutChanged);
+        settings.clearUserSettings();
+        for (QSignalSpy *spy : {&localField, &localDirection, &sortingName, &fullName, &token, &debug})
+            QCOMPARE(spy->count(), 1);
+
+        QCOMPARE(settings.accessToken(), QString());
+        QCOMPARE(settings.localSortingParameter(), 2);
+        QCOMPARE(settings.localSortingDirection(), Qt::AscendingOrder);
+        QCOMPARE(settings.userFullName(), QStringLiteral(" "));
+        QCOMPARE(settings.debugOut(), false);
+        QCOMPARE(settings.portalAddress(), QStringLiteral("https://portal.example"));
+        QCOMPARE(settings.password(), QStringLiteral("pw"));
+        QCOMPARE(settings.documentServerAddress(), QStringLiteral("https://docs.example"));
+    }
+
+    void logOutKeepsAddressAndLogin()
+    {
+        Settings settings;
+        settings.savePortalAddress(QStringLiteral("https://portal.example"));
+        settings.saveLogin(QStringLiteral("user@example.com"));
+        settings.savePassword(QStringLiteral("pw"));
+        settings.saveAccessToken(QStringLiteral("a"));
+        settings.saveRefreshToken(QStringLiteral("r"));
+        QSignalSpy password(&settings, &Settings::passwordChanged);
+        settings.logOut();
+        QCOMPARE(password.count(), 1);
+        QSettings raw(Settings::defaultFilePath(), QSettings::IniFormat);
+        QCOMPARE(raw.childKeys(), QStringList({QStringLiteral("login"), QStringLiteral("portal_address")}));
+    }
+
+    void freeFunctionsReadFromPoolThreads()
+    {
+        Settings settings;
+        settings.savePortalAddress(QStringLiteral("http://127.0.0.1:1"));
+        settings.saveDebugOut(true);
+        QAtomicInt mismatches;
+        QAtomicInt reads;
+        QThreadPool pool;
+        pool.setMaxThreadCount(4);
+        for (int round = 0; round < 20; ++round) {
+            const QString token = QStringLiteral("token-%1").arg(round);
+            settings.saveAccessToken(token);
+            for (int i = 0; i < 4; ++i) {
+                pool.start(QRunnable::create([&, token] {
+                    if (getAuthToken() != token || getPortalAddress() != QStringLiteral("http://127.0.0.1:1")
+                        || !debugStatus())
+                        mismatches.ref();
+                    reads.ref();
+                }));
+            }
+            pool.waitForDone();
+        }
+        QCOMPARE(reads.loadRelaxed(), 80);
+        QCOMPARE(mismatches.loadRelaxed(), 0);
+    }
+
+    void noSecretReachesTheLog()
+    {
+        Settings settings;
+        settings.saveAccessToken(QStringLiteral("very-secret-token"));
+        settings.savePassword(QStringLiteral("very-secret-password"));
+        {
+            QMutexLocker lock(&s_logMutex);
+            s_log.clear();
+        }
+        const QtMessageHandler previous = qInstallMessageHandler(captureMessage);
+        const QString token = getAuthToken();
+        getPortalAddress();
+        settings.password();
+        settings.accessToken();
+        qInstallMessageHandler(previous);
+        QCOMPARE(token, QStringLiteral("very-secret-token"));
+        QMutexLocker lock(&s_logMutex);
+        QVERIFY(!s_log.isEmpty());
+        for (const QString &line : qAsConst(s_log)) {
+            QVERIFY2(!line.contains(QStringLiteral("very-secret")), qPrintable(line));
+        }
+        QVERIFY(s_log.join(QLatin1Char('\n')).contains(QStringLiteral("Token:")));
+    }
+};
+
+VELLIX_TEST_MAIN(TestSettings, QCoreApplication)
+#include "tst_settings.moc"
