@@ -1,0 +1,32 @@
+#pragma once
+
+#include "workers/worker.h"
+
+#include <QAtomicInt>
+#include <QRunnable>
+
+// A worker started on the global thread pool. From construction it belongs to
+// the main thread, where its result handlers run, and the pool never deletes
+// it: it frees itself once its run() has returned and its one workFinished has
+// been emitted, whichever comes last.
+class RunnableWorker : public Worker, public QRunnable
+{
+    Q_OBJECT
+public:
+    RunnableWorker(Settings *settings, DataAccessObject *dao, QObject *parent);
+
+    void run() final;
+
+protected:
+    // The pool-thread part of the operation: create the requests and start them.
+    virtual void startWork() = 0;
+    // Emits workFinished once; later calls are ignored. Main thread only.
+    void finishWork(bool success, const QString &message = QString());
+    bool isFinished() const { return m_finished; }
+
+private:
+    void release();
+
+    QAtomicInt m_holds{2};
+    bool m_finished = false;
+};
