@@ -3,6 +3,7 @@
 #include "app/applicationversion.h"
 #include "models/directorytype.h"
 #include "models/sortingoptions.h"
+#include "requests/networkreplyhandler.h"
 #include "settings/settings.h"
 
 #include <QHash>
@@ -36,6 +37,7 @@ void registerTypes()
     qmlRegisterUncreatableType<DirectoryType>(s_qmlUri, 1, 0, "RootDirectory", s_notCreatable);
 
     qRegisterMetaType<SortingOptions::State>("SortingOptions::State");
+    qRegisterMetaType<NetworkReplyHandler>();
 }
 
 } // namespace CoreInit

@@ -3,10 +3,10 @@
 #include "app/terminationsignals.h"
 #include "logging/eventlogger.h"
 #include "platform/sailfishapp.h"
+#include "requests/requestinterface.h"
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QNetworkAccessManager>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickView>
@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
 
     setupTerminationSignalsHandler();
 
-    new QNetworkAccessManager(app);
+    RequestInterface::initNetworkManager(app);
 
     CoreInit::initResources();
     CoreInit::registerTypes();
