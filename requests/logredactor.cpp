@@ -110,6 +110,8 @@ QString LogRedactor::objectText(const QJsonObject &object)
 
 QString LogRedactor::documentText(const QJsonDocument &document)
 {
+    if (document.isNull())
+        return QString();
     if (document.isArray()) {
         const QJsonArray redacted = QJsonArray::fromVariantList(redactList(document.array().toVariantList()));
         return QString::fromUtf8(QJsonDocument(redacted).toJson(QJsonDocument::Compact));

@@ -11,7 +11,9 @@ NetworkReplyHandler::NetworkReplyHandler(QNetworkReply *reply)
 {
     if (!reply)
         return;
-    m_body = reply->readAll();
+    // An aborted reply is closed: nothing to read.
+    if (reply->isReadable())
+        m_body = reply->readAll();
     qInfo().noquote() << "Reply:" << LogRedactor::rawText(m_body);
     const int status = statusOf(reply);
     // A status outside 2xx (a redirect, say) is no answer to the call even

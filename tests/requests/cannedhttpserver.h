@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+// A loopback HTTP endpoint that answers every request with the same raw
+// bytes, for cases where the exact wire form matters (broken bodies, odd
+// statuses, connections that stall or break mid-reply).
+class CannedHttpServer : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Ending { KeepOpen, Close };
+
+    explicit CannedHttpServer(QObject *parent = nullptr);
+
+    bool listen();
+    QString baseUrl() const;
+
+    // Empty bytes with KeepOpen: the server never answers.
+    void respond(const QByteArray &raw, Ending ending = Ending::Close);
+    // Writes the head at once and then the body a few bytes at a time with
+    // this pause between chunks (0: at once), like a slow portal that still
+    // makes progress.
+    void setTrickle(int chunkBytes, int intervalMs);
+    static QByteArray httpResponse(int status, const QByteArray &body,
+                                   const QByteArray &contentType = QByteArrayLiteral("application/json"));
+
+    // Raw requests received so far (head and body).
+    QList<QByteArray> requests() const;
+
+private:
+    void accept();
+    void readFrom(QTcpSocket *socket);
+    void answer(QTcpSocket *socket, int offset);
+
+    QTcpServer m_server;
+    QByteArray m_raw;
+    Ending m_ending = Ending::Close;
+    int m_chunkBytes = 0;
+    int m_intervalMs = 0;
+    QList<QByteArray> m_requests;
+};

@@ -1,0 +1,353 @@
+#include "cannedhttpserver.h"
+#include "logcapture.h"
+#include "requests/networkreplyhandler.h"
+#include "requests/portalexchange.h"
+#include "requests/replytimeout.h"
+#include "testenvironment.h"
+
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QtTest>
+
+namespace {
+
+using Ending = CannedHttpServer::Ending;
+
+struct Outcome
+{
+    bool isError = false;
+    QString message;
+    QJsonDocument json;
+    QNetworkReply::NetworkError error = QNetworkReply::NoError;
+    int status = 0;
+};
+
+Outcome fetch(const QString &url)
+{
+    PortalExchange exchange;
+    const NetworkReplyHandler handler(exchange.get(QNetworkRequest(QUrl(url))));
+    return {handler.isError(), handler.errorMessage(), handler.replyJSON(), handler.error(), handler.httpStatus()};
+}
+
+QString jsonKind(const QJsonDocument &document)
+{
+    if (document.isObject())
+        return QStringLiteral("object");
+    return document.isArray() ? QStringLiteral("array") : QStringLiteral("none");
+}
+
+// A reply that ended before any HTTP answer, with the given transport code.
+class TransportFailureReply : public QNetworkReply
+{
+public:
+    explicit TransportFailureReply(NetworkError code)
+    {
+        setError(code, QStringLiteral("transport failure"));
+        setOpenMode(QIODevice::ReadOnly);
+        setFinished(true);
+    }
+    void abort() override {}
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+};
+
+const QString s_failed = QStringLiteral("Failed to send the request to portal.");
+
+} // namespace
+
+class TestNetworkReplyHandler : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void classifiesHttpReplies_data();
+    void classifiesHttpReplies();
+    void transportFailuresUseTheTable_data();
+    void transportFailuresUseTheTable();
+
+    void refusedConnection();
+    void connectionDroppedBeforeReply();
+    void connectionDroppedMidBody();
+    void hungPortalTimesOut();
+    void portalStallingMidBodyTimesOut();
+    void slowPortalThatProgressesIsNotCutOff();
+
+    void withoutReplyIsAnErrorWithoutText();
+    void copyOutlivingTheReplyIsHarmless();
+    void findJsonValueLogsWhatIsMissing_data();
+    void findJsonValueLogsWhatIsMissing();
+    void logsReplyAndErrorLines();
+    void logsNoTokensFromReplies();
+
+private:
+    CannedHttpServer m_server;
+};
+
+void TestNetworkReplyHandler::initTestCase()
+{
+    QVERIFY(m_server.listen());
+    ReplyTimeout::setInactivityTimeout(400);
+}
+
+void TestNetworkReplyHandler::init()
+{
+    m_server.setTrickle(0, 0);
+}
+
+void TestNetworkReplyHandler::classifiesHttpReplies_data()
+{
+    QTest::addColumn<QByteArray>("raw");
+    QTest::addColumn<bool>("isError");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("json");
+
+    const auto reply = [](int status, const QByteArray &body) { return CannedHttpServer::httpResponse(status, body); };
+
+    QTest::newRow("200 true") << reply(200, "true") << false << QString() << "none";
+    QTest::newRow("200 empty") << reply(200, "") << false << QString() << "none";
+    QTest::newRow("204 no content") << QByteArray("HTTP/1.1 204 No Content\r\nConnection: close\r\n\r\n") << false
+                                    << QString() << "none";
+    QTest::newRow("200 object") << reply(200, R"({"Id":5})") << false << QString() << "object";
+    QTest::newRow("200 array") << reply(200, "[1,2]") << false << QString() << "array";
+    QTest::newRow("200 object then NUL and garbage")
+        << reply(200, QByteArray(R"({"Id":5})") + '\0' + "garbage") << false << QString() << "object";
+    QTest::newRow("200 two letters") << reply(200, "ok") << true << QString() << "none";
+    QTest::newRow("200 True is not true") << reply(200, "True") << true << QString() << "none";
+    QTest::newRow("200 malformed JSON") << reply(200, R"({"Id":)") << true << QString() << "none";
+    QTest::newRow("200 JSON scalar, not an object") << reply(200, "42") << true << QString() << "none";
+    QTest::newRow("201 object") << reply(201, R"({"Id":5})") << false << QString() << "object";
+
+    QTest::newRow("404 message without full stop")
+        << reply(404, R"({"ErrorMessage":"Folder not found"})") << true << "Folder not found. Error 404." << "none";
+    QTest::newRow("404 message with full stop")
+        << reply(404, R"({"ErrorMessage":"Folder not found."})") << true << "Folder not found. Error 404." << "none";
+    QTest::newRow("403 empty") << reply(403, "") << true << s_failed + " Error 403." << "none";
+    QTest::newRow("403 white space only") << reply(403, " \r\n\t") << true << s_failed + " Error 403." << "none";
+    QTest::newRow("500 empty") << reply(500, "") << true << s_failed + " Error 500." << "none";
+    QTest::newRow("401 whatever the body")
+        << reply(401, R"({"ErrorMessage":"ignored"})") << true
+        << "Authorization error:\nIncorrect login and/or password. Error 401." << "none";
+    QTest::newRow("400 object without ErrorMessage") << reply(400, R"({"Other":1})") << true
+                                                     << s_failed + " Error 400." << "none";
+    QTest::newRow("400 ErrorMessage null") << reply(400, R"({"ErrorMessage":null})") << true
+                                           << s_failed + " Error 400." << "none";
+    QTest::newRow("400 JSON array, not an object") << reply(400, "[1]") << true << s_failed + " Error 400."
+                                                   << "none";
+    QTest::newRow("500 plain text") << reply(500, "Boom") << true << "Boom. Error 500." << "none";
+    QTest::newRow("409 malformed JSON is shown raw") << reply(409, "{oops") << true << "{oops. Error 409." << "none";
+    QTest::newRow("503 UTF-8 text") << reply(503, "Портал занят.") << true
+                                    << QString::fromUtf8("Портал занят. Error 503.") << "none";
+    // No network error, but no answer to the call either.
+    QTest::newRow("302 redirect without network error")
+        << QByteArray("HTTP/1.1 302 Found\r\nLocation: /elsewhere\r\nContent-Length: 0\r\nConnection: close\r\n\r\n")
+        << true << s_failed + " Error 302." << "none";
+}
+
+void TestNetworkReplyHandler::classifiesHttpReplies()
+{
+    QFETCH(QByteArray, raw);
+    QFETCH(bool, isError);
+    QFETCH(QString, message);
+    QFETCH(QString, json);
+
+    m_server.respond(raw);
+    const Outcome outcome = fetch(m_server.baseUrl() + QStringLiteral("/api/v1/Anything"));
+    QCOMPARE(outcome.isError, isError);
+    QCOMPARE(outcome.message, message);
+    QCOMPARE(jsonKind(outcome.json), json);
+}
+
+void TestNetworkReplyHandler::transportFailuresUseTheTable_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("refused") << int(QNetworkReply::ConnectionRefusedError) << "The portal refused the connection.";
+    QTest::newRow("closed") << int(QNetworkReply::RemoteHostClosedError) << "The portal closed the connection.";
+    QTest::newRow("host not found") << int(QNetworkReply::HostNotFoundError) << "The portal address is not found.";
+    QTest::newRow("timeout") << int(QNetworkReply::TimeoutError) << "The connection to the portal timed out.";
+    QTest::newRow("internal server") << int(QNetworkReply::InternalServerError) << "The unexpected portal error.";
+    QTest::newRow("unavailable") << int(QNetworkReply::ServiceUnavailableError) << "The portal is unavailable.";
+    QTest::newRow("ssl handshake") << int(QNetworkReply::SslHandshakeFailedError) << "The ssl handshake error.";
+    QTest::newRow("cancelled, not in the table") << int(QNetworkReply::OperationCanceledError)
+                                                 << "Unexpected server error";
+    QTest::newRow("unknown network error") << int(QNetworkReply::UnknownNetworkError) << "Unexpected server error";
+}
+
+void TestNetworkReplyHandler::transportFailuresUseTheTable()
+{
+    QFETCH(int, code);
+    QFETCH(QString, message);
+
+    auto *reply = new TransportFailureReply(QNetworkReply::NetworkError(code));
+    const NetworkReplyHandler handler(reply);
+    QVERIFY(handler.isError());
+    QCOMPARE(handler.errorMessage(), message);
+    QCOMPARE(int(handler.error()), code);
+    QVERIFY(!handler.errorMessage().contains(QLatin1String("Error ")));
+    QTRY_VERIFY(reply->findChildren<QObject *>().isEmpty()); // let the scheduled deletion run
+}
+
+void TestNetworkReplyHandler::refusedConnection()
+{
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost));
+    const quint16 port = closed.serverPort();
+    closed.close();
+
+    const Outcome outcome = fetch(QStringLiteral("http://127.0.0.1:%1/api/v1/Settings").arg(port));
+    QVERIFY(outcome.isError);
+    QCOMPARE(outcome.error, QNetworkReply::ConnectionRefusedError);
+    QCOMPARE(outcome.message, QStringLiteral("The portal refused the connection."));
+}
+
+void TestNetworkReplyHandler::connectionDroppedBeforeReply()
+{
+    m_server.respond(QByteArray(), Ending::Close);
+    const Outcome outcome = fetch(m_server.baseUrl() + QStringLiteral("/api/v1/Settings"));
+    QVERIFY(outcome.isError);
+    QCOMPARE(outcome.error, QNetworkReply::RemoteHostClosedError);
+    QCOMPARE(outcome.message, QStringLiteral("The portal closed the connection."));
+}
+
+void TestNetworkReplyHandler::connectionDroppedMidBody()
+{
+    QByteArray raw = CannedHttpServer::httpResponse(200, QByteArray(100, 'x'));
+    raw.chop(90);
+    m_server.respond(raw, Ending::Close);
+    const Outcome outcome = fetch(m_server.baseUrl() + QStringLiteral("/api/v1/Settings"));
+    QVERIFY(outcome.isError);
+    QCOMPARE(outcome.status, 200);
+    QCOMPARE(outcome.message, QStringLiteral("The portal closed the connection."));
+}
+
+void TestNetworkReplyHandler::hungPortalTimesOut()
+{
+    m_server.respond(QByteArray(), Ending::KeepOpen);
+    QElapsedTimer timer;
+    timer.start();
+    const Outcome outcome = fetch(m_server.baseUrl() + QStringLiteral("/api/v1/Settings"));
+    QVERIFY(outcome.isError);
+    QCOMPARE(outcome.error, QNetworkReply::TimeoutError);
+    QCOMPARE(outcome.message, QStringLiteral("The connection to the portal timed out."));
+    // Timers may fire a little early.
+    QVERIFY(timer.elapsed() >= ReplyTimeout::inactivityTimeout() * 9 / 10);
+}
+
+void TestNetworkReplyHandler::portalStallingMidBodyTimesOut()
+{
+    QByteArray raw = CannedHttpServer::httpResponse(200, QByteArray(100, 'x'));
+    raw.chop(90);
+    m_server.respond(raw, Ending::KeepOpen);
+    const Outcome outcome = fetch(m_server.baseUrl() + QStringLiteral("/api/v1/Settings"));
+    QVERIFY(outcome.isError);
+    QCOMPARE(outcome.status, 200);
+    QCOMPARE(outcome.message, QStringLiteral("The connection to the portal timed out."));
+}
+
+void TestNetworkReplyHandler::slowPortalThatProgressesIsNotCutOff()
+{
+    // Ten chunks, each well inside the time-out, the whole well beyond it.
+    const QByteArray body = R"({"DocumentServer":{"Url":"http://docs"}})";
+    const QByteArray raw = CannedHttpServer::httpResponse(200, body);
+    m_server.setTrickle(body.size() / 10 + 1, ReplyTimeout::inactivityTimeout() / 4);
+    m_server.respond(raw);
+    QElapsedTimer timer;
+    timer.start();
+    const Outcome outcome = fetch(m_server.baseUrl() + QStringLiteral("/api/v1/Settings"));
+    QVERIFY2(!outcome.isError, qPrintable(outcome.message));
+    QVERIFY(outcome.json.isObject());
+    QVERIFY(timer.elapsed() > ReplyTimeout::inactivityTimeout());
+}
+
+void TestNetworkReplyHandler::withoutReplyIsAnErrorWithoutText()
+{
+    const NetworkReplyHandler handler;
+    QVERIFY(handler.isError());
+    QVERIFY(handler.errorMessage().isEmpty());
+    QVERIFY(handler.replyJSON().isNull());
+    QVERIFY(!handler.reply());
+    QCOMPARE(handler.defineErrorMessage(nullptr, QByteArrayLiteral("body")), QString());
+}
+
+void TestNetworkReplyHandler::copyOutlivingTheReplyIsHarmless()
+{
+    m_server.respond(CannedHttpServer::httpResponse(200, "true"));
+    std::unique_ptr<NetworkReplyHandler> copy;
+    {
+        PortalExchange exchange;
+        const NetworkReplyHandler handler(exchange.get(QNetworkRequest(QUrl(m_server.baseUrl()))));
+        copy = std::make_unique<NetworkReplyHandler>(handler);
+        QVERIFY(copy->reply());
+    } // the exchange takes its replies with it
+    QVERIFY(!copy->reply());
+    QVERIFY(!copy->isError());
+    copy.reset();
+}
+
+void TestNetworkReplyHandler::findJsonValueLogsWhatIsMissing_data()
+{
+    QTest::addColumn<QByteArray>("object");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("logLine");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("empty object") << QByteArray("{}") << "Id" << "JSON object is empty" << QString();
+    QTest::newRow("null value") << QByteArray(R"({"Id":null})") << "Id"
+                                << R"(Value by key "Id" on JSON object is null)" << QString();
+    QTest::newRow("missing key") << QByteArray(R"({"Name":"a"})") << "Id"
+                                 << R"(Value by key "Id" on JSON object is undefined)" << QString();
+    QTest::newRow("present") << QByteArray(R"({"Name":"a"})") << "Name" << QString() << "a";
+}
+
+void TestNetworkReplyHandler::findJsonValueLogsWhatIsMissing()
+{
+    QFETCH(QByteArray, object);
+    QFETCH(QString, key);
+    QFETCH(QString, logLine);
+    QFETCH(QString, value);
+
+    LogCapture log;
+    const QJsonValue found = NetworkReplyHandler::findJsonValue(QJsonDocument::fromJson(object).object(), key);
+    QCOMPARE(found.toString(), value);
+    QCOMPARE(found.isNull(), value.isEmpty());
+    QCOMPARE(log.lines(), logLine.isEmpty() ? QStringList() : QStringList{logLine});
+}
+
+void TestNetworkReplyHandler::logsReplyAndErrorLines()
+{
+    LogCapture log;
+    m_server.respond(CannedHttpServer::httpResponse(404, R"({"ErrorMessage":"Folder not found"})"));
+    fetch(m_server.baseUrl());
+    QCOMPARE(log.linesWith(QStringLiteral("Reply:")), QStringList{R"(Reply: {"ErrorMessage":"Folder not found"})"});
+    QVERIFY(log.lines().contains(QStringLiteral("Error code: 404")));
+    QVERIFY(log.lines().contains(QStringLiteral("Error message: Folder not found. Error 404.")));
+
+    log.clear();
+    m_server.respond(CannedHttpServer::httpResponse(200, R"({ "Id": 5 })"));
+    fetch(m_server.baseUrl());
+    QCOMPARE(log.linesWith(QStringLiteral("Reply:")),
+             (QStringList{R"(Reply: { "Id": 5 })", R"(Reply: {"Id":5})"}));
+}
+
+void TestNetworkReplyHandler::logsNoTokensFromReplies()
+{
+    LogCapture log;
+    const QByteArray body =
+        R"({"Status":200,"Response":{"Data":{"Tokens":{"AuthToken":"tok-123","RefreshToken":"ref-456"}}}})";
+    m_server.respond(CannedHttpServer::httpResponse(200, body));
+    const Outcome outcome = fetch(m_server.baseUrl());
+    QVERIFY(!outcome.isError);
+    const QString all = log.lines().join(QLatin1Char('\n'));
+    QVERIFY(!all.contains(QLatin1String("tok-123")));
+    QVERIFY(!all.contains(QLatin1String("ref-456")));
+    QVERIFY(all.contains(QLatin1String(R"("AuthToken":"***")")));
+    QVERIFY(all.contains(QLatin1String(R"("Status":200)")));
+}
+
+VELLIX_TEST_MAIN(TestNetworkReplyHandler, QCoreApplication)
+#include "tst_networkreplyhandler.moc"
