@@ -1,8 +1,14 @@
 #include "coreinit.h"
 
 #include "app/applicationversion.h"
+#include "database/dataaccessobject.h"
+#include "database/folderelemententity.h"
+#include "database/migrations.h"
+#include "database/sharedlink.h"
+#include "database/userorroleentity.h"
 #include "models/directorytype.h"
 #include "models/sortingoptions.h"
+#include "requests/copyfolderflags.h"
 #include "requests/networkreplyhandler.h"
 #include "settings/settings.h"
 
@@ -29,14 +35,22 @@ void initResources()
 void registerTypes()
 {
     qRegisterMetaType<QHash<int, QString>>();
+    qRegisterMetaType<QList<UserOrRoleEntity>>();
+    qRegisterMetaType<QList<SharedLink>>();
 
     qmlRegisterType<Settings>(s_qmlUri, 1, 0, "Settings");
+    qmlRegisterType<DataAccessObject>(s_qmlUri, 1, 0, "DataAccessObject");
+    qmlRegisterType<Migrations>(s_qmlUri, 1, 0, "Migrations");
     qmlRegisterType<ApplicationVersion>(s_qmlUri, 1, 0, "ApplicationVersion");
 
     qmlRegisterUncreatableType<SortingOptions>(s_qmlUri, 1, 0, "SortingOptions", s_notCreatable);
     qmlRegisterUncreatableType<DirectoryType>(s_qmlUri, 1, 0, "RootDirectory", s_notCreatable);
+    qmlRegisterUncreatableType<CopyFolderFlags>(s_qmlUri, 1, 0, "CopyFlags", s_notCreatable);
 
     qRegisterMetaType<SortingOptions::State>("SortingOptions::State");
+    qRegisterMetaType<CopyFolderFlags::Flags>("CopyFolderFlags::Flags");
+    qRegisterMetaType<FolderElementEntity>("FolderElementEntity");
+    qRegisterMetaType<QList<FolderElementEntity>>();
     qRegisterMetaType<NetworkReplyHandler>();
 }
 

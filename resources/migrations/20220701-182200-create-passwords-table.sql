@@ -1,0 +1,5 @@
+CREATE TABLE passwords (
+    id INTEGER PRIMARY KEY NOT NULL,
+    name TEXT NOT NULL UNIQUE,
+    password TEXT NOT NULL
+);

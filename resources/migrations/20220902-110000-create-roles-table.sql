@@ -1,0 +1,5 @@
+CREATE TABLE roles (
+    id INTEGER PRIMARY KEY NOT NULL,
+    name TEXT,
+    type INTEGER DEFAULT 0
+);

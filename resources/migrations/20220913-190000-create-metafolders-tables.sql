@@ -1,0 +1,30 @@
+-- The project section is no longer cached on its own.
+DROP TABLE project_documents;
+CREATE TABLE shared_access_documents (
+    id INTEGER PRIMARY KEY NOT NULL,
+    file_id INTEGER,
+    original_file_id INTEGER,
+    preview_file_id INTEGER,
+    owner_id INTEGER DEFAULT 0,
+    name TEXT NOT NULL,
+    description TEXT,
+    directory_id INTEGER,
+    timestamp TEXT,
+    date TEXT,
+    status INTEGER,
+    type INTEGER DEFAULT 0,
+    is_favorite INTEGER,
+    is_read INTEGER,
+    size INTEGER,
+    mime_type TEXT,
+    original_mime_type TEXT,
+    offline_file_id INTEGER,
+    parent_id INTEGER,
+    icon_id INTEGER,
+    send_notification INTEGER,
+    order_value INTEGER,
+    selected INTEGER DEFAULT 0,
+    busy INTEGER DEFAULT 0,
+    is_shared INTEGER DEFAULT 0,
+    is_file INTEGER DEFAULT 0
+);
