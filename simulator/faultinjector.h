@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+
+#include <mutex>
+
+// Misbehaviour asked for by the test side, per endpoint.
+struct Fault
+{
+    enum class Mode { Status, Malformed, Truncated, Hang, Drop, Delay };
+
+    QString path;          // decoded request path, compared without case
+    QString method;        // empty: every method
+    Mode mode = Mode::Status;
+    int status = 0;        // 0: the mode's default
+    QByteArray body;
+    bool hasBody = false;
+    int delayMs = 0;
+    int remaining = -1;    // -1: every matching request
+
+    // Parses the control body; on error returns false with a message.
+    static bool fromJson(const QJsonObject &object, Fault *fault, QString *error);
+    QJsonObject toJson() const;
+};
+
+class FaultInjector
+{
+public:
+    void add(const Fault &fault);
+    void clear();
+    // Takes the first fault that applies to the request, counting it down.
+    bool take(const QString &method, const QString &path, Fault *fault);
+    QJsonArray toJson() const;
+
+private:
+    mutable std::mutex m_mutex;
+    QList<Fault> m_faults;
+};

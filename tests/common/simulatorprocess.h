@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// Runs the portal simulator as a child process for one test: a fresh data
+// directory, a free port, and synchronous calls to its control endpoint.
+// Control and helper calls turn a local event loop, so they need a
+// QCoreApplication but no running event loop of the test's own.
+class SimulatorProcess
+{
+public:
+    static const QString s_demoLogin;
+    static const QString s_demoPassword;
+
+    SimulatorProcess();
+    ~SimulatorProcess();
+
+    // Starts $VELLIX_BIN_DIR/vellix-portal-simulator --port 0 with a fresh data
+    // directory and waits for its "listening on" line.
+    bool start(const QStringList &extraArguments = {});
+    // SIGTERM, then waits for the exit.
+    void stop();
+    bool isRunning() const;
+    // After stop(): whether the process ended by itself with exit code 0.
+    bool exitedCleanly() const { return m_exitedCleanly; }
+
+    quint16 port() const { return m_port; }
+    QString baseUrl() const;              // "http://127.0.0.1:PORT" (https with --cert)
+    QString dataDirectory() const;
+    // What the simulator wrote to stderr so far (one line per request).
+    QByteArray serverLog() const;
+
+    bool setFault(const QString &path, const QJsonObject &fault);
+    bool clearFaults();
+    bool reset();
+    bool expireTokens();
+    bool setTaskSteps(int steps);
+    bool failNextTasks(int count);
+    QJsonArray requests();
+    bool clearRequests();
+    QJsonObject state();
+    // Any control call: method, path below the base URL, JSON body. Returns
+    // the reply object; {"ok": false, "error": ...} when the call failed.
+    QJsonObject control(const QByteArray &method, const QString &path, const QJsonObject &body = {});
+    // Signs the demo user in through the real endpoint and returns the token.
+    QString validAccessToken();
+
+    // Writes a self-signed certificate and key for 127.0.0.1 with openssl.
+    static bool makeCertificate(const QString &directory, QString *certificateFile, QString *keyFile);
+
+private:
+    QProcess m_process;
+    std::unique_ptr<QTemporaryDir> m_directory;
+    quint16 m_port = 0;
+    bool m_secure = false;
+    bool m_exitedCleanly = false;
+};
