@@ -1,5 +1,7 @@
 #include "simulator/entityjson.h"
 
+#include "simulator/sectionview.h"
+
 QString EntityJson::timestamp(const QDateTime &time)
 {
     return time.toUTC().toString(Qt::ISODate);
@@ -29,9 +31,10 @@ QJsonObject EntityJson::folder(int folderId, int parentOverride) const
 QJsonObject EntityJson::folderTree(int folderId, int parentOverride) const
 {
     QJsonObject object = folder(folderId, parentOverride);
+    const SectionView view(m_state, m_viewerId);
     QJsonArray children;
-    for (int childId : m_state.childFolders(folderId))
-        children.append(folderTree(childId));
+    for (int childId : view.folders(folderId))
+        children.append(folderTree(childId, view.shownParent(folderId)));
     object.insert(QStringLiteral("Children"), children);
     return object;
 }

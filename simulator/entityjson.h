@@ -14,7 +14,8 @@ public:
     // parentOverride > 0 shows the folder under that parent (the sections
     // that list entities from elsewhere show them as their own children).
     QJsonObject folder(int folderId, int parentOverride = 0) const;
-    // The folder with its sub-folders nested under "Children", to any depth.
+    // The folder with what it shows of its sub-folders nested under
+    // "Children", to any depth.
     QJsonObject folderTree(int folderId, int parentOverride = 0) const;
     QJsonObject document(int documentId, int directoryOverride = 0) const;
     // "Parent": the chain of folders above, each with its own "Parent".

@@ -2,10 +2,13 @@
 #include "simulator/commandline.h"
 #include "simulator/controlapi.h"
 #include "simulator/demoseed.h"
+#include "simulator/listingapi.h"
+#include "simulator/operationsapi.h"
 #include "simulator/portalcontext.h"
 #include "simulator/portalserver.h"
 #include "simulator/router.h"
 #include "simulator/stopsignal.h"
+#include "simulator/transferapi.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -50,6 +53,9 @@ int main(int argc, char *argv[])
 
     std::vector<std::unique_ptr<EndpointGroup>> groups;
     groups.push_back(std::make_unique<AccountApi>(&context));
+    groups.push_back(std::make_unique<ListingApi>(&context));
+    groups.push_back(std::make_unique<OperationsApi>(&context));
+    groups.push_back(std::make_unique<TransferApi>(&context));
     groups.push_back(std::make_unique<ControlApi>(&context));
     Router router;
     for (const auto &group : groups)

@@ -12,6 +12,9 @@
 namespace {
 constexpr int s_workerThreads = 48;
 const QString s_controlPrefix = QStringLiteral("/__control/");
+// The library parses multipart bodies itself and cannot hand them over raw;
+// the content type is parked under this header until the request is decoded.
+const char *const s_parkedContentType = "X-Simulator-Multipart-Content-Type";
 
 // Query text as a form decodes it: "+" is a space, "%2B" a plus sign.
 QString decodeQueryPart(const QByteArray &part)
@@ -49,6 +52,17 @@ bool PortalServer::bind(int port, const QString &certificateFile, const QString 
         return false;
     }
     m_server->new_task_queue = [] { return new httplib::ThreadPool(s_workerThreads); };
+    m_server->set_pre_routing_handler([](const httplib::Request &request, httplib::Response &) {
+        const std::string contentType = request.get_header_value("Content-Type");
+        if (contentType.rfind("multipart/", 0) == 0) {
+            // The library's request object is not const; only its handler view is.
+            auto &headers = const_cast<httplib::Headers &>(request.headers);
+            headers.erase("Content-Type");
+            headers.emplace("Content-Type", "application/octet-stream");
+            headers.emplace(s_parkedContentType, contentType);
+        }
+        return httplib::Server::HandlerResponse::Unhandled;
+    });
     const std::string pattern = "[\\s\\S]*";
     m_server->Get(pattern, [this](const httplib::Request &request, httplib::Response &response) {
         handle(request, response, QByteArray::fromStdString(request.body));
@@ -115,7 +129,10 @@ ApiRequest PortalServer::decode(const httplib::Request &raw, const QByteArray &b
         }
     }
     for (const auto &header : raw.headers)
-        request.headers.insert(QString::fromStdString(header.first).toLower(), QString::fromUtf8(header.second.c_str()));
+        request.headers.insert(QString::fromStdString(header.first).toLower(), QString::fromStdString(header.second));
+    const QString parked = QString::fromLatin1(s_parkedContentType).toLower();
+    if (request.headers.contains(parked))
+        request.headers.insert(QStringLiteral("content-type"), request.headers.take(parked));
     request.body = body;
     const QString host = request.header(QStringLiteral("host"));
     request.baseUrl = QStringLiteral("%1://%2")

@@ -201,6 +201,13 @@ int PortalState::accessOf(int userId, int entityType, int id) const
     return -1;
 }
 
+bool PortalState::acceptsContent(int userId, int folderId) const
+{
+    const int section = sectionOf(folderId);
+    return folders.contains(folderId) && (section == FolderType::MyDocuments || section == FolderType::Common)
+        && canWrite(userId, EntityKind::Directory, folderId);
+}
+
 bool PortalState::canRead(int userId, int entityType, int id) const
 {
     return accessOf(userId, entityType, id) >= s_readAccess;

@@ -143,6 +143,11 @@ public:
     // Every folder below a folder, depth first; the folder itself excluded.
     QList<int> descendantFolders(int folderId) const;
 
+    // A folder that holds its own content (not a virtual section root) and
+    // accepts new entries from the user: My documents or Common, not Trash.
+    bool acceptsContent(int userId, int folderId) const;
+    bool isRoot(int folderId) const { return folders.contains(folderId) && folders[folderId].parentId == 0; }
+
     bool canRead(int userId, int entityType, int id) const;
     bool canWrite(int userId, int entityType, int id) const;
     int accessOf(int userId, int entityType, int id) const;  // -1: none
