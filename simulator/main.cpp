@@ -2,11 +2,13 @@
 #include "simulator/commandline.h"
 #include "simulator/controlapi.h"
 #include "simulator/demoseed.h"
+#include "simulator/editorapi.h"
 #include "simulator/listingapi.h"
 #include "simulator/operationsapi.h"
 #include "simulator/portalcontext.h"
 #include "simulator/portalserver.h"
 #include "simulator/router.h"
+#include "simulator/sharingapi.h"
 #include "simulator/stopsignal.h"
 #include "simulator/transferapi.h"
 
@@ -56,6 +58,8 @@ int main(int argc, char *argv[])
     groups.push_back(std::make_unique<ListingApi>(&context));
     groups.push_back(std::make_unique<OperationsApi>(&context));
     groups.push_back(std::make_unique<TransferApi>(&context));
+    groups.push_back(std::make_unique<SharingApi>(&context));
+    groups.push_back(std::make_unique<EditorApi>(&context));
     groups.push_back(std::make_unique<ControlApi>(&context));
     Router router;
     for (const auto &group : groups)
