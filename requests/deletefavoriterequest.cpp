@@ -1,0 +1,16 @@
+#include "deletefavoriterequest.h"
+
+#include "requests/apicontants.h"
+#include "requests/apipath.h"
+
+DeleteFavoriteRequest::DeleteFavoriteRequest(const QList<int> &documentIds, QObject *parent)
+    : FavoritesRequest(parent)
+    , m_documentIds(documentIds)
+{
+}
+
+QVariantMap DeleteFavoriteRequest::perform()
+{
+    return favoritesResult(post(ApiPath::v1(ApiContants::s_deleteFromFavorites).toString(),
+                                documentsBody(m_documentIds), SendingLine::Quoted));
+}
