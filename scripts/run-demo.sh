@@ -1,13 +1,34 @@
 #!/usr/bin/env bash
-# Builds the application and runs it; without a display it runs under Xvfb.
+# Builds the application and the portal simulator, starts the simulator with
+# the demo data on 127.0.0.1:8765 and runs the application against it.
+# Without a display the application runs under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)"
+cmake --build build -j "$(nproc)" --target VellixOfficeAurora vellix-portal-simulator vellix_qml
+
+port=${VELLIX_DEMO_PORT:-8765}
+build/bin/vellix-portal-simulator --port "$port" > /tmp/vellix-demo-simulator.out &
+simulator=$!
+trap 'kill "$simulator" 2>/dev/null; wait "$simulator" 2>/dev/null || true' EXIT
+for _ in $(seq 50); do
+    grep -q "listening on" /tmp/vellix-demo-simulator.out && break
+    sleep 0.1
+done
+
+# Pre-fill the portal address unless the user has chosen one already.
+config_dir="${XDG_CONFIG_HOME:-$HOME/.config}/com.vellix/VellixOfficeAurora"
+config="$config_dir/appConfig.ini"
+mkdir -p "$config_dir"
+if ! grep -q '^portal_address=' "$config" 2>/dev/null; then
+    grep -q '^\[General\]' "$config" 2>/dev/null || printf '[General]\n' >> "$config"
+    sed -i "/^\[General\]/a portal_address=http://127.0.0.1:$port" "$config"
+fi
+echo "Portal simulator on http://127.0.0.1:$port; sign in as demo@vellix.local / demo"
 
 app=(build/bin/VellixOfficeAurora)
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
     app=(xvfb-run -a -s "-screen 0 1080x1920x24" "${app[@]}")
 fi
-exec "${app[@]}"
+"${app[@]}"

@@ -5,6 +5,8 @@
 #include <QAtomicInt>
 #include <QRunnable>
 
+#include <memory>
+
 // A worker started on the global thread pool. From construction it belongs to
 // the main thread, where its result handlers run, and the pool never deletes
 // it: it frees itself once its run() has returned and its one workFinished has
@@ -23,6 +25,16 @@ protected:
     // Emits workFinished once; later calls are ignored. Main thread only.
     void finishWork(bool success, const QString &message = QString());
     bool isFinished() const { return m_finished; }
+
+    // Runs the request right here on the pool thread and frees it; its result
+    // is queued to the handler on the main thread.
+    template <typename W>
+    void runRequest(RequestInterface *request, void (W::*handler)(const QVariantMap &))
+    {
+        const std::unique_ptr<RequestInterface> owned(request);
+        connect(request, &RequestInterface::requestFinished, static_cast<W *>(this), handler, Qt::QueuedConnection);
+        request->run();
+    }
 
 private:
     void release();

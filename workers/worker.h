@@ -1,7 +1,11 @@
 #pragma once
 
+#include "requests/requestinterface.h"
+
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
+#include <QVariantMap>
 
 class DataAccessObject;
 class Settings;
@@ -22,6 +26,15 @@ signals:
 protected:
     void publishInfoNotify(const QString &body, const QString &summary = QString());
     void publishWarningNotify(const QString &body, const QString &summary = QString());
+
+    // Starts the request on the global pool; its result reaches the handler on
+    // this worker's thread. The pool frees the request.
+    template <typename W>
+    void startRequest(RequestInterface *request, void (W::*handler)(const QVariantMap &))
+    {
+        connect(request, &RequestInterface::requestFinished, static_cast<W *>(this), handler, Qt::QueuedConnection);
+        QThreadPool::globalInstance()->start(request);
+    }
 
     Settings *m_settings;
     DataAccessObject *m_dao;

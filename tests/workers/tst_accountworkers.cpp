@@ -1,0 +1,326 @@
+#include "database/dataaccessobject.h"
+#include "database/migrations.h"
+#include "privatesessionbus.h"
+#include "settings/settings.h"
+#include "simulatorprocess.h"
+#include "testenvironment.h"
+#include "workers/authorizationworker.h"
+#include "workers/forgotpasswordworker.h"
+#include "workers/getserversettingsworker.h"
+#include "workers/refreshtokenworker.h"
+#include "workers/supportworker.h"
+#include "workers/userregisterworker.h"
+
+#include <QCoreApplication>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QThreadPool>
+#include <QtTest>
+
+#include <memory>
+
+class TestAccountWorkers : public QObject
+{
+    Q_OBJECT
+private:
+    PrivateSessionBus m_bus;
+    NotificationListener m_listener;
+    SimulatorProcess m_simulator;
+    QTemporaryDir m_cacheDirectory;
+    std::unique_ptr<DataAccessObject> m_dao;
+
+    // Waits for the one result and makes sure no second one follows.
+    static QList<QVariant> singleResult(QSignalSpy &spy)
+    {
+        if (spy.isEmpty() && !spy.wait(10000))
+            return {};
+        QTest::qWait(50);
+        return spy.count() == 1 ? spy.first() : QList<QVariant>();
+    }
+
+    int cachedRows(const QString &table) const
+    {
+        QSqlQuery query(m_dao->db());
+        query.exec(QStringLiteral("SELECT COUNT(*) FROM ") + table);
+        return query.next() ? query.value(0).toInt() : -1;
+    }
+
+    void fillCache()
+    {
+        m_dao->updateFilesAndFolders({QVariantMap{{QStringLiteral("Id"), 7}, {QStringLiteral("Title"), QStringLiteral("old.docx")},
+                                                  {QStringLiteral("FolderId"), 1}}},
+                                     {}, 1, DirectoryType::MyDocuments);
+        m_dao->insertUsers({QVariantMap{{QStringLiteral("Id"), 99}, {QStringLiteral("Name"), QStringLiteral("Previous")}}});
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_bus.start());
+        QVERIFY(m_listener.registerOn(m_bus.address()));
+        QVERIFY(m_simulator.start());
+        m_dao = std::make_unique<DataAccessObject>(m_cacheDirectory.path());
+        Migrations migrations;
+        migrations.setDb(m_dao->db());
+        QVERIFY(migrations.performMigration());
+    }
+
+    void init()
+    {
+        QVERIFY(m_simulator.clearFaults());
+        Settings settings;
+        settings.logOut();
+        settings.savePortalAddress(m_simulator.baseUrl());
+    }
+
+    void signInStoresAccountAndEmptiesCache()
+    {
+        fillCache();
+        QVERIFY(cachedRows(QStringLiteral("files_and_folders")) > 0);
+        Settings settings;
+        settings.setSorting(5, Qt::DescendingOrder);
+        settings.saveUserId(99);
+        AuthorizationWorker worker(&settings, m_dao.get());
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+        worker.authorize(SimulatorProcess::s_demoLogin, SimulatorProcess::s_demoPassword);
+        const QList<QVariant> result = singleResult(finished);
+        QCOMPARE(result.value(0).toBool(), true);
+        QCOMPARE(result.value(1).toString(), QString());
+
+        QCOMPARE(cachedRows(QStringLiteral("files_and_folders")), 0);
+        QCOMPARE(cachedRows(QStringLiteral("users")), 0);
+        Settings stored;
+        QCOMPARE(stored.login(), SimulatorProcess::s_demoLogin);
+        QVERIFY(!stored.accessToken().isEmpty());
+        QVERIFY(!stored.refreshToken().isEmpty());
+        QCOMPARE(stored.userId(), 1);
+        QCOMPARE(stored.userFirstName(), QStringLiteral("Demo"));
+        QCOMPARE(stored.userSurname(), QStringLiteral("User"));
+        QCOMPARE(stored.userCompany(), QStringLiteral("Vellix"));
+        QCOMPARE(stored.sortingParameter(), 2);
+        QCOMPARE(stored.sortingDirection(), Qt::AscendingOrder);
+        QVERIFY(stored.lastAuthorizationTime() >= before);
+        QCOMPARE(stored.portalAddress(), m_simulator.baseUrl());
+    }
+
+    void signInFailureKeepsState_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QJsonObject>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("wrong password") << QStringLiteral("wrong") << QJsonObject()
+                                        << QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.");
+        QTest::newRow("portal error") << SimulatorProcess::s_demoPassword
+                                      << QJsonObject{{QStringLiteral("status"), 503}, {QStringLiteral("body"), QString()}}
+                                      << QStringLiteral("Failed to send the request to portal. Error 503.");
+        QTest::newRow("garbage") << SimulatorProcess::s_demoPassword
+                                 << QJsonObject{{QStringLiteral("mode"), QStringLiteral("malformed")}} << QString();
+    }
+
+    void signInFailureKeepsState()
+    {
+        QFETCH(QString, password);
+        QFETCH(QJsonObject, fault);
+        QFETCH(QString, message);
+        if (!fault.isEmpty())
+            QVERIFY(m_simulator.setFault(QStringLiteral("/api/v2/auth/login"), fault));
+        fillCache();
+        Settings settings;
+        settings.saveAccessToken(QStringLiteral("previous-token"));
+        AuthorizationWorker worker(&settings, m_dao.get());
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        worker.authorize(SimulatorProcess::s_demoLogin, password);
+        const QList<QVariant> result = singleResult(finished);
+        QCOMPARE(result.value(0).toBool(), false);
+        QCOMPARE(result.value(1).toString(), message);
+        QCOMPARE(Settings().accessToken(), QStringLiteral("previous-token"));
+        QVERIFY(cachedRows(QStringLiteral("files_and_folders")) > 0);
+    }
+
+    void refreshRenewsTokens()
+    {
+        Settings settings;
+        settings.saveAccessToken(m_simulator.validAccessToken());
+        const QString oldAccess = settings.accessToken();
+        // The refresh token comes from a real sign-in.
+        AuthorizationWorker signIn(&settings, m_dao.get());
+        QSignalSpy signedIn(&signIn, &Worker::workFinished);
+        signIn.authorize(SimulatorProcess::s_demoLogin, SimulatorProcess::s_demoPassword);
+        QCOMPARE(singleResult(signedIn).value(0).toBool(), true);
+        const QString access = settings.accessToken();
+        const QString refresh = settings.refreshToken();
+        const QDateTime signedInAt = settings.lastAuthorizationTime();
+
+        RefreshTokenWorker worker(&settings, m_dao.get());
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        worker.refreshToken();
+        QCOMPARE(singleResult(finished).value(0).toBool(), true);
+        QVERIFY(!settings.accessToken().isEmpty());
+        QVERIFY(settings.accessToken() != access);
+        QVERIFY(settings.accessToken() != oldAccess);
+        QVERIFY(settings.refreshToken() != refresh);
+        QCOMPARE(settings.lastAuthorizationTime(), signedInAt);
+    }
+
+    void refreshFailureKeepsTokens()
+    {
+        Settings settings;
+        settings.saveAccessToken(QStringLiteral("stale-access"));
+        settings.saveRefreshToken(QStringLiteral("unknown-refresh"));
+        RefreshTokenWorker worker(&settings, m_dao.get());
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        worker.refreshToken();
+        const QList<QVariant> result = singleResult(finished);
+        QCOMPARE(result.value(0).toBool(), false);
+        QVERIFY(!result.value(1).toString().isEmpty());
+        QCOMPARE(settings.accessToken(), QStringLiteral("stale-access"));
+        QCOMPARE(settings.refreshToken(), QStringLiteral("unknown-refresh"));
+    }
+
+    void registration_data()
+    {
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QJsonObject>("fault");
+        QTest::addColumn<bool>("success");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("new user") << QStringLiteral("new.user@vellix.local") << QJsonObject() << true << QString();
+        QTest::newRow("existing user") << SimulatorProcess::s_demoLogin << QJsonObject() << false
+                                       << QStringLiteral("User already exists: ") + SimulatorProcess::s_demoLogin;
+        QTest::newRow("other error passes unchanged")
+            << QStringLiteral("other@vellix.local")
+            << QJsonObject{{QStringLiteral("status"), 500},
+                           {QStringLiteral("body"), QStringLiteral("{\"ErrorMessage\":\"Registration is closed\"}")}}
+            << false << QStringLiteral("Registration is closed. Error 500.");
+    }
+
+    void registration()
+    {
+        QFETCH(QString, email);
+        QFETCH(QJsonObject, fault);
+        QFETCH(bool, success);
+        QFETCH(QString, message);
+        if (!fault.isEmpty())
+            QVERIFY(m_simulator.setFault(QStringLiteral("/api/v2/auth/register"), fault));
+        UserRegisterWorker worker;
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        worker.registerUser({email, QStringLiteral("pw"), QStringLiteral("New"), QStringLiteral("User")});
+        const QList<QVariant> result = singleResult(finished);
+        QCOMPARE(result.value(0).toBool(), success);
+        QCOMPARE(result.value(1).toString(), message);
+    }
+
+    void passwordRecovery_data()
+    {
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<bool>("success");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("known user") << SimulatorProcess::s_demoLogin << true << QString() << QStringLiteral("Request done")
+                                    << QString();
+        QTest::newRow("unknown user") << QStringLiteral("nobody@vellix.local") << false << QStringLiteral("User not found")
+                                      << QStringLiteral("user not found")
+                                      << QStringLiteral("Error send forgot request to portal");
+        QTest::newRow("empty login") << QString() << false << QStringLiteral("Login is empty")
+                                     << QStringLiteral("empty login") << QStringLiteral("Error send forgot request to portal");
+    }
+
+    void passwordRecovery()
+    {
+        QFETCH(QString, login);
+        QFETCH(bool, success);
+        QFETCH(QString, message);
+        QFETCH(QString, body);
+        QFETCH(QString, summary);
+        QSignalSpy notified(&m_listener, &NotificationListener::notified);
+        ForgotPasswordWorker worker;
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        worker.sendForgot(login);
+        const QList<QVariant> result = singleResult(finished);
+        QCOMPARE(result.value(0).toBool(), success);
+        QCOMPARE(result.value(1).toString(), message);
+        QVERIFY(notified.count() || notified.wait(5000));
+        QCOMPARE(m_listener.received().last().body, body);
+        QCOMPARE(m_listener.received().last().summary, summary);
+    }
+
+    void recoveryWithoutReasonReportsTheError()
+    {
+        QVERIFY(m_simulator.setFault(QStringLiteral("/api/v2/auth/Forgot"), {{QStringLiteral("mode"), QStringLiteral("drop")}}));
+        QSignalSpy notified(&m_listener, &NotificationListener::notified);
+        ForgotPasswordWorker worker;
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        worker.sendForgot(SimulatorProcess::s_demoLogin);
+        const QList<QVariant> result = singleResult(finished);
+        QCOMPARE(result.value(0).toBool(), false);
+        QVERIFY(!result.value(1).toString().isEmpty());
+        QVERIFY(notified.count() || notified.wait(5000));
+        QCOMPARE(m_listener.received().last().body, QStringLiteral("Error send forgot request to portal"));
+        QCOMPARE(m_listener.received().last().summary, QString());
+    }
+
+    void supportFeedback_data()
+    {
+        QTest::addColumn<QJsonObject>("fault");
+        QTest::addColumn<bool>("success");
+        QTest::newRow("sent") << QJsonObject() << true;
+        QTest::newRow("refused") << QJsonObject{{QStringLiteral("status"), 500}} << false;
+    }
+
+    void supportFeedback()
+    {
+        QFETCH(QJsonObject, fault);
+        QFETCH(bool, success);
+        Settings settings;
+        settings.saveAccessToken(m_simulator.validAccessToken());
+        if (!fault.isEmpty())
+            QVERIFY(m_simulator.setFault(QStringLiteral("/api/v1/Support/Feedback"), fault));
+        SupportWorker worker(&settings);
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        worker.sendFeedback(m_simulator.baseUrl(), SimulatorProcess::s_demoLogin, QStringLiteral("Subject"),
+                            QStringLiteral("Text"));
+        const QList<QVariant> result = singleResult(finished);
+        QCOMPARE(result.value(0).toBool(), success);
+        QCOMPARE(result.value(1).toString().isEmpty(), success);
+    }
+
+    void serverSettingsStoreTheEditorAddress()
+    {
+        Settings settings;
+        settings.saveAccessToken(m_simulator.validAccessToken());
+        settings.saveDocumentServerAddress(QString());
+        auto *worker = new GetServerSettingsWorker(&settings);
+        QPointer<GetServerSettingsWorker> alive(worker);
+        QSignalSpy finished(worker, &Worker::workFinished);
+        QSignalSpy stored(&settings, &Settings::documentServerAddressChanged);
+        bool storedBeforeFinish = true;
+        connect(worker, &Worker::workFinished, this, [&] { storedBeforeFinish = stored.count() > 0; });
+        QThreadPool::globalInstance()->start(worker);
+        QCOMPARE(singleResult(finished).value(0).toBool(), true);
+        QCOMPARE(storedBeforeFinish, false);
+        QCOMPARE(stored.count(), 1);
+        QVERIFY(settings.documentServerAddress().startsWith(QStringLiteral("http")));
+        QTRY_VERIFY(alive.isNull());
+    }
+
+    void serverSettingsFailureKeepsTheAddress()
+    {
+        Settings settings;
+        settings.saveAccessToken(m_simulator.validAccessToken());
+        settings.saveDocumentServerAddress(QStringLiteral("https://docs.example"));
+        QVERIFY(m_simulator.setFault(QStringLiteral("/api/v1/Settings"), {{QStringLiteral("status"), 502}}));
+        auto *worker = new GetServerSettingsWorker(&settings);
+        QSignalSpy finished(worker, &Worker::workFinished);
+        QThreadPool::globalInstance()->start(worker);
+        const QList<QVariant> result = singleResult(finished);
+        QCOMPARE(result.value(0).toBool(), false);
+        QVERIFY(result.value(1).toString().endsWith(QStringLiteral("Error 502.")));
+        QCOMPARE(settings.documentServerAddress(), QStringLiteral("https://docs.example"));
+    }
+};
+
+VELLIX_TEST_MAIN(TestAccountWorkers, QCoreApplication)
+#include "tst_accountworkers.moc"
