@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 bool FileStore::open(const QString &directory, QString *error)
 {
@@ -19,8 +18,9 @@ bool FileStore::open(const QString &directory, QString *error)
 int FileStore::store(const QByteArray &bytes)
 {
     const int fileId = ++m_lastId;
-    QSaveFile file(pathOf(fileId));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // Scratch data of one run: no need to sync it to disk.
+    QFile file(pathOf(fileId));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         fprintf(stderr, "cannot write %s\n", qPrintable(pathOf(fileId)));
         return 0;
     }
