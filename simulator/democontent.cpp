@@ -1,11 +1,11 @@
 #include "simulator/democontent.h"
 
+#include "simulator/bytes.h"
 #include "simulator/pdfwriter.h"
 #include "simulator/zipwriter.h"
 
 #include <QHash>
 #include <QStringList>
-#include <QtEndian>
 
 namespace {
 QString xmlEscaped(const QString &text)
@@ -47,26 +47,12 @@ QStringList linesOf(const QString &text)
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
-void put32(QByteArray *out, quint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out->append(bytes, 4);
-}
-
-void putBig32(QByteArray *out, quint32 value)
-{
-    char bytes[4];
-    qToBigEndian(value, bytes);
-    out->append(bytes, 4);
-}
-
 void pngChunk(QByteArray *out, const char *type, const QByteArray &data)
 {
-    putBig32(out, static_cast<quint32>(data.size()));
+    Bytes::appendBig<quint32>(out, static_cast<quint32>(data.size()));
     const QByteArray typed = QByteArray(type, 4) + data;
     out->append(typed);
-    putBig32(out, crc32Of(typed));
+    Bytes::appendBig<quint32>(out, crc32Of(typed));
 }
 
 // A zlib stream of stored blocks: valid without a compressor.
@@ -90,7 +76,7 @@ QByteArray zlibStored(const QByteArray &data)
         a = (a + static_cast<quint8>(byte)) % 65521;
         b = (b + a) % 65521;
     }
-    putBig32(&out, (b << 16) | a);
+    Bytes::appendBig<quint32>(&out, (b << 16) | a);
     return out;
 }
 } // namespace
@@ -280,8 +266,8 @@ QByteArray DemoContent::pngImage(int width, int height)
         }
     }
     QByteArray header;
-    putBig32(&header, static_cast<quint32>(width));
-    putBig32(&header, static_cast<quint32>(height));
+    Bytes::appendBig<quint32>(&header, static_cast<quint32>(width));
+    Bytes::appendBig<quint32>(&header, static_cast<quint32>(height));
     header.append("\x08\x02\x00\x00\x00", 5); // 8-bit RGB
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
     pngChunk(&png, "IHDR", header);
@@ -305,19 +291,19 @@ QByteArray DemoContent::bmpImage(int width, int height)
         pixels.append(row);
     }
     QByteArray bmp("BM", 2);
-    put32(&bmp, static_cast<quint32>(54 + pixels.size()));
-    put32(&bmp, 0);
-    put32(&bmp, 54);
-    put32(&bmp, 40);
-    put32(&bmp, static_cast<quint32>(width));
-    put32(&bmp, static_cast<quint32>(height));
+    Bytes::appendLittle<quint32>(&bmp, static_cast<quint32>(54 + pixels.size()));
+    Bytes::appendLittle<quint32>(&bmp, 0);
+    Bytes::appendLittle<quint32>(&bmp, 54);
+    Bytes::appendLittle<quint32>(&bmp, 40);
+    Bytes::appendLittle<quint32>(&bmp, static_cast<quint32>(width));
+    Bytes::appendLittle<quint32>(&bmp, static_cast<quint32>(height));
     bmp.append("\x01\x00\x18\x00", 4); // one plane, 24 bits
-    put32(&bmp, 0);
-    put32(&bmp, static_cast<quint32>(pixels.size()));
-    put32(&bmp, 2835);
-    put32(&bmp, 2835);
-    put32(&bmp, 0);
-    put32(&bmp, 0);
+    Bytes::appendLittle<quint32>(&bmp, 0);
+    Bytes::appendLittle<quint32>(&bmp, static_cast<quint32>(pixels.size()));
+    Bytes::appendLittle<quint32>(&bmp, 2835);
+    Bytes::appendLittle<quint32>(&bmp, 2835);
+    Bytes::appendLittle<quint32>(&bmp, 0);
+    Bytes::appendLittle<quint32>(&bmp, 0);
     return bmp + pixels;
 }
 

@@ -32,10 +32,9 @@ ApiReply EditorApi::editRights(ApiRequest &request)
     int documentId = 0;
     bool canEdit = false;
     if (request.queryInt(QStringLiteral("Id"), &documentId) && documentId > 0) {
-        if (!state().documents.contains(documentId))
-            return ApiReply::notFound(QStringLiteral("Document %1 not found").arg(documentId));
-        if (!state().canRead(request.userId, EntityKind::Document, documentId))
-            return ApiReply::forbidden();
+        ApiReply refusal;
+        if (!readableFromQuery(request, QStringLiteral("Id"), EntityKind::Document, &documentId, &refusal))
+            return refusal;
         canEdit = state().canWrite(request.userId, EntityKind::Document, documentId);
     } else {
         const QString uid = request.queryValue(QStringLiteral("Uid"));

@@ -27,6 +27,27 @@ protected:
     static QString v2(const char *endpoint) { return QStringLiteral("/api/v2/") + QString::fromLatin1(endpoint); }
 
     PortalState &state() const { return m_context->state; }
+    // The document or folder a query value names, when the user may read it;
+    // otherwise false with the refusal (400, 404 or 403).
+    bool readableFromQuery(const ApiRequest &request, const QString &key, int entityType, int *id, ApiReply *refusal) const
+    {
+        if (!request.queryInt(key, id)) {
+            *refusal = ApiReply::badRequest(QStringLiteral("\"%1\" must be a number").arg(key));
+            return false;
+        }
+        const bool exists = entityType == EntityKind::Document ? state().documents.contains(*id) : state().folders.contains(*id);
+        if (!exists) {
+            *refusal = ApiReply::notFound(QStringLiteral("%1 %2 not found")
+                                              .arg(entityType == EntityKind::Document ? QStringLiteral("Document") : QStringLiteral("Folder"))
+                                              .arg(*id));
+            return false;
+        }
+        if (!state().canRead(request.userId, entityType, *id)) {
+            *refusal = ApiReply::forbidden();
+            return false;
+        }
+        return true;
+    }
     EntityJson json(const ApiRequest &request) const { return EntityJson(m_context->state, request.userId); }
     // The document server address the portal reports; served by this process.
     static QString documentServerUrl(const ApiRequest &request) { return request.baseUrl + QStringLiteral("/docserver"); }

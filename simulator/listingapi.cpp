@@ -100,12 +100,9 @@ ApiReply ListingApi::search(ApiRequest &request)
 ApiReply ListingApi::documentInfo(ApiRequest &request)
 {
     int documentId = 0;
-    if (!request.queryInt(QStringLiteral("Id"), &documentId))
-        return ApiReply::badRequest(QStringLiteral("The document id is missing"));
-    if (!state().documents.contains(documentId))
-        return ApiReply::notFound(QStringLiteral("Document %1 not found").arg(documentId));
-    if (!state().canRead(request.userId, EntityKind::Document, documentId))
-        return ApiReply::forbidden();
+    ApiReply refusal;
+    if (!readableFromQuery(request, QStringLiteral("Id"), EntityKind::Document, &documentId, &refusal))
+        return refusal;
     QJsonObject object = json(request).document(documentId);
     object.insert(QStringLiteral("Owner"), json(request).user(state().documents[documentId].ownerId));
     object.insert(QStringLiteral("Parent"), json(request).parentChain(state().documents[documentId].directoryId));

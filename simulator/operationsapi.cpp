@@ -416,7 +416,7 @@ ApiReply OperationsApi::clearFolder(ApiRequest &request)
     });
 }
 
-ApiReply OperationsApi::addFavorites(ApiRequest &request)
+ApiReply OperationsApi::setFavorites(ApiRequest &request, bool favorite)
 {
     const QJsonObject body = request.json().object();
     const QList<int> ids = jsonIds(body.value(QStringLiteral("EntityIds")));
@@ -425,19 +425,12 @@ ApiReply OperationsApi::addFavorites(ApiRequest &request)
     const Check check = documentsCheck(request.userId, ids, false);
     if (!check.ok)
         return check.reply;
-    for (const int id : ids)
-        state().documents[id].favoriteOf.insert(request.userId);
-    return ApiReply::plainTrue();
-}
-
-ApiReply OperationsApi::removeFavorites(ApiRequest &request)
-{
-    const QList<int> ids = jsonIds(request.json().object().value(QStringLiteral("EntityIds")));
-    const Check check = documentsCheck(request.userId, ids, false);
-    if (!check.ok)
-        return check.reply;
-    for (const int id : ids)
-        state().documents[id].favoriteOf.remove(request.userId);
+    for (const int id : ids) {
+        if (favorite)
+            state().documents[id].favoriteOf.insert(request.userId);
+        else
+            state().documents[id].favoriteOf.remove(request.userId);
+    }
     return ApiReply::plainTrue();
 }
 

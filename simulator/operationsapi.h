@@ -28,8 +28,9 @@ private:
     ApiReply deleteDocuments(ApiRequest &request);
     ApiReply deleteFolders(ApiRequest &request);
     ApiReply clearFolder(ApiRequest &request);
-    ApiReply addFavorites(ApiRequest &request);
-    ApiReply removeFavorites(ApiRequest &request);
+    ApiReply addFavorites(ApiRequest &request) { return setFavorites(request, true); }
+    ApiReply removeFavorites(ApiRequest &request) { return setFavorites(request, false); }
+    ApiReply setFavorites(ApiRequest &request, bool favorite);
     ApiReply clearFavorites(ApiRequest &request);
     ApiReply checkConflict(ApiRequest &request);
 

@@ -46,12 +46,9 @@ ApiReply TransferApi::attachment(const QByteArray &data, const QString &mimeType
 ApiReply TransferApi::download(ApiRequest &request)
 {
     int id = 0;
-    if (!request.queryInt(QStringLiteral("id"), &id))
-        return ApiReply::badRequest(QStringLiteral("The document id is missing"));
-    if (!state().documents.contains(id))
-        return ApiReply::notFound(QStringLiteral("Document %1 not found").arg(id));
-    if (!state().canRead(request.userId, EntityKind::Document, id))
-        return ApiReply::forbidden();
+    ApiReply refusal;
+    if (!readableFromQuery(request, QStringLiteral("id"), EntityKind::Document, &id, &refusal))
+        return refusal;
     const DocumentRecord &document = state().documents[id];
     state().touch(id);
     if (request.queryValue(QStringLiteral("offline")) == QLatin1String("true")) {
@@ -106,11 +103,9 @@ QByteArray TransferApi::pdfOf(int documentId) const
 ApiReply TransferApi::convert(ApiRequest &request)
 {
     int id = 0;
-    request.queryInt(QStringLiteral("id"), &id);
-    if (!state().documents.contains(id))
-        return ApiReply::notFound(QStringLiteral("Document %1 not found").arg(id));
-    if (!state().canRead(request.userId, EntityKind::Document, id))
-        return ApiReply::forbidden();
+    ApiReply refusal;
+    if (!readableFromQuery(request, QStringLiteral("id"), EntityKind::Document, &id, &refusal))
+        return refusal;
     if (!convertibleExtensions().contains(DemoContent::extensionOf(state().documents[id].name)))
         return ApiReply::badRequest(QStringLiteral("%1 cannot be converted to PDF").arg(state().documents[id].name));
     const int taskId = m_context->tasks.create(request.userId, QStringLiteral("convert"), [this, id] {
@@ -141,12 +136,10 @@ void TransferApi::addToArchive(ZipWriter *zip, int folderId, const QString &pref
 ApiReply TransferApi::archive(ApiRequest &request)
 {
     int id = 0;
-    request.queryInt(QStringLiteral("Id"), &id);
+    ApiReply refusal;
+    if (!readableFromQuery(request, QStringLiteral("Id"), EntityKind::Directory, &id, &refusal))
+        return refusal;
     const int userId = request.userId;
-    if (!state().folders.contains(id))
-        return ApiReply::notFound(QStringLiteral("Folder %1 not found").arg(id));
-    if (!state().canRead(userId, EntityKind::Directory, id))
-        return ApiReply::forbidden();
     const int taskId = m_context->tasks.create(userId, QStringLiteral("archive"), [this, id, userId] {
         if (!state().folders.contains(id))
             return ServerTasks::Outcome{false, QStringLiteral("Folder %1 not found").arg(id), 0};

@@ -1,22 +1,18 @@
 #include "simulator/zipwriter.h"
 
-#include <QtEndian>
+#include "simulator/bytes.h"
 
 #include <array>
 
 namespace {
 void put16(QByteArray *out, quint16 value)
 {
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out->append(bytes, 2);
+    Bytes::appendLittle(out, value);
 }
 
 void put32(QByteArray *out, quint32 value)
 {
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out->append(bytes, 4);
+    Bytes::appendLittle(out, value);
 }
 
 // 1 January 2024, 12:00, in MS-DOS form; archives need no real times.
