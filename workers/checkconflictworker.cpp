@@ -1,0 +1,23 @@
+#include "checkconflictworker.h"
+
+#include "requests/checkconflictrequest.h"
+
+CheckConflictWorker::CheckConflictWorker(QObject *parent)
+    : Worker(nullptr, nullptr, parent)
+{
+}
+
+void CheckConflictWorker::checkConflict(int toDirectoryId, const QList<int> &folderIds)
+{
+    startRequest(new CheckConflictRequest(toDirectoryId, folderIds), &CheckConflictWorker::handleCheckConflictRequest);
+}
+
+void CheckConflictWorker::handleCheckConflictRequest(const QVariantMap &result)
+{
+    if (!result.value(RequestInterface::s_successKey).toBool()) {
+        emit workFinished(false, result.value(RequestInterface::s_errorKey).toString());
+        return;
+    }
+    emit workFinished(true, QString());
+    emit conflictChecked(result.value(QStringLiteral("conflict")).toBool());
+}

@@ -1,0 +1,22 @@
+#include "clearfavoritesworker.h"
+
+#include "database/dataaccessobject.h"
+#include "requests/clearfavoritesrequest.h"
+
+ClearFavoritesWorker::ClearFavoritesWorker(DataAccessObject *dao, QObject *parent)
+    : Worker(nullptr, dao, parent)
+{
+}
+
+void ClearFavoritesWorker::clearFavorites()
+{
+    startRequest(new ClearFavoritesRequest(), &ClearFavoritesWorker::handleClearFavoritesRequest);
+}
+
+void ClearFavoritesWorker::handleClearFavoritesRequest(const QVariantMap &result)
+{
+    const bool success = result.value(RequestInterface::s_successKey).toBool();
+    if (success)
+        m_dao->clearFavorites();
+    emit workFinished(success, result.value(RequestInterface::s_errorKey).toString());
+}
