@@ -13,7 +13,7 @@ run_suite() {
     (cd "$dir" && ctest -j "$jobs" --output-on-failure --label-exclude bench)
 }
 
-run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite build -DCMAKE_BUILD_TYPE=Debug
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DVELLIX_BUILD_BENCH=OFF \
