@@ -1,0 +1,62 @@
+#include "transferfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QStandardPaths>
+
+bool TransferFixture::reset()
+{
+    m_target = std::make_unique<QTemporaryDir>();
+    QDir cache(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
+    if (cache.exists() && !cache.removeRecursively())
+        return false;
+    return m_target->isValid() && writeFile(m_target->filePath(QStringLiteral("plain")), "x")
+        && OperationFixture::reset();
+}
+
+QString TransferFixture::unusableFolder() const
+{
+    return m_target->filePath(QStringLiteral("plain/documents"));
+}
+
+QStringList TransferFixture::entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QStringList TransferFixture::cacheEntries()
+{
+    return entries(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
+}
+
+QByteArray TransferFixture::readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool TransferFixture::writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QJsonObject TransferFixture::portalDocument(int id)
+{
+    for (const QJsonValue &document : simulator().state().value(QStringLiteral("documents")).toArray()) {
+        if (document.toObject().value(QStringLiteral("Id")).toInt() == id)
+            return document.toObject();
+    }
+    return {};
+}
+
+QByteArray TransferFixture::storedBytes(int fileId)
+{
+    return readFile(QDir(simulator().dataDirectory()).filePath(QString::number(fileId)));
+}
+
+QJsonObject TransferFixture::lastTask()
+{
+    return simulator().state().value(QStringLiteral("tasks")).toArray().last().toObject();
+}

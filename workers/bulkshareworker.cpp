@@ -1,0 +1,18 @@
+#include "bulkshareworker.h"
+
+BulkShareWorker::BulkShareWorker(int entityId, const QList<UserOrRoleEntity> &users,
+                                 const QList<UserOrRoleEntity> &roles, QObject *parent)
+    : RunnableWorker(nullptr, nullptr, parent)
+    , m_entityId(entityId)
+    , m_users(users)
+    , m_roles(roles)
+{
+}
+
+void BulkShareWorker::finishWithResult(const QVariantMap &result)
+{
+    if (result.value(RequestInterface::s_successKey).toBool())
+        finishWork(true, result.value(QStringLiteral("users")).toString());
+    else
+        finishWork(false, result.value(RequestInterface::s_errorKey).toString());
+}

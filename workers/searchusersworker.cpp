@@ -1,0 +1,29 @@
+#include "searchusersworker.h"
+
+#include "requests/searchusersrequest.h"
+
+SearchUsersWorker::SearchUsersWorker(QObject *parent)
+    : Worker(nullptr, nullptr, parent)
+{
+}
+
+void SearchUsersWorker::searchUsers(const QString &text)
+{
+    // Typing starts a search per pause; only the newest text's answer counts.
+    m_latest.start(this, new SearchUsersRequest(text), &SearchUsersWorker::handleSearchRequest);
+}
+
+void SearchUsersWorker::handleSearchRequest(const QVariantMap &result)
+{
+    const QString error = result.value(RequestInterface::s_errorKey).toString();
+    if (!result.value(RequestInterface::s_successKey).toBool()) {
+        emit workFinished(false, error);
+        emit searchResult({});
+        return;
+    }
+    QList<int> ids;
+    for (const QVariant &user : result.value(QStringLiteral("users")).toList())
+        ids.append(user.toMap().value(QStringLiteral("Id")).toInt());
+    emit workFinished(true, error);
+    emit searchResult(ids);
+}
