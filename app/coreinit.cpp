@@ -7,8 +7,12 @@
 #include "database/sharedlink.h"
 #include "database/userorroleentity.h"
 #include "models/directorytype.h"
+#include "models/entitytypes.h"
+#include "models/sharedfileaccesstype.h"
+#include "models/sharedfolderaccesstype.h"
 #include "models/sortingoptions.h"
 #include "requests/copyfolderflags.h"
+#include "requests/documentlink.h"
 #include "requests/networkreplyhandler.h"
 #include "settings/settings.h"
 
@@ -46,9 +50,17 @@ void registerTypes()
     qmlRegisterUncreatableType<SortingOptions>(s_qmlUri, 1, 0, "SortingOptions", s_notCreatable);
     qmlRegisterUncreatableType<DirectoryType>(s_qmlUri, 1, 0, "RootDirectory", s_notCreatable);
     qmlRegisterUncreatableType<CopyFolderFlags>(s_qmlUri, 1, 0, "CopyFlags", s_notCreatable);
+    qmlRegisterUncreatableType<SharedFileAccessType>(s_qmlUri, 1, 0, "SharedFileAccessType", s_notCreatable);
+    qmlRegisterUncreatableType<SharedFolderAccessType>(s_qmlUri, 1, 0, "SharedFolderAccessType", s_notCreatable);
+    qmlRegisterUncreatableType<EntityTypes>(s_qmlUri, 1, 0, "EntityTypes", s_notCreatable);
 
     qRegisterMetaType<SortingOptions::State>("SortingOptions::State");
     qRegisterMetaType<CopyFolderFlags::Flags>("CopyFolderFlags::Flags");
+    qRegisterMetaType<SharedFileAccessType::SharedFileAccessTypes>("SharedFileAccessType::SharedFileAccessTypes");
+    qRegisterMetaType<SharedFolderAccessType::SharedFolderAccessTypes>(
+        "SharedFolderAccessType::SharedFolderAccessTypes");
+    qRegisterMetaType<EntityTypes::EntityType>("EntityTypes::EntityType");
+    qRegisterMetaType<DocumentLink::Link>("DocumentLink::Link");
     qRegisterMetaType<FolderElementEntity>("FolderElementEntity");
     qRegisterMetaType<QList<FolderElementEntity>>();
     qRegisterMetaType<NetworkReplyHandler>();

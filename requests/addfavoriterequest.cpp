@@ -11,6 +11,7 @@ AddFavoriteRequest::AddFavoriteRequest(int documentId, QObject *parent)
 
 QVariantMap AddFavoriteRequest::perform()
 {
-    return favoritesResult(post(ApiPath::v1(ApiContants::s_addToFavorites).toString(), documentsBody({m_documentId}),
-                                SendingLine::Quoted));
+    return report(post(ApiPath::v1(ApiContants::s_addToFavorites).toString(), documentsBody({m_documentId}),
+                       SendingLine::Quoted),
+                  "Reply error", SuccessSaysError);
 }

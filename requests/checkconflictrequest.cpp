@@ -9,16 +9,8 @@ CheckConflictRequest::CheckConflictRequest(int toFolderId, const QList<int> &fol
 
 QVariantMap CheckConflictRequest::perform()
 {
-    const NetworkReplyHandler handler = sendRelocation();
-    if (handler.isError()) {
-        logFailure("Request error", handler);
-        return failureResult(handler.errorMessage());
-    }
-    const QVariantMap result{
-        {s_successKey, true},
-        {QStringLiteral("folderIds"), idList()},
-        {QStringLiteral("conflict"), replyValue(handler, QStringLiteral("Conflict")).toBool()},
-    };
-    logResult(result);
-    return result;
+    return report(sendRelocation(), "Request error", FailureSaysSuccess, {}, [this](const NetworkReplyHandler &reply) {
+        return QVariantMap{{QStringLiteral("folderIds"), idList()},
+                           {QStringLiteral("conflict"), replyValue(reply, QStringLiteral("Conflict")).toBool()}};
+    });
 }

@@ -11,5 +11,6 @@ ClearFavoritesRequest::ClearFavoritesRequest(QObject *parent)
 QVariantMap ClearFavoritesRequest::perform()
 {
     // The endpoint carries its own "?type=Document".
-    return favoritesResult(deleteResource(ApiPath::v1(ApiContants::s_clearFavorites).toString()));
+    return report(deleteResource(ApiPath::v1(ApiContants::s_clearFavorites).toString()), "Reply error",
+                  SuccessSaysError);
 }

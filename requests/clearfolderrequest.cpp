@@ -11,17 +11,8 @@ ClearFolderRequest::ClearFolderRequest(int folderId, QObject *parent)
 
 QVariantMap ClearFolderRequest::perform()
 {
-    const NetworkReplyHandler handler =
-        get(ApiPath::v1(ApiContants::s_clearFolder).query(QStringLiteral("id"), m_folderId).toString());
-    if (handler.isError()) {
-        logFailure("Request error", handler);
-        return failureResult(handler.errorMessage());
-    }
-    const QVariantMap result{
-        {s_successKey, true},
-        {QStringLiteral("folderId"), m_folderId},
-        {QStringLiteral("taskId"), replyTaskId(handler)},
-    };
-    logResult(result);
-    return result;
+    const QString path = ApiPath::v1(ApiContants::s_clearFolder).query(QStringLiteral("id"), m_folderId).toString();
+    return report(get(path), "Request error", FailureSaysSuccess, {}, [this](const NetworkReplyHandler &reply) {
+        return QVariantMap{{QStringLiteral("folderId"), m_folderId}, {QStringLiteral("taskId"), replyTaskId(reply)}};
+    });
 }

@@ -9,16 +9,8 @@ CopyFileRequest::CopyFileRequest(const QList<int> &fileIds, int toFolderId, QObj
 
 QVariantMap CopyFileRequest::perform()
 {
-    const NetworkReplyHandler handler = sendRelocation();
-    if (handler.isError()) {
-        logFailure("Request error", handler);
-        return failureResult(handler.errorMessage());
-    }
-    const QVariantMap result{
-        {s_successKey, true},
-        {s_errorKey, handler.errorMessage()},
-        {QStringLiteral("copiedFiles"), replyObjects(handler)},
-    };
-    logResult(result);
-    return result;
+    return report(sendRelocation(), "Request error", FailureSaysSuccess | SuccessSaysError, {},
+                  [](const NetworkReplyHandler &reply) {
+                      return QVariantMap{{QStringLiteral("copiedFiles"), replyObjects(reply)}};
+                  });
 }

@@ -9,16 +9,7 @@ CopyFolderRequest::CopyFolderRequest(const QList<int> &folderIds, int toFolderId
 
 QVariantMap CopyFolderRequest::perform()
 {
-    const NetworkReplyHandler handler = sendRelocation();
-    if (handler.isError()) {
-        logFailure("Request error", handler);
-        return failureResult(handler.errorMessage());
-    }
-    const QVariantMap result{
-        {s_successKey, true},
-        {QStringLiteral("folderIds"), idList()},
-        {QStringLiteral("taskId"), replyTaskId(handler)},
-    };
-    logResult(result);
-    return result;
+    return report(sendRelocation(), "Request error", FailureSaysSuccess, {}, [this](const NetworkReplyHandler &reply) {
+        return QVariantMap{{QStringLiteral("folderIds"), idList()}, {QStringLiteral("taskId"), replyTaskId(reply)}};
+    });
 }

@@ -18,20 +18,14 @@ QVariantMap CreateDocumentRequest::perform()
         {QStringLiteral("DirectoryId"), m_directoryId},
         {QStringLiteral("Name"), m_name},
     };
-    const NetworkReplyHandler handler = post(ApiPath::v1(ApiContants::s_createDocument).toString(), body);
-    if (handler.isError()) {
-        logFailure("Error create document", handler);
-        return failureResult(handler.errorMessage());
-    }
-    // The portal answers with the list of what it created: here the one document.
-    const QJsonObject created = handler.replyJSON().array().at(0).toObject();
-    const QVariantMap result{
-        {s_successKey, true},
-        {s_errorKey, handler.errorMessage()},
-        {QStringLiteral("ownerId"), fieldValue(created, QStringLiteral("OwnerId"))},
-        {QStringLiteral("fileId"), fieldValue(created, QStringLiteral("Id"))},
-        {QStringLiteral("fileName"), fieldValue(created, QStringLiteral("Name"))},
-    };
-    logResult(result);
-    return result;
+    return report(post(ApiPath::v1(ApiContants::s_createDocument).toString(), body), "Error create document",
+                  FailureSaysSuccess | SuccessSaysError, {}, [](const NetworkReplyHandler &reply) {
+                      // The portal answers with the list of what it created: here the one document.
+                      const QJsonObject created = reply.replyJSON().array().at(0).toObject();
+                      return QVariantMap{
+                          {QStringLiteral("ownerId"), fieldValue(created, QStringLiteral("OwnerId"))},
+                          {QStringLiteral("fileId"), fieldValue(created, QStringLiteral("Id"))},
+                          {QStringLiteral("fileName"), fieldValue(created, QStringLiteral("Name"))},
+                      };
+                  });
 }

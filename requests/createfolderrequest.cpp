@@ -27,17 +27,11 @@ QVariantMap CreateFolderRequest::perform()
         {QStringLiteral("UserIds"), QString()},
         {QStringLiteral("ParentId"), m_parentId},
     };
-    const NetworkReplyHandler handler = post(ApiPath::v1(ApiContants::s_createFolder).toString(), body);
-    if (handler.isError()) {
-        logFailure("Request error", handler);
-        return failureResult(handler.errorMessage());
-    }
-    const QVariantMap result{
-        {s_successKey, true},
-        {s_errorKey, handler.errorMessage()},
-        {QStringLiteral("folderId"), replyValue(handler, QStringLiteral("Id"))},
-        {QStringLiteral("folderName"), replyValue(handler, QStringLiteral("Name"))},
-    };
-    logResult(result);
-    return result;
+    return report(post(ApiPath::v1(ApiContants::s_createFolder).toString(), body), "Request error",
+                  FailureSaysSuccess | SuccessSaysError, {}, [](const NetworkReplyHandler &reply) {
+                      return QVariantMap{
+                          {QStringLiteral("folderId"), replyValue(reply, QStringLiteral("Id"))},
+                          {QStringLiteral("folderName"), replyValue(reply, QStringLiteral("Name"))},
+                      };
+                  });
 }

@@ -11,6 +11,7 @@ DeleteFavoriteRequest::DeleteFavoriteRequest(const QList<int> &documentIds, QObj
 
 QVariantMap DeleteFavoriteRequest::perform()
 {
-    return favoritesResult(post(ApiPath::v1(ApiContants::s_deleteFromFavorites).toString(),
-                                documentsBody(m_documentIds), SendingLine::Quoted));
+    return report(post(ApiPath::v1(ApiContants::s_deleteFromFavorites).toString(), documentsBody(m_documentIds),
+                       SendingLine::Quoted),
+                  "Reply error", SuccessSaysError);
 }

@@ -14,16 +14,8 @@ DeleteFolderRequest::DeleteFolderRequest(const QList<int> &folderIds, QObject *p
 QVariantMap DeleteFolderRequest::perform()
 {
     const QJsonObject body{{QStringLiteral("Ids"), toJsonArray(m_folderIds)}};
-    const NetworkReplyHandler handler = post(ApiPath::v1(ApiContants::s_deleteFolder).toString(), body);
-    if (handler.isError()) {
-        logFailure("Request error", handler);
-        return failureResult(handler.errorMessage());
-    }
-    const QVariantMap result{
-        {s_successKey, true},
-        {s_errorKey, handler.errorMessage()},
-        {QStringLiteral("taskId"), replyTaskId(handler)},
-    };
-    logResult(result);
-    return result;
+    return report(post(ApiPath::v1(ApiContants::s_deleteFolder).toString(), body), "Request error",
+                  FailureSaysSuccess | SuccessSaysError, {}, [](const NetworkReplyHandler &reply) {
+                      return QVariantMap{{QStringLiteral("taskId"), replyTaskId(reply)}};
+                  });
 }

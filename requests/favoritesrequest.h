@@ -13,6 +13,4 @@ public:
 protected:
     // {"EntityIds": [...], "Type": "Document"}
     static QJsonObject documentsBody(const QList<int> &documentIds);
-    // {"success": true, "error": ""}, or "error" alone.
-    static QVariantMap favoritesResult(const NetworkReplyHandler &handler);
 };

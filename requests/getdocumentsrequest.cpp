@@ -12,18 +12,10 @@ GetDocumentsRequest::GetDocumentsRequest(int folderId, QObject *parent)
 QVariantMap GetDocumentsRequest::perform()
 {
     const QJsonObject body{{QStringLiteral("Ids"), toJsonArray({m_folderId})}};
-    const NetworkReplyHandler handler =
-        post(ApiPath::v1(ApiContants::s_getDocuments).toString(), body, SendingLine::Quoted);
-    if (handler.isError()) {
-        logFailure("Request error", handler);
-        return errorOnlyResult(handler.errorMessage());
-    }
-    const QVariantMap result{
-        {s_successKey, true},
-        {s_errorKey, handler.errorMessage()},
-        {QStringLiteral("documents"),
-         objectList(NetworkReplyHandler::findJsonValue(handler.replyJSON().object(), QStringLiteral("Items")))},
-    };
-    logResult(result);
-    return result;
+    return report(post(ApiPath::v1(ApiContants::s_getDocuments).toString(), body, SendingLine::Quoted),
+                  "Request error", SuccessSaysError, {}, [](const NetworkReplyHandler &reply) {
+                      const QJsonValue items =
+                          NetworkReplyHandler::findJsonValue(reply.replyJSON().object(), QStringLiteral("Items"));
+                      return QVariantMap{{QStringLiteral("documents"), objectList(items)}};
+                  });
 }

@@ -19,17 +19,8 @@ QVariantMap GetUsersInfoRequest::perform()
     for (const QVariant &id : qAsConst(m_userIds))
         ids.append(id.toInt());
     const QJsonObject body{{QStringLiteral("Ids"), toJsonArray(ids)}};
-
-    const NetworkReplyHandler handler = post(ApiPath::v1(ApiContants::s_getUsers).toString(), body);
-    if (handler.isError()) {
-        logFailure("Request error", handler);
-        return errorOnlyResult(handler.errorMessage());
-    }
-    const QVariantMap result{
-        {s_successKey, true},
-        {s_errorKey, handler.errorMessage()},
-        {QStringLiteral("users"), replyObjects(handler)},
-    };
-    logResult(result);
-    return result;
+    return report(post(ApiPath::v1(ApiContants::s_getUsers).toString(), body), "Request error", SuccessSaysError,
+                  {}, [](const NetworkReplyHandler &reply) {
+                      return QVariantMap{{QStringLiteral("users"), replyObjects(reply)}};
+                  });
 }

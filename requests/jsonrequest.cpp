@@ -26,14 +26,24 @@ NetworkReplyHandler JsonRequest::deleteResource(const QString &path) const
     return NetworkReplyHandler(exchange.deleteResource(createRequest(path)));
 }
 
-QVariantMap JsonRequest::errorOnlyResult(const QString &message)
+QVariantMap JsonRequest::report(const NetworkReplyHandler &handler, const char *operation, int keys,
+                                const QVariantMap &both, const ReplyReader &read)
 {
-    return {{s_errorKey, message}};
-}
-
-void JsonRequest::logFailure(const char *operation, const NetworkReplyHandler &handler)
-{
-    qWarning().noquote() << operation << handler.errorMessage();
+    QVariantMap result = both;
+    if (handler.isError()) {
+        qWarning().noquote() << operation << handler.errorMessage();
+        if (keys & FailureSaysSuccess)
+            result.insert(s_successKey, false);
+        result.insert(s_errorKey, handler.errorMessage());
+        return result;
+    }
+    if (read)
+        result.insert(read(handler));
+    result.insert(s_successKey, true);
+    if (keys & SuccessSaysError)
+        result.insert(s_errorKey, handler.errorMessage());
+    logResult(result);
+    return result;
 }
 
 QJsonArray JsonRequest::toJsonArray(const QList<int> &ids)

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QVariantList>
 
+#include <functional>
+
 // A request made of one JSON exchange with the portal: log what goes out,
 // send, wait, classify. The helpers turn id lists and reply fields into the
 // shapes the result maps carry.
@@ -25,10 +27,16 @@ protected:
                              SendingLine line = SendingLine::Plain) const;
     NetworkReplyHandler deleteResource(const QString &path) const;
 
-    // {"error": message}: the failure of requests whose readers test "success" alone.
-    static QVariantMap errorOnlyResult(const QString &message);
-    // Warning naming the failed operation, with the handler's message.
-    static void logFailure(const char *operation, const NetworkReplyHandler &handler);
+    // Which of the common keys a request's result maps carry.
+    enum ReportKeys { SuccessOnly = 0x0, FailureSaysSuccess = 0x1, SuccessSaysError = 0x2 };
+    using ReplyReader = std::function<QVariantMap(const NetworkReplyHandler &)>;
+    // The result map of an exchange. On failure: a warning naming the
+    // operation, and "error" with the message ("success" false only with
+    // FailureSaysSuccess). Otherwise: "success" true (the empty "error" with
+    // SuccessSaysError) and what the reader takes from the reply, logged.
+    // `both` goes into either map.
+    static QVariantMap report(const NetworkReplyHandler &handler, const char *operation, int keys,
+                              const QVariantMap &both = {}, const ReplyReader &read = {});
 
     static QJsonArray toJsonArray(const QList<int> &ids);
     static QVariantList toVariantList(const QList<int> &ids);

@@ -19,7 +19,7 @@ const QStringList &secretKeys()
     static const QStringList keys = {
         QStringLiteral("Authorization"), QStringLiteral("Password"),     QStringLiteral("UserPassword"),
         QStringLiteral("Token"),         QStringLiteral("RefreshToken"), QStringLiteral("AuthToken"),
-        QStringLiteral("access_token"),  QStringLiteral("refresh_token"),
+        QStringLiteral("access_token"),  QStringLiteral("refresh_token"), QStringLiteral("Jwt"),
     };
     return keys;
 }

@@ -9,12 +9,5 @@ MoveFileRequest::MoveFileRequest(const QList<int> &fileIds, int toFolderId, QObj
 
 QVariantMap MoveFileRequest::perform()
 {
-    const NetworkReplyHandler handler = sendRelocation();
-    if (handler.isError()) {
-        logFailure("Request error", handler);
-        return errorOnlyResult(handler.errorMessage());
-    }
-    const QVariantMap result{{s_successKey, true}};
-    logResult(result);
-    return result;
+    return report(sendRelocation(), "Request error", SuccessOnly);
 }

@@ -9,16 +9,9 @@ MoveFolderRequest::MoveFolderRequest(const QList<int> &folderIds, int toFolderId
 
 QVariantMap MoveFolderRequest::perform()
 {
-    const NetworkReplyHandler handler = sendRelocation();
-    if (handler.isError()) {
-        logFailure("Request error", handler);
-        return failureResult(handler.errorMessage());
-    }
-    const QVariantMap result{
-        {s_successKey, true},
-        {QStringLiteral("folderIds"), idList()},
-        {QStringLiteral("taskId"), replyValue(handler, QStringLiteral("TaskId"))},
-    };
-    logResult(result);
-    return result;
+    // The task id goes on as the portal sent it.
+    return report(sendRelocation(), "Request error", FailureSaysSuccess, {}, [this](const NetworkReplyHandler &reply) {
+        return QVariantMap{{QStringLiteral("folderIds"), idList()},
+                           {QStringLiteral("taskId"), replyValue(reply, QStringLiteral("TaskId"))}};
+    });
 }

@@ -9,16 +9,8 @@ RenameFileRequest::RenameFileRequest(int fileId, const QString &newName, QObject
 
 QVariantMap RenameFileRequest::perform()
 {
-    const NetworkReplyHandler handler = sendRename();
-    if (handler.isError()) {
-        logFailure("Request error", handler);
-        return failureResult(handler.errorMessage());
-    }
-    const QVariantMap result{
-        {s_successKey, true},
-        {s_errorKey, handler.errorMessage()},
-        {QStringLiteral("newFileName"), replyValue(handler, QStringLiteral("Name"))},
-    };
-    logResult(result);
-    return result;
+    return report(sendRename(), "Request error", FailureSaysSuccess | SuccessSaysError, {},
+                  [](const NetworkReplyHandler &reply) {
+                      return QVariantMap{{QStringLiteral("newFileName"), replyValue(reply, QStringLiteral("Name"))}};
+                  });
 }

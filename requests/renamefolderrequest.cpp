@@ -9,21 +9,10 @@ RenameFolderRequest::RenameFolderRequest(int folderId, const QString &newName, Q
 
 QVariantMap RenameFolderRequest::perform()
 {
-    const NetworkReplyHandler handler = sendRename();
-    const QString folderIdKey = QStringLiteral("folderId");
-    if (handler.isError()) {
-        logFailure("Request error", handler);
-        QVariantMap failure = failureResult(handler.errorMessage());
-        failure.insert(folderIdKey, id());
-        return failure;
-    }
-    // The portal confirms without echoing the name, so the result carries the one asked for.
-    const QVariantMap result{
-        {s_successKey, true},
-        {folderIdKey, id()},
-        {QStringLiteral("newFolderName"), newName()},
-        {s_errorKey, handler.errorMessage()},
-    };
-    logResult(result);
-    return result;
+    // The result carries the name asked for, whatever the portal made of it.
+    const QString newName = this->newName();
+    return report(sendRename(), "Request error", FailureSaysSuccess | SuccessSaysError,
+                  {{QStringLiteral("folderId"), id()}}, [newName](const NetworkReplyHandler &) {
+                      return QVariantMap{{QStringLiteral("newFolderName"), newName}};
+                  });
 }

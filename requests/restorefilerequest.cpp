@@ -9,13 +9,5 @@ RestoreFileRequest::RestoreFileRequest(const QList<int> &fileIds, int toFolderId
 
 QVariantMap RestoreFileRequest::perform()
 {
-    const NetworkReplyHandler handler = sendRelocation();
-    const QString fileIdsKey = QStringLiteral("fileIds");
-    if (handler.isError()) {
-        logFailure("Request error", handler);
-        return {{fileIdsKey, idList()}, {s_errorKey, handler.errorMessage()}};
-    }
-    const QVariantMap result{{s_successKey, true}, {fileIdsKey, idList()}};
-    logResult(result);
-    return result;
+    return report(sendRelocation(), "Request error", SuccessOnly, {{QStringLiteral("fileIds"), idList()}});
 }

@@ -9,13 +9,5 @@ RestoreFolderRequest::RestoreFolderRequest(const QList<int> &folderIds, int toFo
 
 QVariantMap RestoreFolderRequest::perform()
 {
-    const NetworkReplyHandler handler = sendRelocation();
-    const QString folderIdsKey = QStringLiteral("folderIds");
-    if (handler.isError()) {
-        logFailure("Request error", handler);
-        return {{folderIdsKey, idList()}, {s_errorKey, handler.errorMessage()}};
-    }
-    const QVariantMap result{{s_successKey, true}, {folderIdsKey, idList()}};
-    logResult(result);
-    return result;
+    return report(sendRelocation(), "Request error", SuccessOnly, {{QStringLiteral("folderIds"), idList()}});
 }

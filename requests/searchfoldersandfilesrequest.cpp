@@ -18,22 +18,16 @@ QVariantMap SearchFoldersAndFilesRequest::perform()
     path.query(QStringLiteral("text"), m_text);
     if (m_folderId >= 1)
         path.query(QStringLiteral("id"), m_folderId);
-
-    const NetworkReplyHandler handler = get(path.toString());
-    if (handler.isError()) {
-        logFailure("Error search document", handler);
-        return failureResult(handler.errorMessage());
-    }
-    const QJsonObject reply = handler.replyJSON().object();
-    const auto items = [&reply](const QString &group) {
-        const QJsonObject section = NetworkReplyHandler::findJsonValue(reply, group).toObject();
-        return objectList(NetworkReplyHandler::findJsonValue(section, QStringLiteral("Items")));
-    };
-    const QVariantMap result{
-        {s_successKey, true},
-        {QStringLiteral("directories"), items(QStringLiteral("Directory"))},
-        {QStringLiteral("documents"), items(QStringLiteral("Document"))},
-    };
-    logResult(result);
-    return result;
+    return report(get(path.toString()), "Error search document", FailureSaysSuccess, {},
+                  [](const NetworkReplyHandler &reply) {
+                      const QJsonObject found = reply.replyJSON().object();
+                      const auto items = [&found](const QString &group) {
+                          const QJsonObject section = NetworkReplyHandler::findJsonValue(found, group).toObject();
+                          return objectList(NetworkReplyHandler::findJsonValue(section, QStringLiteral("Items")));
+                      };
+                      return QVariantMap{
+                          {QStringLiteral("directories"), items(QStringLiteral("Directory"))},
+                          {QStringLiteral("documents"), items(QStringLiteral("Document"))},
+                      };
+                  });
 }

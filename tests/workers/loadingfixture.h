@@ -1,0 +1,68 @@
+#pragma once
+
+#include "database/dataaccessobject.h"
+#include "simulatorprocess.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The simulator signed in as the demo user, the settings pointing at it and a
+// migrated cache file of the test's own.
+class LoadingFixture
+{
+public:
+    bool start();
+    // A fresh cache file and a fresh portal state with its request log emptied.
+    bool reset();
+
+    SimulatorProcess &simulator() { return m_simulator; }
+    DataAccessObject &dao() { return *m_dao; }
+
+    // Calls the portal itself with the demo user's token; the reply document.
+    QJsonDocument portal(const QByteArray &method, const QString &path, const QJsonObject &body = {});
+    // What the portal answers for the listings of a folder.
+    QJsonArray portalFolders(int folderId);
+    QJsonArray portalDocuments(int folderId);
+    // Every folder of a folders answer with all nested "Children".
+    static QJsonArray flattened(const QJsonArray &folders);
+    static QJsonArray children(const QJsonArray &folders);
+
+    // Listing rows in one comparable form, sorted: from portal objects, and
+    // from a cache table with an optional WHERE clause.
+    static QStringList rows(const QJsonArray &folders, const QJsonArray &documents);
+    QStringList cachedRows(const QString &table, const QString &where = QString()) const;
+    QStringList cachedUsers() const;
+
+    // Portal requests received since the last reset, as "METHOD path?query".
+    QStringList receivedRequests();
+    bool fail(const QString &path, const QJsonObject &fault);
+
+    // Columns "path", "fault" and "message": each failure class of the
+    // portal, for each of the paths, with the message a worker reports.
+    static void failureClasses(const QStringList &paths);
+
+private:
+    static void addFailureRows(const QString &path);
+
+    SimulatorProcess m_simulator;
+    QString m_token;
+    std::unique_ptr<QTemporaryDir> m_cacheDirectory;
+    std::unique_ptr<DataAccessObject> m_dao;
+};
+
+// Waits for the one workFinished of a run and checks that no second follows.
+bool finishedOnce(QSignalSpy &spy);
+
+namespace PortalPath {
+const QString s_folders = QStringLiteral("/api/v1/DocumentDirectory/Get");
+const QString s_documents = QStringLiteral("/api/v1/DocumentDirectory/GetDocuments");
+const QString s_users = QStringLiteral("/api/v1/User/get");
+const QString s_search = QStringLiteral("/api/v1/DocumentDirectory/Search");
+const QString s_documentInfo = QStringLiteral("/api/v1/Documents");
+} // namespace PortalPath

@@ -1,0 +1,156 @@
+#include "operationfixture.h"
+
+#include "requests/getdocumentsrequest.h"
+#include "requests/getfoldersrequest.h"
+#include "workers/worker.h"
+
+#include <QPointer>
+#include <QRunnable>
+#include <QSqlQuery>
+#include <QTest>
+#include <QThreadPool>
+
+bool OperationFixture::start()
+{
+    return m_bus.start() && m_listener.registerOn(m_bus.address()) && m_loading.start() && reset();
+}
+
+bool OperationFixture::reset()
+{
+    if (!m_loading.reset() || !simulator().clearFaults())
+        return false;
+    const bool loaded = refresh(s_myDocuments, DirectoryType::MyDocuments) && refresh(s_trash, DirectoryType::Trash);
+    m_seenNotifications = m_listener.received().size();
+    return loaded && simulator().clearRequests();
+}
+
+bool OperationFixture::finishedOnce(QSignalSpy &spy, Outcome *outcome)
+{
+    if (!::finishedOnce(spy))
+        return false;
+    outcome->success = spy.first().at(0).toBool();
+    outcome->message = spy.first().at(1).toString();
+    return true;
+}
+
+bool OperationFixture::runOnPool(Worker *worker, Outcome *outcome)
+{
+    QPointer<Worker> alive(worker);
+    QSignalSpy finished(worker, &Worker::workFinished);
+    QThreadPool::globalInstance()->start(dynamic_cast<QRunnable *>(worker));
+    if (!finishedOnce(finished, outcome))
+        return false;
+    if (QTest::qWaitFor([&] { return alive.isNull(); }, 5000))
+        return true;
+    qWarning() << "the worker was not freed after it finished";
+    return false;
+}
+
+namespace {
+QVariantMap resultOf(RequestInterface *request)
+{
+    QSignalSpy finished(request, &RequestInterface::requestFinished);
+    QThreadPool::globalInstance()->start(request);
+    if (!finished.wait(10000))
+        return {};
+    return finished.first().first().toMap();
+}
+} // namespace
+
+bool OperationFixture::refresh(int folderId, DirectoryType::RootDirectoryTypes root)
+{
+    const QVariantMap folders = resultOf(new GetFoldersRequest(folderId));
+    const QVariantMap documents = resultOf(new GetDocumentsRequest(folderId));
+    if (!folders.value(QStringLiteral("success")).toBool() || !documents.value(QStringLiteral("success")).toBool())
+        return false;
+    // The answer holds the folder itself; its listing is its children.
+    QList<QVariant> children;
+    for (const QVariant &folder : folders.value(QStringLiteral("folders")).toList())
+        children += folder.toMap().value(QStringLiteral("Children")).toList();
+    dao().updateFilesAndFolders(documents.value(QStringLiteral("documents")).toList(), children, folderId, root);
+    return true;
+}
+
+QStringList OperationFixture::cachedListing(int folderId) const
+{
+    return m_loading.cachedRows(QStringLiteral("files_and_folders"),
+                                QStringLiteral("WHERE parent_id = %1 OR directory_id = %1").arg(folderId));
+}
+
+QStringList OperationFixture::portalListing(int folderId)
+{
+    return LoadingFixture::rows(LoadingFixture::children(m_loading.portalFolders(folderId)),
+                                m_loading.portalDocuments(folderId));
+}
+
+bool OperationFixture::cacheMatchesPortal(int folderId)
+{
+    const QStringList cached = cachedListing(folderId);
+    const QStringList portal = portalListing(folderId);
+    if (cached == portal)
+        return true;
+    qWarning().noquote() << "cache:\n " << cached.join(QStringLiteral("\n  ")) << "\nportal:\n "
+                         << portal.join(QStringLiteral("\n  "));
+    return false;
+}
+
+QVariant OperationFixture::cachedValue(int id, bool isFile, const QString &column)
+{
+    QSqlQuery query(m_loading.dao().db());
+    query.prepare(QStringLiteral("SELECT %1 FROM files_and_folders WHERE id = ? AND is_file = ?").arg(column));
+    query.addBindValue(id);
+    query.addBindValue(isFile ? 1 : 0);
+    if (!query.exec() || !query.next())
+        return {};
+    return query.value(0);
+}
+
+bool OperationFixture::isCached(int id, bool isFile)
+{
+    return cachedValue(id, isFile, QStringLiteral("id")).isValid();
+}
+
+bool OperationFixture::isBusy(int id, bool isFile)
+{
+    return cachedValue(id, isFile, QStringLiteral("busy")).toInt() == 1;
+}
+
+int OperationFixture::busyCount()
+{
+    QSqlQuery query(m_loading.dao().db());
+    query.exec(QStringLiteral("SELECT COUNT(*) FROM files_and_folders WHERE busy <> 0"));
+    return query.next() ? query.value(0).toInt() : -1;
+}
+
+QList<ReceivedNotification> OperationFixture::notifications(int count)
+{
+    (void)QTest::qWaitFor([&] { return m_listener.received().size() >= m_seenNotifications + count; }, 5000);
+    // A moment more, so that an unexpected extra one shows too.
+    QTest::qWait(50);
+    return m_listener.received().mid(m_seenNotifications);
+}
+
+int OperationFixture::requestCount(const QString &fragment)
+{
+    return requests().filter(fragment).size();
+}
+
+bool OperationFixture::waitForRequest(const QString &fragment)
+{
+    return QTest::qWaitFor([&] { return requestCount(fragment) > 0; }, 10000);
+}
+
+void OperationFixture::portalFailures()
+{
+    QTest::addColumn<QJsonObject>("fault");
+    QTest::addColumn<QString>("message");
+    const QJsonObject refusal{{QStringLiteral("Status"), 500},
+                              {QStringLiteral("ErrorMessage"), QStringLiteral("Storage is offline")}};
+    QTest::newRow("portal error") << QJsonObject{{QStringLiteral("status"), 500}, {QStringLiteral("body"), refusal}}
+                                  << QStringLiteral("Storage is offline. Error 500.");
+    QTest::newRow("expired sign-in")
+        << QJsonObject{{QStringLiteral("status"), 401}}
+        << QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.");
+    QTest::newRow("connection dropped") << QJsonObject{{QStringLiteral("mode"), QStringLiteral("drop")}}
+                                        << QStringLiteral("The portal closed the connection.");
+}

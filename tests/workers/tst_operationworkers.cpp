@@ -1,0 +1,541 @@
+#include "operationfixture.h"
+#include "testenvironment.h"
+#include "workers/addfavoriteworker.h"
+#include "workers/checkconflictworker.h"
+#include "workers/clearfavoritesworker.h"
+#include "workers/copyfileworker.h"
+#include "workers/createdocumentworker.h"
+#include "workers/createfolderworker.h"
+#include "workers/deletefavoriteworker.h"
+#include "workers/movefiletotrashworker.h"
+#include "workers/movefileworker.h"
+#include "workers/renamefileworker.h"
+#include "workers/renamefolderworker.h"
+#include "workers/restorefileworker.h"
+#include "workers/restorefolderworker.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QRunnable>
+#include <QSqlQuery>
+#include <QThreadPool>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+using Factory = std::function<Worker *(DataAccessObject *)>;
+// What the cache shows once the operation was confirmed, before any refresh;
+// it is given the My documents listing as it was before the operation.
+using CacheCheck = std::function<bool(OperationFixture &, const QStringList &)>;
+
+struct Entry
+{
+    int id;
+    bool isFile;
+};
+
+const DirectoryType::RootDirectoryTypes s_myDocuments = DirectoryType::MyDocuments;
+const DirectoryType::RootDirectoryTypes s_trash = DirectoryType::Trash;
+
+Factory renameFile()
+{
+    return [](DataAccessObject *dao) {
+        return new RenameFileWorker(dao, 1005, QStringLiteral("Minutes.txt"), QStringLiteral("Notes.txt"), s_myDocuments);
+    };
+}
+
+Factory moveToTrash(int id, const QString &name, DirectoryType::RootDirectoryTypes root)
+{
+    return [=](DataAccessObject *dao) { return new MoveFileToTrashWorker(dao, id, name, root); };
+}
+
+CacheCheck named(int id, bool isFile, const QString &name)
+{
+    return [=](OperationFixture &fixture, const QStringList &) {
+        return fixture.cachedValue(id, isFile, QStringLiteral("name")).toString() == name;
+    };
+}
+
+CacheCheck gone(int id, bool isFile)
+{
+    return [=](OperationFixture &fixture, const QStringList &) { return !fixture.isCached(id, isFile); };
+}
+
+CacheCheck favorite(int id, bool isFavorite)
+{
+    return [=](OperationFixture &fixture, const QStringList &) {
+        return fixture.cachedValue(id, true, QStringLiteral("is_favorite")).toBool() == isFavorite;
+    };
+}
+
+// The listing of My documents is what it was before the operation.
+bool unchanged(OperationFixture &fixture, const QStringList &before)
+{
+    return fixture.cachedListing(OperationFixture::s_myDocuments) == before;
+}
+
+int cachedFilesNamed(OperationFixture &fixture, const QString &pattern)
+{
+    QSqlQuery query(fixture.dao().db());
+    query.prepare(QStringLiteral("SELECT COUNT(*) FROM files_and_folders WHERE is_file = 1 AND name LIKE ?"));
+    query.addBindValue(pattern);
+    return query.exec() && query.next() ? query.value(0).toInt() : -1;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Factory)
+Q_DECLARE_METATYPE(CacheCheck)
+Q_DECLARE_METATYPE(QList<Entry>)
+
+class TestOperationWorkers : public QObject
+{
+    Q_OBJECT
+private:
+    OperationFixture m_fixture;
+    QStringList m_listingBefore;
+
+    // Starts the worker with its endpoint held back a little, so that the busy
+    // marks can be seen while the portal works.
+    bool runWithBusyMarks(Worker *worker, const QString &path, const QList<Entry> &busy,
+                          OperationFixture::Outcome *outcome)
+    {
+        m_fixture.simulator().setFault(path, {{QStringLiteral("mode"), QStringLiteral("delay")},
+                                              {QStringLiteral("delayMs"), 400}});
+        QSignalSpy finished(worker, &Worker::workFinished);
+        QThreadPool::globalInstance()->start(dynamic_cast<QRunnable *>(worker));
+        const bool allBusy = QTest::qWaitFor([&] {
+            for (const Entry &entry : busy) {
+                if (!m_fixture.isBusy(entry.id, entry.isFile))
+                    return false;
+            }
+            return true;
+        }, 5000);
+        if (!allBusy || !finished.isEmpty()) {
+            qWarning() << "the entries were not busy while the portal worked";
+            return false;
+        }
+        return OperationFixture::finishedOnce(finished, outcome);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_fixture.start());
+    }
+
+    void init()
+    {
+        QVERIFY(m_fixture.reset());
+        m_listingBefore = m_fixture.cachedListing(OperationFixture::s_myDocuments);
+    }
+
+    void succeeds_data()
+    {
+        QTest::addColumn<Factory>("factory");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QList<Entry>>("busy");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("info");
+        QTest::addColumn<CacheCheck>("cache");
+
+        const QString v1 = QStringLiteral("/api/v1/");
+        QTest::newRow("rename file") << renameFile() << v1 + QStringLiteral("Documents/Rename")
+                                     << QList<Entry>{{1005, true}} << QStringLiteral("Minutes.txt")
+                                     << QStringLiteral("File Notes.txt already renamed")
+                                     << named(1005, true, QStringLiteral("Minutes.txt"));
+        QTest::newRow("rename folder")
+            << Factory([](DataAccessObject *dao) {
+                   return new RenameFolderWorker(dao, 114, QStringLiteral("Pictures"), QStringLiteral("Photos"), s_myDocuments);
+               })
+            << v1 + QStringLiteral("DocumentDirectory/Rename") << QList<Entry>{{114, false}} << QStringLiteral("Pictures")
+            << QStringLiteral("Folder Photos already renamed") << named(114, false, QStringLiteral("Pictures"));
+        QTest::newRow("move files")
+            << Factory([](DataAccessObject *dao) {
+                   return new MoveFileWorker(dao, {1005, 1006}, 113, {QStringLiteral("Notes.txt"), QStringLiteral("Logo.png")},
+                                             s_myDocuments);
+               })
+            << v1 + QStringLiteral("Documents/Move") << QList<Entry>{{1005, true}, {1006, true}} << QString()
+            << QStringLiteral("File Notes.txt, Logo.png already moved") << CacheCheck(unchanged);
+        QTest::newRow("copy file")
+            << Factory([](DataAccessObject *dao) {
+                   return new CopyFileWorker(dao, {1005}, 113, {QStringLiteral("Notes.txt")}, s_myDocuments, false);
+               })
+            << v1 + QStringLiteral("Documents/Copy") << QList<Entry>{{1005, true}} << QString()
+            << QStringLiteral("File Notes.txt is copied")
+            << CacheCheck([](OperationFixture &fixture, const QStringList &) { return cachedFilesNamed(fixture, QStringLiteral("Notes%")) == 1; });
+        QTest::newRow("duplicate file")
+            << Factory([](DataAccessObject *dao) {
+                   return new CopyFileWorker(dao, {1005}, 100, {QStringLiteral("Notes.txt")}, s_myDocuments, true);
+               })
+            << v1 + QStringLiteral("Documents/Copy") << QList<Entry>{{1005, true}} << QString()
+            << QStringLiteral("File Notes.txt is duplicated")
+            << CacheCheck([](OperationFixture &fixture, const QStringList &) { return cachedFilesNamed(fixture, QStringLiteral("Notes%")) == 2; });
+        QTest::newRow("move file to trash")
+            << moveToTrash(1005, QStringLiteral("Notes.txt"), s_myDocuments) << v1 + QStringLiteral("Documents/Delete")
+            << QList<Entry>{{1005, true}} << QStringLiteral("Notes.txt")
+            << QStringLiteral("File Notes.txt already move to trash") << gone(1005, true);
+        QTest::newRow("remove file from trash")
+            << moveToTrash(1051, QStringLiteral("Old budget.xlsx"), s_trash) << v1 + QStringLiteral("Documents/Delete")
+            << QList<Entry>{{1051, true}} << QStringLiteral("Old budget.xlsx")
+            << QStringLiteral("File Old budget.xlsx already removed") << gone(1051, true);
+        QTest::newRow("restore file")
+            << Factory([](DataAccessObject *dao) {
+                   return new RestoreFileWorker(dao, 1051, 100, QStringLiteral("Old budget.xlsx"), s_trash);
+               })
+            << v1 + QStringLiteral("Documents/Restore") << QList<Entry>{{1051, true}} << QStringLiteral("1051")
+            << QStringLiteral("File Old budget.xlsx already restored") << gone(1051, true);
+        QTest::newRow("restore folder")
+            << Factory([](DataAccessObject *dao) {
+                   return new RestoreFolderWorker(dao, 120, 100, QStringLiteral("Drafts"), CopyFolderFlags::Copy, s_trash);
+               })
+            << v1 + QStringLiteral("DocumentDirectory/Restore") << QList<Entry>{{120, false}} << QStringLiteral("120")
+            << QStringLiteral("Folder Drafts already restored") << gone(120, false);
+        QTest::newRow("add favorite")
+            << Factory([](DataAccessObject *dao) {
+                   return new AddFavoriteWorker(dao, 1005, QStringLiteral("Notes.txt"), s_myDocuments);
+               })
+            << v1 + QStringLiteral("Favorites/Add") << QList<Entry>{{1005, true}} << QStringLiteral("Notes.txt")
+            << QStringLiteral("File Notes.txt already added to favorites") << favorite(1005, true);
+        QTest::newRow("remove one favorite")
+            << Factory([](DataAccessObject *dao) {
+                   return new DeleteFavoriteWorker(dao, {1002}, {QStringLiteral("Budget 2024.xlsx")}, s_myDocuments);
+               })
+            << v1 + QStringLiteral("Favorites/Delete") << QList<Entry>{{1002, true}} << QStringLiteral("Budget 2024.xlsx")
+            << QStringLiteral("File Budget 2024.xlsx already removed from favorites") << favorite(1002, false);
+        QTest::newRow("remove two favorites")
+            << Factory([](DataAccessObject *dao) {
+                   return new DeleteFavoriteWorker(dao, {1002, 1003},
+                                                   {QStringLiteral("Budget 2024.xlsx"), QStringLiteral("Roadmap.pptx")},
+                                                   s_myDocuments);
+               })
+            << v1 + QStringLiteral("Favorites/Delete") << QList<Entry>{{1002, true}, {1003, true}}
+            << QStringLiteral("Budget 2024.xlsx, Roadmap.pptx")
+            << QStringLiteral("Files Budget 2024.xlsx, Roadmap.pptx already removed from favorites")
+            << CacheCheck([](OperationFixture &fixture, const QStringList &before) {
+                   return favorite(1002, false)(fixture, before) && favorite(1003, false)(fixture, before);
+               });
+    }
+
+    void succeeds()
+    {
+        QFETCH(Factory, factory);
+        QFETCH(QString, path);
+        QFETCH(QList<Entry>, busy);
+        QFETCH(QString, message);
+        QFETCH(QString, info);
+        QFETCH(CacheCheck, cache);
+
+        Worker *worker = factory(&m_fixture.dao());
+        QPointer<Worker> alive(worker);
+        OperationFixture::Outcome outcome;
+        QVERIFY(runWithBusyMarks(worker, path, busy, &outcome));
+        QCOMPARE(outcome.success, true);
+        QCOMPARE(outcome.message, message);
+        QCOMPARE(m_fixture.busyCount(), 0);
+        QVERIFY(cache(m_fixture, m_listingBefore));
+        QCOMPARE(m_fixture.requestCount(path), 1);
+
+        const QList<ReceivedNotification> notifications = m_fixture.notifications(1);
+        QCOMPARE(notifications.size(), 1);
+        QCOMPARE(notifications.first().body, info);
+        QCOMPARE(notifications.first().summary, QString());
+        QCOMPARE(notifications.first().appIcon, QStringLiteral("image://theme/icon-lock-information"));
+        QTRY_VERIFY(alive.isNull());
+
+        // A reload of both sections shows exactly what the portal holds.
+        for (const auto &section : {qMakePair(OperationFixture::s_myDocuments, s_myDocuments),
+                                    qMakePair(OperationFixture::s_trash, s_trash)}) {
+            QVERIFY(m_fixture.refresh(section.first, section.second));
+            QVERIFY(m_fixture.cacheMatchesPortal(section.first));
+        }
+    }
+
+    void fails_data()
+    {
+        QTest::addColumn<Factory>("factory");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QList<Entry>>("busy");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QJsonObject>("fault");
+        QTest::addColumn<QString>("message");
+
+        struct Case
+        {
+            const char *name;
+            Factory factory;
+            QString path;
+            QList<Entry> busy;
+            QString warning;
+        };
+        const QString v1 = QStringLiteral("/api/v1/");
+        const QList<Case> cases{
+            {"rename file", renameFile(), v1 + QStringLiteral("Documents/Rename"), {{1005, true}},
+             QStringLiteral("Error rename file Notes.txt")},
+            {"rename folder",
+             [](DataAccessObject *dao) {
+                 return new RenameFolderWorker(dao, 114, QStringLiteral("Pictures"), QStringLiteral("Photos"), s_myDocuments);
+             },
+             v1 + QStringLiteral("DocumentDirectory/Rename"), {{114, false}}, QStringLiteral("Error rename folder Photos")},
+            {"move files",
+             [](DataAccessObject *dao) {
+                 return new MoveFileWorker(dao, {1005, 1006}, 113, {QStringLiteral("Notes.txt"), QStringLiteral("Logo.png")},
+                                           s_myDocuments);
+             },
+             v1 + QStringLiteral("Documents/Move"), {{1005, true}, {1006, true}},
+             QStringLiteral("Error move file Notes.txt, Logo.png")},
+            {"duplicate file",
+             [](DataAccessObject *dao) {
+                 return new CopyFileWorker(dao, {1005}, 100, {QStringLiteral("Notes.txt")}, s_myDocuments, true);
+             },
+             v1 + QStringLiteral("Documents/Copy"), {{1005, true}}, QStringLiteral("Error copy file Notes.txt")},
+            {"move file to trash", moveToTrash(1005, QStringLiteral("Notes.txt"), s_myDocuments),
+             v1 + QStringLiteral("Documents/Delete"), {{1005, true}}, QStringLiteral("Error move file Notes.txt to trash")},
+            {"remove file from trash", moveToTrash(1051, QStringLiteral("Old budget.xlsx"), s_trash),
+             v1 + QStringLiteral("Documents/Delete"), {{1051, true}}, QStringLiteral("Error delete file Old budget.xlsx")},
+            {"restore file",
+             [](DataAccessObject *dao) {
+                 return new RestoreFileWorker(dao, 1051, 100, QStringLiteral("Old budget.xlsx"), s_trash);
+             },
+             v1 + QStringLiteral("Documents/Restore"), {{1051, true}}, QStringLiteral("Error restore file Old budget.xlsx")},
+            {"restore folder",
+             [](DataAccessObject *dao) {
+                 return new RestoreFolderWorker(dao, 120, 100, QStringLiteral("Drafts"), CopyFolderFlags::Copy, s_trash);
+             },
+             v1 + QStringLiteral("DocumentDirectory/Restore"), {{120, false}}, QStringLiteral("Error restore folder Drafts")},
+            {"add favorite",
+             [](DataAccessObject *dao) {
+                 return new AddFavoriteWorker(dao, 1005, QStringLiteral("Notes.txt"), s_myDocuments);
+             },
+             v1 + QStringLiteral("Favorites/Add"), {{1005, true}}, QStringLiteral("Error adding file to favorites Notes.txt")},
+            {"remove one favorite",
+             [](DataAccessObject *dao) {
+                 return new DeleteFavoriteWorker(dao, {1002}, {QStringLiteral("Budget 2024.xlsx")}, s_myDocuments);
+             },
+             v1 + QStringLiteral("Favorites/Delete"), {{1002, true}},
+             QStringLiteral("Error removing file Budget 2024.xlsx from favorites")},
+            {"remove two favorites",
+             [](DataAccessObject *dao) {
+                 return new DeleteFavoriteWorker(dao, {1002, 1003},
+                                                 {QStringLiteral("Budget 2024.xlsx"), QStringLiteral("Roadmap.pptx")},
+                                                 s_myDocuments);
+             },
+             v1 + QStringLiteral("Favorites/Delete"), {{1002, true}, {1003, true}},
+             QStringLiteral("Error removing files Budget 2024.xlsx, Roadmap.pptx from favorites")},
+        };
+        const QJsonObject refusal{{QStringLiteral("Status"), 500},
+                                  {QStringLiteral("ErrorMessage"), QStringLiteral("Storage is offline")}};
+        const QList<QPair<const char *, QPair<QJsonObject, QString>>> failures{
+            {"portal error",
+             {{{QStringLiteral("status"), 500}, {QStringLiteral("body"), refusal}}, QStringLiteral("Storage is offline. Error 500.")}},
+            {"expired sign-in",
+             {{{QStringLiteral("status"), 401}},
+              QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.")}},
+            {"connection dropped",
+             {{{QStringLiteral("mode"), QStringLiteral("drop")}}, QStringLiteral("The portal closed the connection.")}},
+        };
+        for (const Case &c : cases) {
+            for (const auto &failure : failures) {
+                QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(c.name), QLatin1String(failure.first))))
+                    << c.factory << c.path << c.busy << c.warning << failure.second.first << failure.second.second;
+            }
+        }
+        // The portal's own refusal, from its real state.
+        QTest::newRow("rename file: name taken")
+            << Factory([](DataAccessObject *dao) {
+                   return new RenameFileWorker(dao, 1005, QStringLiteral("Logo.png"), QStringLiteral("Notes.txt"), s_myDocuments);
+               })
+            << QString() << QList<Entry>{{1005, true}} << QStringLiteral("Error rename file Notes.txt") << QJsonObject()
+            << QStringLiteral("A document named Logo.png already exists. Error 409.");
+    }
+
+    void fails()
+    {
+        QFETCH(Factory, factory);
+        QFETCH(QString, path);
+        QFETCH(QList<Entry>, busy);
+        QFETCH(QString, warning);
+        QFETCH(QJsonObject, fault);
+        QFETCH(QString, message);
+
+        if (!fault.isEmpty())
+            QVERIFY(m_fixture.simulator().setFault(path, fault));
+        const QStringList trashBefore = m_fixture.cachedListing(OperationFixture::s_trash);
+        const QVariantList favoritesBefore{m_fixture.cachedValue(1002, true, QStringLiteral("is_favorite")),
+                                           m_fixture.cachedValue(1005, true, QStringLiteral("is_favorite"))};
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::runOnPool(factory(&m_fixture.dao()), &outcome));
+        QCOMPARE(outcome.success, false);
+        QCOMPARE(outcome.message, message);
+        for (const Entry &entry : busy)
+            QVERIFY(!m_fixture.isBusy(entry.id, entry.isFile));
+        QCOMPARE(m_fixture.busyCount(), 0);
+
+        // Nothing changed in the cache.
+        QCOMPARE(m_fixture.cachedListing(OperationFixture::s_myDocuments), m_listingBefore);
+        QCOMPARE(m_fixture.cachedListing(OperationFixture::s_trash), trashBefore);
+        QCOMPARE((QVariantList{m_fixture.cachedValue(1002, true, QStringLiteral("is_favorite")),
+                               m_fixture.cachedValue(1005, true, QStringLiteral("is_favorite"))}),
+                 favoritesBefore);
+
+        const QList<ReceivedNotification> notifications = m_fixture.notifications(1);
+        QCOMPARE(notifications.size(), 1);
+        QCOMPARE(notifications.first().body, warning);
+        QCOMPARE(notifications.first().summary, message);
+        QCOMPARE(notifications.first().appIcon, QStringLiteral("image://theme/icon-lock-warning"));
+    }
+
+    void createKeepsIdsOfTheLastCreation_data()
+    {
+        QTest::addColumn<bool>("document");
+        QTest::newRow("document") << true;
+        QTest::newRow("folder") << false;
+    }
+
+    void createKeepsIdsOfTheLastCreation()
+    {
+        QFETCH(bool, document);
+        CreateDocumentWorker documentWorker;
+        CreateFolderWorker folderWorker;
+        Worker *worker = document ? static_cast<Worker *>(&documentWorker) : &folderWorker;
+        const auto createdId = [&] { return document ? documentWorker.idCreatedDocument() : folderWorker.idCreatedFolder(); };
+        const auto create = [&](const QString &name) {
+            if (document)
+                documentWorker.createDocument(name, 113);
+            else
+                folderWorker.createFolder(name, 113, false);
+        };
+        QCOMPARE(createdId(), -1);
+        QCOMPARE(documentWorker.idOwner(), -1);
+
+        const QStringList names = document ? QStringList{QStringLiteral("Plan.docx"), QStringLiteral("Sheet.xlsx")}
+                                           : QStringList{QStringLiteral("Plans"), QStringLiteral("Sheets")};
+        QList<int> ids;
+        for (const QString &name : names) {
+            QSignalSpy finished(worker, &Worker::workFinished);
+            create(name);
+            OperationFixture::Outcome outcome;
+            QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
+            QCOMPARE(outcome.success, true);
+            QCOMPARE(outcome.message, name);
+            ids << createdId();
+        }
+        // The ids are the portal's, and the second creation replaced the first.
+        const QJsonArray entries = m_fixture.simulator().state().value(document ? QStringLiteral("documents")
+                                                                                 : QStringLiteral("folders")).toArray();
+        for (int i = 0; i < names.size(); ++i) {
+            const auto created = std::find_if(entries.begin(), entries.end(), [&](const QJsonValue &entry) {
+                return entry.toObject().value(QStringLiteral("Name")).toString() == names.at(i);
+            });
+            QVERIFY(created != entries.end());
+            QCOMPARE(ids.at(i), created->toObject().value(QStringLiteral("Id")).toInt());
+            if (document && i == names.size() - 1)
+                QCOMPARE(documentWorker.idOwner(), created->toObject().value(QStringLiteral("OwnerId")).toInt());
+        }
+        QVERIFY(ids.first() != ids.last());
+
+        // A failed creation reports and keeps the last good ids.
+        QVERIFY(m_fixture.simulator().setFault(document ? QStringLiteral("/api/v1/Documents/Create")
+                                                        : QStringLiteral("/api/v1/DocumentDirectory/AddSubDirectory"),
+                                               {{QStringLiteral("status"), 500}}));
+        QSignalSpy finished(worker, &Worker::workFinished);
+        create(QStringLiteral("Third"));
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
+        QCOMPARE(outcome.success, false);
+        QVERIFY(!outcome.message.isEmpty());
+        QCOMPARE(createdId(), ids.last());
+
+        const QList<ReceivedNotification> notifications = m_fixture.notifications(3);
+        QCOMPARE(notifications.size(), 3);
+        QCOMPARE(notifications.at(0).body, QStringLiteral("%1 created successfuly").arg(names.first()));
+        QCOMPARE(notifications.at(1).body, QStringLiteral("%1 created successfuly").arg(names.last()));
+        QCOMPARE(notifications.at(2).body, QStringLiteral("Error create"));
+        QCOMPARE(notifications.at(2).summary, outcome.message);
+    }
+
+    void clearFavorites_data()
+    {
+        OperationFixture::portalFailures();
+        QTest::newRow("confirmed") << QJsonObject() << QString();
+    }
+
+    void clearFavorites()
+    {
+        QFETCH(QJsonObject, fault);
+        QFETCH(QString, message);
+        const QString path = QStringLiteral("/api/v1/Favorites/Delete");
+        if (!fault.isEmpty())
+            QVERIFY(m_fixture.simulator().setFault(path, fault));
+        QVERIFY(m_fixture.cachedValue(1002, true, QStringLiteral("is_favorite")).toBool());
+
+        ClearFavoritesWorker worker(&m_fixture.dao());
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        worker.clearFavorites();
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
+        QCOMPARE(outcome.success, fault.isEmpty());
+        QCOMPARE(outcome.message, message);
+        QCOMPARE(m_fixture.cachedValue(1002, true, QStringLiteral("is_favorite")).toBool(), !fault.isEmpty());
+        if (fault.isEmpty())
+            QCOMPARE(m_fixture.requests(), QStringList{QStringLiteral("DELETE ") + path + QStringLiteral("?type=Document")});
+        QVERIFY(m_fixture.notifications(1).isEmpty());
+    }
+
+    void checkConflict_data()
+    {
+        QTest::addColumn<int>("toFolderId");
+        QTest::addColumn<bool>("conflict");
+        // 110 holds a folder named like Reports (113), see below.
+        QTest::newRow("no folder of that name") << 112 << false;
+        QTest::newRow("a folder of that name") << 110 << true;
+    }
+
+    void checkConflict()
+    {
+        QFETCH(int, toFolderId);
+        QFETCH(bool, conflict);
+        m_fixture.loading().portal("POST", QStringLiteral("/api/v1/DocumentDirectory/AddSubDirectory"),
+                                   {{QStringLiteral("Name"), QStringLiteral("Reports")}, {QStringLiteral("ParentId"), 110}});
+
+        CheckConflictWorker worker;
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        QSignalSpy checked(&worker, &CheckConflictWorker::conflictChecked);
+        // The result follows the report.
+        connect(&worker, &Worker::workFinished, this, [&] { QVERIFY(checked.isEmpty()); });
+        worker.checkConflict(toFolderId, {113});
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
+        QCOMPARE(outcome.success, true);
+        QCOMPARE(outcome.message, QString());
+        QCOMPARE(checked.count(), 1);
+        QCOMPARE(checked.first().first().toBool(), conflict);
+    }
+
+    void checkConflictFailure_data()
+    {
+        OperationFixture::portalFailures();
+    }
+
+    void checkConflictFailure()
+    {
+        QFETCH(QJsonObject, fault);
+        QFETCH(QString, message);
+        QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/DocumentDirectory/Conflict"), fault));
+        CheckConflictWorker worker;
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        QSignalSpy checked(&worker, &CheckConflictWorker::conflictChecked);
+        worker.checkConflict(100, {113});
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
+        QCOMPARE(outcome.success, false);
+        QCOMPARE(outcome.message, message);
+        QVERIFY(checked.isEmpty());
+        QVERIFY(m_fixture.notifications(1).isEmpty());
+    }
+};
+
+VELLIX_TEST_MAIN(TestOperationWorkers, QCoreApplication)
+#include "tst_operationworkers.moc"

@@ -1,0 +1,415 @@
+#include "operationfixture.h"
+#include "testenvironment.h"
+#include "workers/copyfileandfolderworkers.h"
+#include "workers/deletefileandfolderworker.h"
+#include "workers/movefileandfolderworker.h"
+#include "workers/restorefileandfolderworker.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QRunnable>
+#include <QThreadPool>
+#include <QtTest>
+
+namespace {
+
+enum class Operation { Move, Copy, Restore, Delete, Remove };
+
+struct Selection
+{
+    QList<int> fileIds;
+    QStringList fileNames;
+    QList<int> folderIds;
+    QStringList folderNames;
+};
+
+// What each operation sends and shows for its usual selection.
+struct Expectation
+{
+    Selection selection;
+    QString filesRequest;
+    QString foldersRequest;
+    bool task;
+    QString filesDone;
+    QString filesFailed;
+    QString foldersDone;
+    QString foldersFailed;
+    QString taskCheckFailed;
+    QString taskFailed;
+    bool removesEntries;
+};
+
+Expectation expectation(Operation operation)
+{
+    const Selection inMyDocuments{{1005, 1006}, {QStringLiteral("Notes.txt"), QStringLiteral("Logo.png")},
+                                  {114}, {QStringLiteral("Photos")}};
+    const Selection inTrash{{1051}, {QStringLiteral("Old budget.xlsx")}, {120}, {QStringLiteral("Drafts")}};
+    const QString post = QStringLiteral("POST /api/v1/");
+    switch (operation) {
+    case Operation::Move:
+        return {inMyDocuments, post + QStringLiteral("Documents/Move"), post + QStringLiteral("DocumentDirectory/Move"),
+                true, QStringLiteral("Files are moved successfully"), QStringLiteral("Error move files"),
+                QStringLiteral("Folders are moved successfully"), QStringLiteral("Error move folders"),
+                QStringLiteral("Error move folders Photos"), QStringLiteral("Error move folders"), false};
+    case Operation::Copy:
+        return {inMyDocuments, post + QStringLiteral("Documents/Copy"), post + QStringLiteral("DocumentDirectory/Copy"),
+                true, QStringLiteral("Files are copied successfully"), QStringLiteral("Error copy files"),
+                QStringLiteral("Folders are copied successfully"), QStringLiteral("Error copy folders"),
+                QStringLiteral("Error copy folders Photos"), QStringLiteral("Error copy folders"), false};
+    case Operation::Restore:
+        return {inTrash, post + QStringLiteral("Documents/Restore"), post + QStringLiteral("DocumentDirectory/Restore"),
+                false, QStringLiteral("File Old budget.xlsx already restored"),
+                QStringLiteral("Error restore file Old budget.xlsx"), QStringLiteral("Folder Drafts already restored"),
+                QStringLiteral("Error restore folder Drafts"), QString(), QString(), true};
+    case Operation::Delete: {
+        const QString foldersFailed = QStringLiteral("Error move folder Photos to trash");
+        return {inMyDocuments, post + QStringLiteral("Documents/Delete"), post + QStringLiteral("DocumentDirectory/Delete"),
+                true, QStringLiteral("Files Notes.txt, Logo.png already move to trash"),
+                QStringLiteral("Error move files Notes.txt, Logo.png to trash"),
+                QStringLiteral("Folder Photos already moved to trash"), foldersFailed, foldersFailed, foldersFailed, true};
+    }
+    case Operation::Remove: {
+        const QString foldersFailed = QStringLiteral("Error delete folder Drafts");
+        return {inTrash, post + QStringLiteral("Documents/Delete"), post + QStringLiteral("DocumentDirectory/Delete"),
+                true, QStringLiteral("File Old budget.xlsx already removed"), QStringLiteral("Error delete file Old budget.xlsx"),
+                QStringLiteral("Folder Drafts already deleted"), foldersFailed, foldersFailed, foldersFailed, true};
+    }
+    }
+    return {};
+}
+
+Worker *create(Operation operation, DataAccessObject *dao, const Selection &s)
+{
+    switch (operation) {
+    case Operation::Move:
+        return new MoveFileAndFolderWorker(dao, s.fileIds, s.folderIds, s.fileNames, s.folderNames, 113,
+                                           CopyFolderFlags::Copy, DirectoryType::MyDocuments);
+    case Operation::Copy:
+        return new CopyFileAndFolderWorkers(dao, s.fileIds, s.folderIds, s.fileNames, s.folderNames, 113,
+                                            CopyFolderFlags::Copy, DirectoryType::MyDocuments);
+    case Operation::Restore:
+        return new RestoreFileAndFolderWorker(dao, s.fileIds, s.folderIds, s.fileNames, s.folderNames, 100,
+                                              CopyFolderFlags::Copy, DirectoryType::Trash);
+    case Operation::Delete:
+        return new DeleteFileAndFolderWorker(dao, s.fileIds, s.folderIds, s.fileNames, s.folderNames,
+                                             DirectoryType::MyDocuments);
+    case Operation::Remove:
+        return new DeleteFileAndFolderWorker(dao, s.fileIds, s.folderIds, s.fileNames, s.folderNames, DirectoryType::Trash);
+    }
+    return nullptr;
+}
+
+void addOperationColumn()
+{
+    QTest::addColumn<Operation>("operation");
+    QTest::newRow("move") << Operation::Move;
+    QTest::newRow("copy") << Operation::Copy;
+    QTest::newRow("restore") << Operation::Restore;
+    QTest::newRow("delete") << Operation::Delete;
+    QTest::newRow("delete in trash") << Operation::Remove;
+}
+
+const QJsonObject &refusal()
+{
+    static const QJsonObject s_refusal{
+        {QStringLiteral("status"), 500},
+        {QStringLiteral("body"), QJsonObject{{QStringLiteral("Status"), 500},
+                                             {QStringLiteral("ErrorMessage"), QStringLiteral("Storage is offline")}}}};
+    return s_refusal;
+}
+const QString s_refusalMessage = QStringLiteral("Storage is offline. Error 500.");
+
+QString pathOf(const QString &request)
+{
+    return request.section(QLatin1Char(' '), 1);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Operation)
+
+class TestMixedSelectionWorkers : public QObject
+{
+    Q_OBJECT
+private:
+    OperationFixture m_fixture;
+
+    // The portal's requests apart from the task polls.
+    QStringList operationRequests()
+    {
+        QStringList requests = m_fixture.requests();
+        requests.erase(std::remove_if(requests.begin(), requests.end(),
+                                      [](const QString &request) { return request.contains(PortalPath::s_userTask); }),
+                       requests.end());
+        return requests;
+    }
+
+    bool allCached(const QList<int> &ids, bool isFile)
+    {
+        return std::all_of(ids.begin(), ids.end(), [&](int id) { return m_fixture.isCached(id, isFile); });
+    }
+
+    bool allBusy(const QList<int> &ids, bool isFile)
+    {
+        return std::all_of(ids.begin(), ids.end(), [&](int id) { return m_fixture.isBusy(id, isFile); });
+    }
+
+    bool noneBusy(const QList<int> &ids, bool isFile)
+    {
+        return std::none_of(ids.begin(), ids.end(), [&](int id) { return m_fixture.isBusy(id, isFile); });
+    }
+
+    void checkNotifications(const QStringList &bodies, const QStringList &summaries)
+    {
+        const QList<ReceivedNotification> notifications = m_fixture.notifications(bodies.size());
+        QStringList receivedBodies;
+        QStringList receivedSummaries;
+        for (const ReceivedNotification &notification : notifications) {
+            receivedBodies << notification.body;
+            receivedSummaries << notification.summary;
+        }
+        QCOMPARE(receivedBodies, bodies);
+        QCOMPARE(receivedSummaries, summaries);
+    }
+
+    void checkCacheMatchesPortal()
+    {
+        for (const auto &section : {qMakePair(OperationFixture::s_myDocuments, DirectoryType::MyDocuments),
+                                    qMakePair(OperationFixture::s_trash, DirectoryType::Trash)}) {
+            QVERIFY(m_fixture.refresh(section.first, section.second));
+            QVERIFY(m_fixture.cacheMatchesPortal(section.first));
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_fixture.start());
+    }
+
+    void init()
+    {
+        QVERIFY(m_fixture.reset());
+    }
+
+    void filesThenFolders_data()
+    {
+        addOperationColumn();
+    }
+
+    void filesThenFolders()
+    {
+        QFETCH(Operation, operation);
+        const Expectation expected = expectation(operation);
+        const Selection &selection = expected.selection;
+        // Both halves held back, so that each half's busy marks show.
+        for (const QString &request : {expected.filesRequest, expected.foldersRequest})
+            QVERIFY(m_fixture.simulator().setFault(pathOf(request), {{QStringLiteral("mode"), QStringLiteral("delay")},
+                                                                     {QStringLiteral("delayMs"), 400}}));
+
+        Worker *worker = create(operation, &m_fixture.dao(), selection);
+        QPointer<Worker> alive(worker);
+        QSignalSpy finished(worker, &Worker::workFinished);
+        QThreadPool::globalInstance()->start(dynamic_cast<QRunnable *>(worker));
+        QTRY_VERIFY(allBusy(selection.fileIds, true));
+        QVERIFY(noneBusy(selection.folderIds, false));
+        QTRY_VERIFY(allBusy(selection.folderIds, false));
+        QVERIFY(noneBusy(selection.fileIds, true));
+
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
+        QCOMPARE(outcome.success, true);
+        QCOMPARE(outcome.message, selection.folderNames.join(QStringLiteral(", ")));
+        QCOMPARE(m_fixture.busyCount(), 0);
+        QTRY_VERIFY(alive.isNull());
+        QCOMPARE(operationRequests(), (QStringList{expected.filesRequest, expected.foldersRequest}));
+        QCOMPARE(m_fixture.requestCount(PortalPath::s_userTask), expected.task ? 3 : 0);
+        checkNotifications({expected.filesDone, expected.foldersDone}, {QString(), QString()});
+
+        // Confirmed changes show in the cache before any reload.
+        QCOMPARE(allCached(selection.fileIds, true), !expected.removesEntries);
+        QCOMPARE(allCached(selection.folderIds, false), !expected.removesEntries);
+        if (operation == Operation::Copy)
+            QCOMPARE(m_fixture.loading().cachedRows(QStringLiteral("files_and_folders"),
+                                                    QStringLiteral("WHERE directory_id = 113 AND is_file = 1")).size(),
+                     2);
+        checkCacheMatchesPortal();
+    }
+
+    void onlyFoldersSendNoFileRequest_data()
+    {
+        addOperationColumn();
+    }
+
+    void onlyFoldersSendNoFileRequest()
+    {
+        QFETCH(Operation, operation);
+        const Expectation expected = expectation(operation);
+        Selection selection = expected.selection;
+        selection.fileIds.clear();
+        selection.fileNames.clear();
+
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::runOnPool(create(operation, &m_fixture.dao(), selection), &outcome));
+        QCOMPARE(outcome.success, true);
+        QCOMPARE(outcome.message, selection.folderNames.join(QStringLiteral(", ")));
+        QCOMPARE(operationRequests(), QStringList{expected.foldersRequest});
+        checkNotifications({expected.foldersDone}, {QString()});
+        QCOMPARE(m_fixture.busyCount(), 0);
+        checkCacheMatchesPortal();
+    }
+
+    void onlyFilesSendNoFolderRequest_data()
+    {
+        addOperationColumn();
+    }
+
+    void onlyFilesSendNoFolderRequest()
+    {
+        QFETCH(Operation, operation);
+        const Expectation expected = expectation(operation);
+        Selection selection = expected.selection;
+        selection.folderIds.clear();
+        selection.folderNames.clear();
+
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::runOnPool(create(operation, &m_fixture.dao(), selection), &outcome));
+        QCOMPARE(outcome.success, true);
+        QCOMPARE(outcome.message, selection.fileNames.join(QStringLiteral(", ")));
+        QCOMPARE(m_fixture.requests(), QStringList{expected.filesRequest});
+        checkNotifications({expected.filesDone}, {QString()});
+        QCOMPARE(allCached(selection.fileIds, true), !expected.removesEntries);
+        QCOMPARE(m_fixture.busyCount(), 0);
+        checkCacheMatchesPortal();
+    }
+
+    void failingFilesLeaveTheFoldersAlone_data()
+    {
+        addOperationColumn();
+    }
+
+    void failingFilesLeaveTheFoldersAlone()
+    {
+        QFETCH(Operation, operation);
+        const Expectation expected = expectation(operation);
+        QVERIFY(m_fixture.simulator().setFault(pathOf(expected.filesRequest), refusal()));
+        const QStringList myDocumentsBefore = m_fixture.cachedListing(OperationFixture::s_myDocuments);
+        const QStringList trashBefore = m_fixture.cachedListing(OperationFixture::s_trash);
+
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::runOnPool(create(operation, &m_fixture.dao(), expected.selection), &outcome));
+        QCOMPARE(outcome.success, false);
+        QCOMPARE(outcome.message, s_refusalMessage);
+        QCOMPARE(m_fixture.requests(), QStringList{expected.filesRequest});
+        checkNotifications({expected.filesFailed}, {s_refusalMessage});
+        QCOMPARE(m_fixture.busyCount(), 0);
+        QCOMPARE(m_fixture.cachedListing(OperationFixture::s_myDocuments), myDocumentsBefore);
+        QCOMPARE(m_fixture.cachedListing(OperationFixture::s_trash), trashBefore);
+    }
+
+    void failingFoldersKeepTheFilesChange_data()
+    {
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<QString>("failure");
+        const QList<QPair<const char *, Operation>> operations{{"move", Operation::Move},
+                                                               {"copy", Operation::Copy},
+                                                               {"restore", Operation::Restore},
+                                                               {"delete", Operation::Delete},
+                                                               {"delete in trash", Operation::Remove}};
+        for (const auto &operation : operations) {
+            for (const QString &failure : {QStringLiteral("request"), QStringLiteral("status request"), QStringLiteral("task")}) {
+                if (failure != QLatin1String("request") && !expectation(operation.second).task)
+                    continue;
+                QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(operation.first), failure)))
+                    << operation.second << failure;
+            }
+        }
+    }
+
+    void failingFoldersKeepTheFilesChange()
+    {
+        QFETCH(Operation, operation);
+        QFETCH(QString, failure);
+        const Expectation expected = expectation(operation);
+        QString warning = expected.foldersFailed;
+        QString message = s_refusalMessage;
+        if (failure == QLatin1String("request")) {
+            QVERIFY(m_fixture.simulator().setFault(pathOf(expected.foldersRequest), refusal()));
+        } else if (failure == QLatin1String("status request")) {
+            QVERIFY(m_fixture.simulator().setFault(PortalPath::s_userTask, refusal()));
+            warning = expected.taskCheckFailed;
+        } else {
+            QVERIFY(m_fixture.simulator().failNextTasks(1));
+            warning = expected.taskFailed;
+            message = QStringLiteral("Server error");
+        }
+
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::runOnPool(create(operation, &m_fixture.dao(), expected.selection), &outcome));
+        QCOMPARE(outcome.success, false);
+        QCOMPARE(outcome.message, message);
+        checkNotifications({expected.filesDone, warning}, {QString(), message});
+        QCOMPARE(m_fixture.busyCount(), 0);
+        // The files' change stays; the folders are as they were.
+        QCOMPARE(allCached(expected.selection.fileIds, true), !expected.removesEntries);
+        QVERIFY(allCached(expected.selection.folderIds, false));
+        checkCacheMatchesPortal();
+    }
+
+    void namesDecideSingularOrPlural_data()
+    {
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<QString>("files");
+        QTest::addColumn<QString>("folders");
+        QTest::newRow("restore") << Operation::Restore << QStringLiteral("Files Old budget.xlsx, Notes.txt already restored")
+                                 << QStringLiteral("Folders Drafts, Photos already restored");
+        QTest::newRow("delete in trash") << Operation::Remove << QStringLiteral("Files Old budget.xlsx, Notes.txt already removed")
+                                         << QStringLiteral("Folders Drafts, Photos already deleted");
+    }
+
+    void namesDecideSingularOrPlural()
+    {
+        QFETCH(Operation, operation);
+        QFETCH(QString, files);
+        QFETCH(QString, folders);
+        // Notes.txt and Photos go to the trash first.
+        m_fixture.loading().portal("POST", QStringLiteral("/api/v1/Documents/Delete"), {{QStringLiteral("Ids"), QJsonArray{1005}}});
+        QVERIFY(m_fixture.simulator().setTaskSteps(1));
+        const QJsonObject task = m_fixture.loading()
+                                     .portal("POST", QStringLiteral("/api/v1/DocumentDirectory/Delete"),
+                                             {{QStringLiteral("Ids"), QJsonArray{114}}})
+                                     .object();
+        m_fixture.loading().portal("GET", PortalPath::s_userTask + QStringLiteral("?Id=%1").arg(task.value(QStringLiteral("TaskId")).toInt()));
+        QVERIFY(m_fixture.refresh(OperationFixture::s_trash, DirectoryType::Trash));
+        QVERIFY(m_fixture.isCached(1005, true) && m_fixture.isCached(114, false));
+        QVERIFY(m_fixture.simulator().clearRequests());
+
+        const Selection selection{{1051, 1005}, {QStringLiteral("Old budget.xlsx"), QStringLiteral("Notes.txt")},
+                                  {120, 114}, {QStringLiteral("Drafts"), QStringLiteral("Photos")}};
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::runOnPool(create(operation, &m_fixture.dao(), selection), &outcome));
+        QCOMPARE(outcome.success, true);
+        QCOMPARE(outcome.message, QStringLiteral("Drafts, Photos"));
+        checkNotifications({files, folders}, {QString(), QString()});
+        checkCacheMatchesPortal();
+    }
+
+    void emptySelectionSendsNothing_data()
+    {
+        addOperationColumn();
+    }
+
+    void emptySelectionSendsNothing()
+    {
+        QFETCH(Operation, operation);
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::runOnPool(create(operation, &m_fixture.dao(), Selection()), &outcome));
+        QCOMPARE(outcome.success, false);
+        QCOMPARE(outcome.message, QStringLiteral("Nothing is selected"));
+        QVERIFY(m_fixture.requests().isEmpty());
+        QVERIFY(m_fixture.notifications(1).isEmpty());
+    }
+};
+
+VELLIX_TEST_MAIN(TestMixedSelectionWorkers, QCoreApplication)
+#include "tst_operationworkers_mixed.moc"

@@ -1,0 +1,30 @@
+#include "getdocumentinfoworker.h"
+
+#include "logging/eventlogger.h"
+#include "requests/getdocumentinforequest.h"
+#include "workers/requestoutcome.h"
+
+#include <QDebug>
+
+GetDocumentInfoWorker::GetDocumentInfoWorker(QObject *parent)
+    : Worker(nullptr, nullptr, parent)
+{
+}
+
+void GetDocumentInfoWorker::getDocumentInfo(int documentId)
+{
+    m_requests.start(this, new GetDocumentInfoRequest(documentId), &GetDocumentInfoWorker::handleDocumentInfo);
+}
+
+void GetDocumentInfoWorker::handleDocumentInfo(const QVariantMap &response)
+{
+    if (!RequestOutcome::succeeded(response)) {
+        emit workFinished(false, RequestOutcome::failureMessage(response));
+        emit infoReady(QVariantMap());
+        return;
+    }
+    emit workFinished(true, QString());
+    const QVariantMap info = response.value(QStringLiteral("info")).toMap();
+    qInfo().noquote() << "Reply" << EventLogger::variantMapToJsonString(info);
+    emit infoReady(info);
+}

@@ -1,0 +1,14 @@
+#include "getfoldersworker.h"
+
+GetFoldersWorker::GetFoldersWorker(DataAccessObject *dao, QObject *parent)
+    : AbstractLoadEntriesWorker(dao, parent)
+{
+}
+
+void GetFoldersWorker::handleGetFoldersRequest(const QVariantMap &response)
+{
+    if (endOnFailure(response))
+        return;
+    addFolders(response.value(QStringLiteral("folders")).toList());
+    storeListing(response);
+}

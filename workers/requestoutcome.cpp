@@ -1,0 +1,22 @@
+#include "requestoutcome.h"
+
+#include "requests/requestinterface.h"
+
+#include <QCoreApplication>
+
+namespace RequestOutcome {
+
+bool succeeded(const QVariantMap &result)
+{
+    return result.value(RequestInterface::s_successKey).toBool();
+}
+
+QString failureMessage(const QVariantMap &result)
+{
+    const QString error = result.value(RequestInterface::s_errorKey).toString();
+    if (!error.isEmpty())
+        return error;
+    return QCoreApplication::translate("RequestOutcome", "The portal sent an answer that cannot be read.");
+}
+
+} // namespace RequestOutcome
