@@ -56,8 +56,11 @@ QVariantMap UploadDocumentRequest::perform()
     qInfo().noquote() << "Sending request POST" << LogRedactor::urlText(request.url());
     PortalExchange exchange;
     QNetworkReply *reply = exchange.startMultipart(request, multiPart);
-    connect(reply, &QNetworkReply::uploadProgress, reply,
-            [this](qint64 sent, qint64 total) { emit progress(sent, total); });
+    // Qt ends with a (0, 0) report, which would read as a bar falling back to nothing.
+    connect(reply, &QNetworkReply::uploadProgress, reply, [this](qint64 sent, qint64 total) {
+        if (total > 0)
+            emit progress(sent, total);
+    });
     // A reply that is over already failed before anything was sent.
     if (!reply->isFinished()) {
         emit uploadStarted(documentName);

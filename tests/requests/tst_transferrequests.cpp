@@ -21,6 +21,7 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
 
@@ -502,7 +503,8 @@ void TestTransferRequests::largeFileRoundTrip()
     connect(upload, &UploadDocumentRequest::uploadStarted, this, [&](const QString &n) { started << n; });
     QCOMPARE(run(upload), (QVariantMap{{"success", true}, {"documentName", name}}));
     QCOMPARE(started, QStringList{name});
-    QVERIFY2(sent.size() > 4, qPrintable(QString::number(sent.size())));
+    QVERIFY2(sent.size() > 1, qPrintable(QString::number(sent.size())));
+    QVERIFY(std::is_sorted(sent.cbegin(), sent.cend()));
     QVERIFY(uploadTotal > s_largeFileSize);
     QCOMPARE(sent.last(), uploadTotal);
     QVERIFY(m_simulator.clearRequests());
@@ -666,9 +668,10 @@ void TestTransferRequests::uploadNameCannotBreakThePartHeader()
     const QJsonObject recorded = m_simulator.requests().first().toObject();
     const QByteArray body = QByteArray::fromBase64(recorded.value(QStringLiteral("bodyBase64")).toString().toLatin1());
     const QByteArray headerBlock = body.left(body.indexOf("\r\n\r\n"));
+    // Boundary and Content-Disposition; ".txt" has no media type, so no Content-Type goes.
     const QList<QByteArray> lines = headerBlock.split('\n');
-    QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines.at(1), "Content-Disposition: form-data; name=\"\"; filename=" + quoted + '\r');
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(1), "Content-Disposition: form-data; name=\"\"; filename=" + quoted);
     // The portal reads the name back with its quotes, on one line.
     QVERIFY(documentIdNamed(portalName) > 0);
 }

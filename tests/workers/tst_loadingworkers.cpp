@@ -66,11 +66,7 @@ class TestLoadingWorkers : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        qRegisterMetaType<QList<FolderElementEntity>>();
-        QVERIFY(m_fixture.start());
-    }
+    void initTestCase() { QVERIFY(m_fixture.start()); }
 
     void init() { QVERIFY(m_fixture.reset()); }
 

@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(names.count(), 1);
         const QStringList expected = files ? namesOf(m_fixture.portalDocuments(folderId))
                                            : namesOf(LoadingFixture::children(m_fixture.portalFolders(folderId)));
-        QCOMPARE(names.first().first().toStringList(), expected);
+        QCOMPARE(names.first().first().value<QList<QString>>(), expected);
         if (folderId == 110)
             QCOMPARE(expected.isEmpty(), files);
     }
@@ -190,7 +190,7 @@ private slots:
         QVERIFY(finishedOnce(finished));
         QTest::qWait(800);
         QCOMPARE(names.count(), 1);
-        QCOMPARE(names.first().first().toStringList(), (QStringList{QStringLiteral("Aurora"), QStringLiteral("Archive 2023")}));
+        QCOMPARE(names.first().first().value<QList<QString>>(), (QStringList{QStringLiteral("Aurora"), QStringLiteral("Archive 2023")}));
     }
 };
 
