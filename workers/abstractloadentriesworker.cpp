@@ -69,16 +69,26 @@ void AbstractLoadEntriesWorker::addOwnerIds(const QList<QVariant> &entries)
 
 void AbstractLoadEntriesWorker::fillFoldersChildren(int index, const QList<QVariant> &folders, QList<QVariant> *out)
 {
-    if (index < 0)
-        return;
-    const QVariantMap folder = folders.at(index).toMap();
-    const QVariant children = folder.value(s_childrenKey);
-    if (!children.isNull() && !children.toList().isEmpty()) {
-        const QList<QVariant> list = children.toList();
-        out->append(list);
-        fillFoldersChildren(list.size() - 1, list, out);
+    // An explicit stack rather than recursion: a folder may hold tens of
+    // thousands of sub-folders, and the tree may be deep.
+    struct Level
+    {
+        QList<QVariant> folders;
+        int index;
+    };
+    QVector<Level> pending{{folders, qMin(index, folders.size() - 1)}};
+    while (!pending.isEmpty()) {
+        Level &level = pending.last();
+        if (level.index < 0) {
+            pending.removeLast();
+            continue;
+        }
+        const QList<QVariant> children = level.folders.at(level.index--).toMap().value(s_childrenKey).toList();
+        if (children.isEmpty())
+            continue;
+        out->append(children);
+        pending.append({children, children.size() - 1});
     }
-    fillFoldersChildren(index - 1, folders, out);
 }
 
 void AbstractLoadEntriesWorker::updateFilesAndFoldersInDatabase()

@@ -223,20 +223,19 @@ private slots:
 
     void oneListingFailureLeavesCacheUnchanged_data()
     {
-        QTest::addColumn<Listing>("listing");
-        QTest::addColumn<int>("folderId");
-        QTest::addColumn<DirectoryType::RootDirectoryTypes>("root");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("folders") << Listing::Folders << 0 << DirectoryType::MyDocuments << PortalPath::s_folders;
-        QTest::newRow("documents") << Listing::Documents << 102 << DirectoryType::Favorite << PortalPath::s_documents;
+        LoadingFixture::failureClasses({PortalPath::s_folders, PortalPath::s_documents});
     }
 
     void oneListingFailureLeavesCacheUnchanged()
     {
-        QFETCH(Listing, listing);
-        QFETCH(int, folderId);
-        QFETCH(DirectoryType::RootDirectoryTypes, root);
         QFETCH(QString, path);
+        QFETCH(QJsonObject, fault);
+        QFETCH(QString, message);
+        // The root page loads folders only, the favorites page documents only.
+        const bool folders = path == PortalPath::s_folders;
+        const Listing listing = folders ? Listing::Folders : Listing::Documents;
+        const int folderId = folders ? 0 : 102;
+        const DirectoryType::RootDirectoryTypes root = folders ? DirectoryType::MyDocuments : DirectoryType::Favorite;
 
         const auto good = startLoad(&m_fixture.dao(), listing, folderId, root);
         QSignalSpy goodFinished(good.get(), &Worker::workFinished);
@@ -244,12 +243,12 @@ private slots:
         const QStringList cached = m_fixture.cachedRows(QStringLiteral("files_and_folders"));
         QVERIFY(!cached.isEmpty());
 
-        QVERIFY(m_fixture.fail(path, {{QStringLiteral("mode"), QStringLiteral("status")}, {QStringLiteral("status"), 503}}));
+        QVERIFY(m_fixture.fail(path, fault));
         const auto failing = startLoad(&m_fixture.dao(), listing, folderId, root);
         QSignalSpy finished(failing.get(), &Worker::workFinished);
         QVERIFY(finishedOnce(finished));
         QCOMPARE(finished.first().at(0).toBool(), false);
-        QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Failed to send the request to portal. Error 503."));
+        QCOMPARE(finished.first().at(1).toString(), message);
         QCOMPARE(m_fixture.cachedRows(QStringLiteral("files_and_folders")), cached);
     }
 
