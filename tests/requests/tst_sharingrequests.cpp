@@ -246,7 +246,9 @@ void TestSharingRequests::wireForm_data()
     const QList<SharingCase> cases = sharingCases();
     for (int i = 0; i < cases.size(); ++i) {
         QTest::addRow("%s", cases[i].name) << i << false;
-        QTest::addRow("%s, translated build", cases[i].name) << i << true;
+        // The access words of the bodies are the portal's, whatever the language.
+        if (!cases[i].body.isEmpty())
+            QTest::addRow("%s, translated build", cases[i].name) << i << true;
     }
 }
 
@@ -344,7 +346,7 @@ void TestSharingRequests::failureResults()
         fault.insert(QStringLiteral("method"), expected.method);
         QVERIFY(m_simulator.setFault(expected.path, fault));
         if (fault.value(QStringLiteral("mode")) == QLatin1String("hang"))
-            ReplyTimeout::setInactivityTimeout(400);
+            ReplyTimeout::setInactivityTimeout(250);
     }
 
     const QVariantMap result = run(expected.make());
