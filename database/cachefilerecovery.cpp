@@ -23,6 +23,9 @@ QList<CacheFileRecovery::Password> CacheFileRecovery::salvagePasswords(const QSt
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (db.open()) {
             QSqlQuery query(db);
+            // Lets SQLite read a file shorter than its header claims (a cut-off
+            // copy); the connection is read-only, so nothing is written.
+            query.exec(QStringLiteral("PRAGMA writable_schema = ON"));
             if (query.exec(QStringLiteral("SELECT name, password FROM passwords"))) {
                 // A damaged table may still yield the rows before the damage.
                 while (query.next()) {

@@ -39,12 +39,11 @@ private:
         return m_cache->value(QStringLiteral("SELECT rowid FROM %1 WHERE id = ? AND is_file = ?").arg(table), {id, isFile})
             .toLongLong();
     }
-    // Folder 10 of My documents: folder 5, files 5 and 6; folder 20 elsewhere.
+    // Folder 10 of My documents: folder 5, files 5 and 6; folder 20 holds file 30.
     void storeMyDocumentsFolder()
     {
         dao().updateFilesAndFolders(list({portalFile(5, 10, "five.txt"), portalFile(6, 10, "six.txt")}),
-                                    list({portalFolder(5, 10, "Five"), portalFolder(10, 0, "Mine")}), 10,
-                                    DirectoryType::MyDocuments);
+                                    list({portalFolder(5, 10, "Five")}), 10, DirectoryType::MyDocuments);
         dao().updateFilesAndFolders(list({portalFile(30, 20, "other.txt")}), {}, 20, DirectoryType::MyDocuments);
     }
 
@@ -187,7 +186,7 @@ private slots:
         QCOMPARE(log.count(QStringLiteral("Deleting files and folders for the table")), 0);
         QCOMPARE(log.count(QStringLiteral("fresh rows")), 0);
         QCOMPARE(rowid(s_filesAndFolders, 5, 1), before);
-        QCOMPARE(m_cache->count(s_filesAndFolders), 5);
+        QCOMPARE(m_cache->count(s_filesAndFolders), 4);
     }
 
     void emptyAnswerClearsTheFolder()
@@ -200,8 +199,8 @@ private slots:
         dao().updateFilesAndFolders({}, {}, 10, DirectoryType::MyDocuments);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(m_cache->count(s_filesAndFolders, "WHERE parent_id = 10 OR directory_id = 10"), 0);
-        // The folder itself (in its parent's listing) and other folders stay.
-        QCOMPARE(m_cache->count(s_filesAndFolders), 2);
+        // Other folders keep their rows.
+        QCOMPARE(m_cache->count(s_filesAndFolders), 1);
     }
 
     void renamedFileIsOneDeleteAndOneInsert()
@@ -219,7 +218,7 @@ private slots:
         QCOMPARE(rowid(s_filesAndFolders, 6, 1), unchanged);
         // The folder with the changed file's id is neither deleted nor re-inserted.
         QCOMPARE(rowid(s_filesAndFolders, 5, 0), folder);
-        QCOMPARE(m_cache->count(s_filesAndFolders), 5);
+        QCOMPARE(m_cache->count(s_filesAndFolders), 4);
     }
 
     void changedEntryLeavesItsOtherParents()
@@ -240,7 +239,7 @@ private slots:
         QCOMPARE(m_cache->value("SELECT busy FROM files_and_folders WHERE id = 6").toInt(), 1);
         storeMyDocumentsFolder();
         QCOMPARE(m_cache->value("SELECT busy FROM files_and_folders WHERE id = 6").toInt(), 0);
-        QCOMPARE(m_cache->count(s_filesAndFolders), 5);
+        QCOMPARE(m_cache->count(s_filesAndFolders), 4);
     }
 
     void favoriteListedElsewhereReplacesItsRow()
@@ -281,7 +280,7 @@ private slots:
     {
         storeMyDocumentsFolder();
         dao().updateFilesAndFolders(list({portalFile(1, 0, "company.txt")}), {}, 0, DirectoryType::Common);
-        QCOMPARE(m_cache->count(s_filesAndFolders), 5);
+        QCOMPARE(m_cache->count(s_filesAndFolders), 4);
         QCOMPARE(m_cache->count("shared_documents"), 1);
     }
 
@@ -325,7 +324,7 @@ private slots:
         dao().updateFilesAndFolders({}, list({portalFolder(40, 10, "New")}), 10, DirectoryType::MyDocuments);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(log.count(QStringLiteral("Insert failed: ")), 1);
-        QCOMPARE(m_cache->count(s_filesAndFolders), 5);
+        QCOMPARE(m_cache->count(s_filesAndFolders), 4);
         QCOMPARE(m_cache->count("sqlite_temp_master"), 0);
         m_cache->limitBoundParameters(999);
         dao().updateFilesAndFolders({}, list({portalFolder(40, 10, "New")}), 10, DirectoryType::MyDocuments);
@@ -342,7 +341,7 @@ private slots:
         QVERIFY(log.count(QStringLiteral("Insert failed: ")) == 1);
         QCOMPARE(m_cache->value("SELECT name FROM files_and_folders WHERE id = 5 AND is_file = 1").toString(),
                  QStringLiteral("five.txt"));
-        QCOMPARE(m_cache->count(s_filesAndFolders), 5);
+        QCOMPARE(m_cache->count(s_filesAndFolders), 4);
     }
 
     void perEntryUpdates_data()
@@ -405,7 +404,7 @@ private slots:
         QSignalSpy changed(&dao(), &DataAccessObject::filesAndFoldersChanged);
         dao().clearFavorites();
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(m_cache->count(s_filesAndFolders, "WHERE is_favorite = 1"), 2);
+        QCOMPARE(m_cache->count(s_filesAndFolders, "WHERE is_favorite = 1"), 1);
         QCOMPARE(m_cache->count(s_filesAndFolders, "WHERE is_favorite = 1 AND is_file = 1"), 0);
     }
 

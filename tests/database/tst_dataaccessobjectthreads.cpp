@@ -13,7 +13,7 @@ namespace {
 constexpr int s_threads = 6;
 constexpr int s_files = 200;
 constexpr int s_folders = 50;
-constexpr int s_rounds = 40;
+constexpr int s_rounds = 20;
 
 QList<QVariant> folders()
 {
@@ -85,7 +85,7 @@ private slots:
                     if (path.size() != 2)
                         wrongAnswers.ref();
                     // A synchronisation of the same table from another thread.
-                    if (round % 10 == thread % 10)
+                    if (round % 4 == thread % 4)
                         dao().updateFilesAndFolders(portalFiles(s_files, 10), folders(), 10, DirectoryType::MyDocuments);
                 }
                 finished.ref();

@@ -315,7 +315,7 @@ private slots:
             << third;
         QTest::newRow("version table cannot be created")
             << 0 << "20300101-000000-any.sql" << "CREATE TABLE partial_a (x INTEGER);" << "view"
-            << QStringList{"Migrations: Error in creating the version table: table version_info already exists",
+            << QStringList{"Migrations: Error in creating the version table: view version_info already exists",
                            "Migrations: Initialization of the table with the version is broken at the stage of "
                            "creating the table.",
                            "Migrations: The analysis of the migration table ended with an error. Migration completed "
