@@ -7,7 +7,7 @@
 #include <QDebug>
 
 GetDocumentInfoWorker::GetDocumentInfoWorker(QObject *parent)
-    : Worker(nullptr, nullptr, parent)
+    : InfoWorker(parent)
 {
 }
 
@@ -19,8 +19,7 @@ void GetDocumentInfoWorker::getDocumentInfo(int documentId)
 void GetDocumentInfoWorker::handleDocumentInfo(const QVariantMap &response)
 {
     if (!RequestOutcome::succeeded(response)) {
-        emit workFinished(false, RequestOutcome::failureMessage(response));
-        emit infoReady(QVariantMap());
+        reportFailure(RequestOutcome::failureMessage(response));
         return;
     }
     emit workFinished(true, QString());

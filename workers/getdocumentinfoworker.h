@@ -1,12 +1,9 @@
 #pragma once
 
-#include "workers/latestrequest.h"
-#include "workers/worker.h"
-
-#include <QVariantMap>
+#include "workers/infoworker.h"
 
 // The portal's description of one document.
-class GetDocumentInfoWorker : public Worker
+class GetDocumentInfoWorker : public InfoWorker
 {
     Q_OBJECT
 public:
@@ -14,13 +11,6 @@ public:
 
     void getDocumentInfo(int documentId);
 
-signals:
-    // Empty when the document could not be read.
-    void infoReady(const QVariantMap &info);
-
 public slots:
     void handleDocumentInfo(const QVariantMap &response);
-
-private:
-    LatestRequest m_requests;
 };

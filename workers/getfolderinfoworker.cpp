@@ -7,7 +7,7 @@
 #include <QDebug>
 
 GetFolderInfoWorker::GetFolderInfoWorker(QObject *parent)
-    : Worker(nullptr, nullptr, parent)
+    : InfoWorker(parent)
 {
 }
 
@@ -19,15 +19,13 @@ void GetFolderInfoWorker::getFolderInfo(int folderId)
 void GetFolderInfoWorker::handleFolderInfo(const QVariantMap &response)
 {
     if (!RequestOutcome::succeeded(response)) {
-        emit workFinished(false, RequestOutcome::failureMessage(response));
-        emit infoReady(QVariantMap());
+        reportFailure(RequestOutcome::failureMessage(response));
         return;
     }
     const QList<QVariant> folders = response.value(QStringLiteral("folders")).toList();
     if (folders.isEmpty()) {
         // The portal answered without the folder: no information to report.
-        emit infoReady(QVariantMap());
-        emit workFinished(false, tr("The folder is not found on the portal."));
+        reportFailure(tr("The folder is not found on the portal."));
         return;
     }
     QVariantMap info = folders.first().toMap();

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "workers/latestrequest.h"
-#include "workers/worker.h"
-
-#include <QVariantMap>
+#include "workers/infoworker.h"
 
 // The portal's description of one folder, with its parent under "DirectoryId".
-class GetFolderInfoWorker : public Worker
+class GetFolderInfoWorker : public InfoWorker
 {
     Q_OBJECT
 public:
@@ -14,13 +11,6 @@ public:
 
     void getFolderInfo(int folderId);
 
-signals:
-    // Empty when the folder could not be read.
-    void infoReady(const QVariantMap &info);
-
 public slots:
     void handleFolderInfo(const QVariantMap &response);
-
-private:
-    LatestRequest m_requests;
 };

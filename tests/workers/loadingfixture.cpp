@@ -3,6 +3,7 @@
 #include "database/migrations.h"
 #include "settings/settings.h"
 
+#include <QDebug>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -199,4 +200,15 @@ bool finishedOnce(QSignalSpy &spy)
         return false;
     QTest::qWait(150);
     return spy.count() == 1;
+}
+
+bool finishedWith(QSignalSpy &spy, bool success, const QString &message)
+{
+    if (!finishedOnce(spy))
+        return false;
+    const QList<QVariant> outcome = spy.first();
+    if (outcome.at(0).toBool() == success && outcome.at(1).toString() == message)
+        return true;
+    qWarning() << "Finished with" << outcome << "instead of" << success << message;
+    return false;
 }

@@ -58,6 +58,8 @@ private:
 
 // Waits for the one workFinished of a run and checks that no second follows.
 bool finishedOnce(QSignalSpy &spy);
+// The same, and that it reported this outcome (logged when it did not).
+bool finishedWith(QSignalSpy &spy, bool success, const QString &message = QString());
 
 namespace PortalPath {
 const QString s_folders = QStringLiteral("/api/v1/DocumentDirectory/Get");

@@ -123,9 +123,7 @@ private slots:
 
         const auto worker = startLoad(&dao, listing, folderId, root);
         QSignalSpy finished(worker.get(), &Worker::workFinished);
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), true);
-        QCOMPARE(finished.first().at(1).toString(), QString());
+        QVERIFY(finishedWith(finished, true));
 
         // One request per listing, then the unknown owners.
         const QString folderTarget = folderId > 0 ? PortalPath::s_folders + QStringLiteral("?id=%1").arg(folderId)
@@ -183,8 +181,7 @@ private slots:
         LoadFoldersAndFilesWorker second(&m_fixture.dao());
         QSignalSpy secondFinished(&second, &Worker::workFinished);
         second.loadFilesAndFolders(100, DirectoryType::MyDocuments);
-        QVERIFY(finishedOnce(secondFinished));
-        QCOMPARE(secondFinished.first().at(0).toBool(), true);
+        QVERIFY(finishedWith(secondFinished, true));
         QVERIFY(second.ownerIds().isEmpty());
         QCOMPARE(m_fixture.receivedRequests(),
                  (QStringList{QStringLiteral("GET ") + PortalPath::s_folders + QStringLiteral("?id=100"),
@@ -214,9 +211,7 @@ private slots:
         LoadFoldersAndFilesWorker failing(&m_fixture.dao());
         QSignalSpy finished(&failing, &Worker::workFinished);
         failing.loadFilesAndFolders(100, DirectoryType::MyDocuments);
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), false);
-        QCOMPARE(finished.first().at(1).toString(), message);
+        QVERIFY(finishedWith(finished, false, message));
         QCOMPARE(m_fixture.cachedRows(QStringLiteral("files_and_folders")), cached);
         QCOMPARE(m_fixture.cachedUsers(), users);
     }
@@ -246,9 +241,7 @@ private slots:
         QVERIFY(m_fixture.fail(path, fault));
         const auto failing = startLoad(&m_fixture.dao(), listing, folderId, root);
         QSignalSpy finished(failing.get(), &Worker::workFinished);
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), false);
-        QCOMPARE(finished.first().at(1).toString(), message);
+        QVERIFY(finishedWith(finished, false, message));
         QCOMPARE(m_fixture.cachedRows(QStringLiteral("files_and_folders")), cached);
     }
 
@@ -266,8 +259,7 @@ private slots:
 
         finished.clear();
         worker.loadFilesAndFolders(111, DirectoryType::MyDocuments);
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), true);
+        QVERIFY(finishedWith(finished, true));
         const QStringList all = m_fixture.cachedRows(QStringLiteral("files_and_folders"));
 
         QVERIFY(m_fixture.fail(PortalPath::s_documents,
@@ -295,9 +287,7 @@ private slots:
         LoadFoldersAndFilesWorker worker(&m_fixture.dao());
         QSignalSpy finished(&worker, &Worker::workFinished);
         worker.loadFilesAndFolders(100, DirectoryType::MyDocuments);
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), false);
-        QCOMPARE(finished.first().at(1).toString(), message);
+        QVERIFY(finishedWith(finished, false, message));
         QVERIFY(m_fixture.cachedUsers().isEmpty());
         QCOMPARE(m_fixture.cachedRows(QStringLiteral("files_and_folders")),
                  LoadingFixture::rows(LoadingFixture::children(m_fixture.portalFolders(100)), m_fixture.portalDocuments(100)));
@@ -329,8 +319,7 @@ private slots:
         QSignalSpy finished(&worker, &Worker::workFinished);
         QSignalSpy usersChanged(&m_fixture.dao(), &DataAccessObject::usersChanged);
         worker.loadUsersInfo({2, 3});
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), true);
+        QVERIFY(finishedWith(finished, true));
         QCOMPARE(usersChanged.count(), 1);
         QCOMPARE(m_fixture.cachedUsers(), (QStringList{QStringLiteral("2|Anna Petrova|anna.petrova@vellix.local"),
                                                        QStringLiteral("3|Ivan Sidorov|ivan.sidorov@vellix.local")}));
@@ -348,9 +337,7 @@ private slots:
         GetUsersInfoWorker worker(&m_fixture.dao());
         QSignalSpy finished(&worker, &Worker::workFinished);
         worker.loadUsersInfo({2});
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), false);
-        QCOMPARE(finished.first().at(1).toString(), message);
+        QVERIFY(finishedWith(finished, false, message));
         QVERIFY(m_fixture.cachedUsers().isEmpty());
     }
 };

@@ -38,8 +38,7 @@ private slots:
         QSignalSpy info(&worker, &GetFolderInfoWorker::infoReady);
         QSignalSpy finished(&worker, &Worker::workFinished);
         worker.getFolderInfo(111);
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), true);
+        QVERIFY(finishedWith(finished, true));
         QCOMPARE(info.count(), 1);
         const QVariantMap map = info.first().first().toMap();
         QCOMPARE(map.value(QStringLiteral("Id")).toInt(), 111);
@@ -76,9 +75,7 @@ private slots:
         QSignalSpy info(&worker, &GetFolderInfoWorker::infoReady);
         QSignalSpy finished(&worker, &Worker::workFinished);
         worker.getFolderInfo(111);
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), false);
-        QCOMPARE(finished.first().at(1).toString(), message);
+        QVERIFY(finishedWith(finished, false, message));
         QCOMPARE(info.count(), 1);
         QVERIFY(info.first().first().toMap().isEmpty());
     }
@@ -89,8 +86,7 @@ private slots:
         QSignalSpy info(&worker, &GetDocumentInfoWorker::infoReady);
         QSignalSpy finished(&worker, &Worker::workFinished);
         worker.getDocumentInfo(1010);
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), true);
+        QVERIFY(finishedWith(finished, true));
         QCOMPARE(info.count(), 1);
         const QVariantMap map = info.first().first().toMap();
         QCOMPARE(map.value(QStringLiteral("Name")).toString(), QStringLiteral("Aurora specification.docx"));
@@ -116,9 +112,7 @@ private slots:
         QSignalSpy info(&worker, &GetDocumentInfoWorker::infoReady);
         QSignalSpy finished(&worker, &Worker::workFinished);
         worker.getDocumentInfo(path.isEmpty() ? 999999 : 1010);
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), false);
-        QCOMPARE(finished.first().at(1).toString(), message);
+        QVERIFY(finishedWith(finished, false, message));
         QCOMPARE(info.count(), 1);
         QVERIFY(info.first().first().toMap().isEmpty());
     }
@@ -145,8 +139,7 @@ private slots:
             worker.loadFilesNames(folderId);
         else
             worker.loadFolderNames(folderId);
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), true);
+        QVERIFY(finishedWith(finished, true));
         QCOMPARE(names.count(), 1);
         const QStringList expected = files ? namesOf(m_fixture.portalDocuments(folderId))
                                            : namesOf(LoadingFixture::children(m_fixture.portalFolders(folderId)));
@@ -171,9 +164,7 @@ private slots:
             worker.loadFilesNames(100);
         else
             worker.loadFolderNames(110);
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), false);
-        QCOMPARE(finished.first().at(1).toString(), message);
+        QVERIFY(finishedWith(finished, false, message));
         QVERIFY(names.isEmpty());
     }
 

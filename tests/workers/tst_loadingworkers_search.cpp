@@ -43,8 +43,7 @@ private slots:
         QSignalSpy results(&worker, &SearchFoldersAndFilesWorker::searchResult);
         QSignalSpy finished(&worker, &Worker::workFinished);
         worker.search(QStringLiteral("aurora"), 0);
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), true);
+        QVERIFY(finishedWith(finished, true));
         QCOMPARE(results.count(), 1);
 
         const QList<FolderElementEntity> entities = resultOf(results);
@@ -132,9 +131,7 @@ private slots:
         QSignalSpy results(&worker, &SearchFoldersAndFilesWorker::searchResult);
         QSignalSpy finished(&worker, &Worker::workFinished);
         worker.search(QStringLiteral("report"), 0);
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), false);
-        QCOMPARE(finished.first().at(1).toString(), message);
+        QVERIFY(finishedWith(finished, false, message));
         QVERIFY(results.isEmpty());
     }
 
