@@ -53,7 +53,8 @@ QJsonObject TransferFixture::portalDocument(int id)
 
 QByteArray TransferFixture::storedBytes(int fileId)
 {
-    return readFile(QDir(simulator().dataDirectory()).filePath(QString::number(fileId)));
+    // The simulator keeps every stored file under files/ by its id.
+    return readFile(QDir(simulator().dataDirectory()).filePath(QStringLiteral("files/%1").arg(fileId)));
 }
 
 QJsonObject TransferFixture::lastTask()

@@ -133,6 +133,11 @@ private:
         return bodies;
     }
 
+    static QString bulkPrefix(bool isFile)
+    {
+        return isFile ? QStringLiteral("/api/v1/Documents/") : QStringLiteral("/api/v1/DocumentDirectory/");
+    }
+
     static QString compact(const QJsonArray &array)
     {
         return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
@@ -210,10 +215,11 @@ private slots:
         for (const auto &single : s_singles) {
             // The folder calls report the reply's own error text.
             const bool folder = single.second == Single::ShareFolder || single.second == Single::UnShareFolder;
-            QTest::newRow(qPrintable(QStringLiteral("%1: portal error").arg(QLatin1String(single.first))))
+            QTest::addRow("%s: portal error", single.first)
                 << single.second << s_refusal
-                << (folder ? QStringLiteral("Internal Server Error") : QStringLiteral("Storage is offline. Error 500."));
-            QTest::newRow(qPrintable(QStringLiteral("%1: connection dropped").arg(QLatin1String(single.first))))
+                << (folder ? QStringLiteral("Internal Server Error")
+                           : QStringLiteral("Storage is offline. Error 500."));
+            QTest::addRow("%s: connection dropped", single.first)
                 << single.second << QJsonObject{{QStringLiteral("mode"), QStringLiteral("drop")}}
                 << (folder ? QStringLiteral("Connection closed") : QStringLiteral("The portal closed the connection."));
         }
@@ -256,7 +262,8 @@ private slots:
 
         QTest::newRow("document shared for the first time")
             << true << 1002 << Principals{principal(3, 5), principal(4, 5)} << Principals{principal(2, 1, true)}
-            << Principals() << Principals() << QStringList{QStringLiteral("u3:5"), QStringLiteral("u4:5"), QStringLiteral("r2:1")}
+            << Principals() << Principals()
+            << QStringList{QStringLiteral("u3:5"), QStringLiteral("u4:5"), QStringLiteral("r2:1")}
             << QStringLiteral("[]") << QString();
         QTest::newRow("document access taken from everyone")
             << true << 1001 << Principals() << Principals() << Principals{principal(2, 1)} << Principals()
@@ -293,7 +300,7 @@ private slots:
         QFETCH(QStringList, rightsAfter);
         QFETCH(QString, unshareBody);
         QFETCH(QString, shareBody);
-        const QString prefix = isFile ? QStringLiteral("/api/v1/Documents/") : QStringLiteral("/api/v1/DocumentDirectory/");
+        const QString prefix = bulkPrefix(isFile);
         QVERIFY(m_fixture.simulator().setFault(prefix + QStringLiteral("ShareBulk"),
                                                {{QStringLiteral("mode"), QStringLiteral("delay")},
                                                 {QStringLiteral("delayMs"), 700}}));
@@ -353,7 +360,7 @@ private slots:
         QFETCH(bool, isFile);
         QFETCH(QString, failingStep);
         QFETCH(QStringList, rightsAfter);
-        const QString prefix = isFile ? QStringLiteral("/api/v1/Documents/") : QStringLiteral("/api/v1/DocumentDirectory/");
+        const QString prefix = bulkPrefix(isFile);
         QVERIFY(m_fixture.simulator().setFault(prefix + failingStep, s_refusal));
         const int id = isFile ? 1001 : 113;
         const QVariant sharedBefore = m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared"));
@@ -372,7 +379,8 @@ private slots:
         QCOMPARE(m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared")), sharedBefore);
         QCOMPARE(portalRights(isFile ? s_document : s_directory, id), rightsAfter);
         // A failed unshare step never sends the share step.
-        QCOMPARE(m_fixture.requestCount(prefix + QStringLiteral("ShareBulk")), failingStep == QLatin1String("ShareBulk") ? 1 : 0);
+        QCOMPARE(m_fixture.requestCount(prefix + QStringLiteral("ShareBulk")),
+                 failingStep == QLatin1String("ShareBulk") ? 1 : 0);
 
         const QList<ReceivedNotification> notifications = m_fixture.notifications(1);
         QCOMPARE(notifications.size(), 1);

@@ -132,8 +132,8 @@ private slots:
 
     void shareInfoWithoutLinks()
     {
-        const QJsonObject body{{QStringLiteral("UserAccessRights"),
-                                QJsonArray{QJsonObject{{QStringLiteral("PrincipalId"), 3}, {QStringLiteral("Type"), 5}}}},
+        const QJsonObject user{{QStringLiteral("PrincipalId"), 3}, {QStringLiteral("Type"), 5}};
+        const QJsonObject body{{QStringLiteral("UserAccessRights"), QJsonArray{user}},
                                {QStringLiteral("RoleAccessRights"), QJsonArray()}};
         QVERIFY(m_fixture.fail(QStringLiteral("/api/v1/Share"),
                                {{QStringLiteral("status"), 200}, {QStringLiteral("body"), body}}));
@@ -192,12 +192,15 @@ private slots:
         // The link the portal now keeps for the folder.
         QString uid;
         for (const QJsonValue &share : m_fixture.simulator().state().value(QStringLiteral("shares")).toArray()) {
-            if (share.toObject().value(QStringLiteral("EntityId")).toInt() == 113)
-                uid = share.toObject().value(QStringLiteral("Links")).toArray().first().toObject().value(QStringLiteral("Uid")).toString();
+            const QJsonObject record = share.toObject();
+            if (record.value(QStringLiteral("EntityId")).toInt() == 113)
+                uid = record.value(QStringLiteral("Links")).toArray().first()
+                          .toObject().value(QStringLiteral("Uid")).toString();
         }
         QVERIFY(!uid.isEmpty());
         const QString base = m_fixture.simulator().baseUrl();
-        QCOMPARE(order.uri, (QStringList{base + QStringLiteral("/link/") + uid, base + QStringLiteral("/s/") + uid, uid}));
+        QCOMPARE(order.uri,
+                 (QStringList{base + QStringLiteral("/link/") + uid, base + QStringLiteral("/s/") + uid, uid}));
     }
 
     void folderLinkFails()
@@ -286,9 +289,10 @@ private slots:
     void searchShowsOnlyTheNewestText()
     {
         // The first search answers late, after the second one.
-        QVERIFY(m_fixture.fail(QStringLiteral("/api/v1/User/Search"), {{QStringLiteral("mode"), QStringLiteral("delay")},
-                                                                        {QStringLiteral("delayMs"), 800},
-                                                                        {QStringLiteral("count"), 1}}));
+        const QJsonObject lateOnce{{QStringLiteral("mode"), QStringLiteral("delay")},
+                                   {QStringLiteral("delayMs"), 1500},
+                                   {QStringLiteral("count"), 1}};
+        QVERIFY(m_fixture.fail(QStringLiteral("/api/v1/User/Search"), lateOnce));
         SearchUsersWorker worker;
         SignalOrder order;
         order.watch(&worker);
@@ -297,10 +301,12 @@ private slots:
             order.ids = found;
         });
         worker.searchUsers(QStringLiteral("anna"));
-        QTRY_VERIFY_WITH_TIMEOUT(m_fixture.receivedRequests().size() == 1, 5000);
+        // Time for the first search to reach the portal and take the delay.
+        QTest::qWait(400);
         worker.searchUsers(QStringLiteral("olga"));
         QTRY_VERIFY_WITH_TIMEOUT(order.names.contains(QStringLiteral("searchResult")), 10000);
-        QTest::qWait(1200);
+        QTest::qWait(1800);
+        QCOMPARE(m_fixture.receivedRequests().size(), 2);
         QCOMPARE(order.names, (QStringList{QStringLiteral("workFinished"), QStringLiteral("searchResult")}));
         QCOMPARE(order.ids, QList<int>{4});
     }

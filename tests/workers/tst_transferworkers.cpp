@@ -14,9 +14,9 @@ const QString s_upload = QStringLiteral("/api/v1/Documents/Upload");
 
 QJsonObject statusFault(int status)
 {
-    return {{QStringLiteral("status"), status},
-            {QStringLiteral("body"), QJsonObject{{QStringLiteral("Status"), status},
-                                                 {QStringLiteral("ErrorMessage"), QStringLiteral("Storage is offline")}}}};
+    const QJsonObject body{{QStringLiteral("Status"), status},
+                           {QStringLiteral("ErrorMessage"), QStringLiteral("Storage is offline")}};
+    return {{QStringLiteral("status"), status}, {QStringLiteral("body"), body}};
 }
 
 // Failures of the portal as transfers see them: the reply's own error text.
@@ -25,7 +25,7 @@ void portalFailureRows()
     QTest::addColumn<QJsonObject>("fault");
     QTest::addColumn<QString>("message");
     QTest::newRow("portal error") << statusFault(500) << QStringLiteral("Internal Server Error");
-    QTest::newRow("expired sign-in") << statusFault(401) << QStringLiteral("Unauthorized");
+    QTest::newRow("expired sign-in") << statusFault(401) << QStringLiteral("Host requires authentication");
     QTest::newRow("not found") << statusFault(404) << QStringLiteral("Not Found");
     QTest::newRow("connection dropped") << QJsonObject{{QStringLiteral("mode"), QStringLiteral("drop")}}
                                         << QStringLiteral("Connection closed");
@@ -111,7 +111,8 @@ private slots:
         QVERIFY(m_fixture.simulator().setFault(s_download, fault));
 
         OperationFixture::Outcome outcome;
-        QVERIFY(OperationFixture::runOnPool(new DownloadFileWorker(&m_fixture.dao(), s_welcome, m_fixture.targetFolder(),
+        QVERIFY(OperationFixture::runOnPool(new DownloadFileWorker(&m_fixture.dao(), s_welcome,
+                                                                   m_fixture.targetFolder(),
                                                                    QStringLiteral("Welcome.docx"),
                                                                    DirectoryType::MyDocuments),
                                             &outcome));
