@@ -1,11 +1,15 @@
 #include "cachetestsupport.h"
 #include "testenvironment.h"
 
+#include "app/coreinit.h"
+#include "database/dataaccessobject.h"
 #include "database/migrations.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -112,6 +116,31 @@ private slots:
         migrations.setDb(database.db());
         QCOMPARE(changed.count(), 2);
         QCOMPARE(migrations.db().connectionName(), database.db().connectionName());
+    }
+
+    // The pages create both objects and hand the cache's handle over.
+    void qmlMigratesTheCacheHandle()
+    {
+        CoreInit::registerTypes();
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData("import QtQml 2.12\n"
+                          "import com.vellix.VellixOfficeAurora 1.0\n"
+                          "QtObject {\n"
+                          "    property DataAccessObject dao: DataAccessObject {}\n"
+                          "    property Migrations migrations: Migrations {}\n"
+                          "    property bool migrated: false\n"
+                          "    Component.onCompleted: { migrations.db = dao.db; migrated = migrations.performMigration() }\n"
+                          "}\n",
+                          QUrl());
+        std::unique_ptr<QObject> root(component.create());
+        QVERIFY2(root, qPrintable(component.errorString()));
+        QVERIFY(root->property("migrated").toBool());
+        auto *cache = root->property("dao").value<DataAccessObject *>();
+        QVERIFY(cache);
+        QSqlQuery query(cache->db());
+        QVERIFY(query.exec("SELECT version FROM version_info") && query.next());
+        QCOMPARE(query.value(0).toString(), s_lastFile);
     }
 
     void twelveFilesInNameOrder()

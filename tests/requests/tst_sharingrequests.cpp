@@ -1,5 +1,6 @@
+#include "everythingtranslated.h"
 #include "logcapture.h"
-#include "requestrunner.h"
+#include "portalsuite.h"
 #include "editor/editrightsrequestv2.h"
 #include "editor/getdocumentlinkrequest.h"
 #include "requests/getcustomerrolesrequest.h"
@@ -15,12 +16,9 @@
 #include "requests/unsharefilerequest.h"
 #include "requests/unsharefolderbulkrequest.h"
 #include "requests/unsharefolderrequest.h"
-#include "settings/settings.h"
-#include "simulatorprocess.h"
 #include "testenvironment.h"
 
 #include <QJsonDocument>
-#include <QTranslator>
 #include <QtTest>
 
 #include <functional>
@@ -165,17 +163,6 @@ QList<SharingCase> sharingCases()
     };
 }
 
-// Answers every translation with the same foreign text, as a translated build would.
-class EverythingTranslated : public QTranslator
-{
-public:
-    QString translate(const char *, const char *, const char *, int) const override
-    {
-        return QStringLiteral("Übersetzt");
-    }
-    bool isEmpty() const override { return false; }
-};
-
 } // namespace
 
 class TestSharingRequests : public QObject
@@ -203,40 +190,25 @@ private slots:
     void jwtIsNotLogged();
 
 private:
-    QVariantMap run(RequestInterface *request);
+    QVariantMap run(RequestInterface *request) { return m_suite.run(request); }
 
-    SimulatorProcess m_simulator;
-    RequestRunner m_runner;
-    Settings m_settings;
+    PortalSuite m_suite;
+    SimulatorProcess &m_simulator = m_suite.simulator();
 };
 
 void TestSharingRequests::initTestCase()
 {
-    QVERIFY(m_simulator.start());
-    ReplyTimeout::setInactivityTimeout(10000);
+    QVERIFY(m_suite.start());
 }
 
 void TestSharingRequests::init()
 {
-    QVERIFY(m_simulator.reset());
-    m_settings.savePortalAddress(m_simulator.baseUrl());
-    const QString token = m_simulator.validAccessToken();
-    QVERIFY(!token.isEmpty());
-    m_settings.saveAccessToken(token);
-    QVERIFY(m_simulator.clearRequests());
+    QVERIFY(m_suite.prepare());
 }
 
 void TestSharingRequests::cleanup()
 {
-    QVERIFY(m_simulator.clearFaults());
-    ReplyTimeout::setInactivityTimeout(10000);
-}
-
-QVariantMap TestSharingRequests::run(RequestInterface *request)
-{
-    const QVariantMap result = m_runner.run(request);
-    [&] { QCOMPARE(m_runner.emissions(), 1); }();
-    return result;
+    QVERIFY(m_suite.tidyUp());
 }
 
 void TestSharingRequests::wireForm_data()
@@ -265,16 +237,12 @@ void TestSharingRequests::wireForm()
     run(expected.make());
     QCoreApplication::removeTranslator(&translator);
 
-    const QJsonArray requests = m_simulator.requests();
-    QCOMPARE(requests.size(), 1);
-    const QJsonObject recorded = requests.first().toObject();
-    QCOMPARE(recorded.value(QStringLiteral("method")).toString(), expected.method);
-    QCOMPARE(recorded.value(QStringLiteral("path")).toString(), expected.path);
-    QCOMPARE(recorded.value(QStringLiteral("query")).toObject(), expected.query);
+    const QString mismatch = m_suite.recordedMismatch(expected.method, expected.path, expected.query);
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+    const QJsonObject recorded = m_simulator.requests().first().toObject();
     QCOMPARE(recorded.value(QStringLiteral("body")).toString().toUtf8(), expected.body);
-    const QJsonObject headers = recorded.value(QStringLiteral("headers")).toObject();
-    QCOMPARE(headers.value(QStringLiteral("authorization")).toString(), m_settings.accessToken());
-    QCOMPARE(headers.value(QStringLiteral("content-type")).toString(), QStringLiteral("application/json"));
+    QCOMPARE(recorded.value(QStringLiteral("headers")).toObject().value(QStringLiteral("content-type")).toString(),
+             QStringLiteral("application/json"));
     QCOMPARE(log.linesWith(QStringLiteral("Sending request")), QStringList{expected.sendingLine});
 }
 
@@ -292,15 +260,12 @@ void TestSharingRequests::successResults()
     const SharingCase expected = sharingCases().at(index);
     const QVariantMap result = run(expected.make());
 
-    QStringList keys;
-    for (const QString &entry : expected.successKeys.split(QLatin1Char(' '))) {
-        const QString key = entry.section(QLatin1Char(':'), 0, 0);
-        keys << key;
-        QCOMPARE(QString::fromLatin1(result.value(key).typeName()), entry.section(QLatin1Char(':'), 1));
-        if (result.value(key).type() == QVariant::String && key != QLatin1String("error"))
-            QVERIFY2(!result.value(key).toString().isEmpty(), qPrintable(key));
+    const QString mismatch = PortalSuite::keysAndTypesMismatch(result, expected.successKeys);
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+    for (auto it = result.cbegin(); it != result.cend(); ++it) {
+        if (it.value().type() == QVariant::String && it.key() != QLatin1String("error"))
+            QVERIFY2(!it.value().toString().isEmpty(), qPrintable(it.key()));
     }
-    QCOMPARE(QStringList(result.keys()), keys);
     QCOMPARE(result.value(QStringLiteral("success")), QVariant(true));
     if (result.contains(QStringLiteral("error")))
         QCOMPARE(result.value(QStringLiteral("error")), QVariant(QString()));

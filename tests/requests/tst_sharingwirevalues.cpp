@@ -1,3 +1,4 @@
+#include "everythingtranslated.h"
 #include "app/coreinit.h"
 #include "models/entitytypes.h"
 #include "models/sharedfileaccesstype.h"
@@ -13,7 +14,6 @@
 #include <QJsonObject>
 #include <QQmlComponent>
 #include <QQmlEngine>
-#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -27,17 +27,6 @@ UserOrRoleEntity principal(int id, qint16 access)
     entity.access = access;
     return entity;
 }
-
-// Answers every translation with the same foreign text, as a translated build would.
-class EverythingTranslated : public QTranslator
-{
-public:
-    QString translate(const char *, const char *, const char *, int) const override
-    {
-        return QStringLiteral("Übersetzt");
-    }
-    bool isEmpty() const override { return false; }
-};
 
 } // namespace
 

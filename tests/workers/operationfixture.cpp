@@ -17,11 +17,16 @@ bool OperationFixture::start()
 
 bool OperationFixture::reset()
 {
-    if (!m_loading.reset() || !simulator().clearFaults())
+    if (!m_loading.reset() || !simulator().clearFaults()) {
+        qWarning() << "the portal could not be reset";
         return false;
-    const bool loaded = refresh(s_myDocuments, DirectoryType::MyDocuments) && refresh(s_trash, DirectoryType::Trash);
+    }
+    if (!refresh(s_myDocuments, DirectoryType::MyDocuments) || !refresh(s_trash, DirectoryType::Trash)) {
+        qWarning() << "the listings could not be loaded";
+        return false;
+    }
     m_seenNotifications = m_listener.received().size();
-    return loaded && simulator().clearRequests();
+    return simulator().clearRequests();
 }
 
 bool OperationFixture::finishedOnce(QSignalSpy &spy, Outcome *outcome)
@@ -49,11 +54,20 @@ bool OperationFixture::runOnPool(Worker *worker, Outcome *outcome)
 namespace {
 QVariantMap resultOf(RequestInterface *request)
 {
-    QSignalSpy finished(request, &RequestInterface::requestFinished);
+    // Delivered on this thread, so that no result can slip past the wait.
+    QObject receiver;
+    QVariantMap result;
+    bool delivered = false;
+    QObject::connect(request, &RequestInterface::requestFinished, &receiver,
+                     [&](const QVariantMap &map) {
+                         result = map;
+                         delivered = true;
+                     },
+                     Qt::QueuedConnection);
     QThreadPool::globalInstance()->start(request);
-    if (!finished.wait(10000))
-        return {};
-    return finished.first().first().toMap();
+    if (!QTest::qWaitFor([&] { return delivered; }, 10000))
+        qWarning() << "a listing request did not answer";
+    return result;
 }
 } // namespace
 
