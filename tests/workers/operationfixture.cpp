@@ -140,7 +140,7 @@ QList<ReceivedNotification> OperationFixture::notifications(int count)
 {
     (void)QTest::qWaitFor([&] { return m_listener.received().size() >= m_seenNotifications + count; }, 5000);
     // A moment more, so that an unexpected extra one shows too.
-    QTest::qWait(50);
+    QTest::qWait(150);
     return m_listener.received().mid(m_seenNotifications);
 }
 

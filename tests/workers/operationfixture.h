@@ -54,7 +54,8 @@ public:
     int busyCount();
     QVariant cachedValue(int id, bool isFile, const QString &column);
 
-    // Notifications received since the last reset, waiting for count of them.
+    // Notifications received since the last reset, waiting for count of them
+    // and a moment more.
     QList<ReceivedNotification> notifications(int count);
 
     // Portal requests since the last reset, as "METHOD target".

@@ -407,7 +407,7 @@ private slots:
         QCOMPARE(outcome.success, false);
         QCOMPARE(outcome.message, QStringLiteral("Nothing is selected"));
         QVERIFY(m_fixture.requests().isEmpty());
-        QVERIFY(m_fixture.notifications(1).isEmpty());
+        QVERIFY(m_fixture.notifications(0).isEmpty());
     }
 };
 
