@@ -6,7 +6,6 @@
 #include "requests/documentlink.h"
 #include "requests/fileaccesstype.h"
 #include "requests/mimetypes.h"
-#include "requests/portalfilename.h"
 #include "requests/sharebulk.h"
 #include "testenvironment.h"
 
@@ -51,9 +50,6 @@ private slots:
     void mimeTypes_data();
     void mimeTypes();
     void mimeTableSize();
-
-    void portalFileNames_data();
-    void portalFileNames();
 
     void qmlRegistration_data();
     void qmlRegistration();
@@ -202,33 +198,6 @@ void TestSharingWireValues::mimeTableSize()
         QVERIFY2(it.value().startsWith(QLatin1String("application/")) || it.value().startsWith(QLatin1String("image/")),
                  qPrintable(it.value()));
     }
-}
-
-void TestSharingWireValues::portalFileNames_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("path");
-    QTest::newRow("plain") << "Report.docx" << "/target/Report.docx";
-    QTest::newRow("dots inside") << "a..b.txt" << "/target/a..b.txt";
-    QTest::newRow("hidden") << ".profile" << "/target/.profile";
-    QTest::newRow("parent folder") << "../evil.txt" << "/target/evil.txt";
-    QTest::newRow("deeper") << "../../home/user/.bashrc" << "/target/.bashrc";
-    QTest::newRow("absolute") << "/etc/passwd" << "/target/passwd";
-    QTest::newRow("backslashes") << "..\\..\\boot.ini" << "/target/boot.ini";
-    QTest::newRow("only the parent") << ".." << QString();
-    QTest::newRow("ends in the parent") << "docs/.." << QString();
-    QTest::newRow("current folder") << "." << QString();
-    QTest::newRow("folder only") << "docs/" << QString();
-    QTest::newRow("empty") << "" << QString();
-}
-
-void TestSharingWireValues::portalFileNames()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, path);
-    QCOMPARE(PortalFileName::pathIn(QStringLiteral("/target/"), name), path);
-    QCOMPARE(PortalFileName::pathIn(QStringLiteral("/target"), name), path);
-    QCOMPARE(PortalFileName::safeName(name).isEmpty(), path.isEmpty());
 }
 
 void TestSharingWireValues::qmlRegistration_data()

@@ -3,6 +3,7 @@
 #include "requests/archivedirectoryrequest.h"
 #include "requests/convertdocumenttopdfrequest.h"
 #include "requests/downloaddocumentrequest.h"
+#include "requests/renamefilerequest.h"
 #include "requests/replytimeout.h"
 #include "requests/servertask.h"
 #include "requests/uploaddocumentrequest.h"
@@ -156,6 +157,7 @@ private slots:
 
     void largeFileRoundTrip();
     void downloadsGetTheirOwnFiles();
+    void portalNameDoesNotChooseThePath();
     void unwritableDownloadLeavesNothing_data();
     void unwritableDownloadLeavesNothing();
     void taskDownloadIntoMissingFolder();
@@ -541,6 +543,17 @@ void TestTransferRequests::downloadsGetTheirOwnFiles()
     QCOMPARE(paths.size(), 6);
     for (const QString &path : paths)
         QVERIFY(QFileInfo(path).size() > 0);
+}
+
+void TestTransferRequests::portalNameDoesNotChooseThePath()
+{
+    // The portal sends the document's name with the bytes; it never reaches the path.
+    QVERIFY(run(new RenameFileRequest(1005, QStringLiteral(".."))).value(QStringLiteral("success")).toBool());
+    const QVariantMap result = run(new DownloadDocumentRequest(1005, true, false));
+    const QFileInfo downloaded(result.value(QStringLiteral("tmpDocumentPath")).toString());
+    QCOMPARE(downloaded.absolutePath(), QFileInfo(cacheFolder()).absoluteFilePath());
+    QVERIFY2(downloaded.fileName().startsWith(QLatin1String("download_")), qPrintable(downloaded.fileName()));
+    QVERIFY(downloaded.isFile());
 }
 
 void TestTransferRequests::unwritableDownloadLeavesNothing_data()
