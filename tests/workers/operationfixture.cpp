@@ -154,17 +154,28 @@ bool OperationFixture::waitForRequest(const QString &fragment)
     return QTest::qWaitFor([&] { return requestCount(fragment) > 0; }, 10000);
 }
 
-void OperationFixture::portalFailures()
+const OperationFixture::PortalFailure &OperationFixture::portalError()
+{
+    static const PortalFailure s_portalError{
+        "portal error",
+        {{QStringLiteral("status"), 500},
+         {QStringLiteral("body"), QJsonObject{{QStringLiteral("Status"), 500},
+                                              {QStringLiteral("ErrorMessage"), QStringLiteral("Storage is offline")}}}},
+        QStringLiteral("Storage is offline. Error 500.")};
+    return s_portalError;
+}
+
+QList<OperationFixture::PortalFailure> OperationFixture::portalFailures()
+{
+    return {portalError(),
+            {"connection dropped", {{QStringLiteral("mode"), QStringLiteral("drop")}},
+             QStringLiteral("The portal closed the connection.")}};
+}
+
+void OperationFixture::addPortalFailureRows()
 {
     QTest::addColumn<QJsonObject>("fault");
     QTest::addColumn<QString>("message");
-    const QJsonObject refusal{{QStringLiteral("Status"), 500},
-                              {QStringLiteral("ErrorMessage"), QStringLiteral("Storage is offline")}};
-    QTest::newRow("portal error") << QJsonObject{{QStringLiteral("status"), 500}, {QStringLiteral("body"), refusal}}
-                                  << QStringLiteral("Storage is offline. Error 500.");
-    QTest::newRow("expired sign-in")
-        << QJsonObject{{QStringLiteral("status"), 401}}
-        << QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.");
-    QTest::newRow("connection dropped") << QJsonObject{{QStringLiteral("mode"), QStringLiteral("drop")}}
-                                        << QStringLiteral("The portal closed the connection.");
+    for (const PortalFailure &failure : portalFailures())
+        QTest::newRow(failure.name) << failure.fault << failure.message;
 }

@@ -64,8 +64,18 @@ public:
     // Waits until the portal has seen a request whose target contains fragment.
     bool waitForRequest(const QString &fragment);
 
-    // Columns "fault" (for setFault) and "message" (the error the worker reports).
-    static void portalFailures();
+    // The failure classes of a portal call: the fault for setFault and the
+    // error a worker reports for it.
+    struct PortalFailure
+    {
+        const char *name;
+        QJsonObject fault;
+        QString message;
+    };
+    static QList<PortalFailure> portalFailures();
+    static const PortalFailure &portalError();
+    // Columns "fault" and "message", one row per failure class.
+    static void addPortalFailureRows();
 
 private:
     PrivateSessionBus m_bus;

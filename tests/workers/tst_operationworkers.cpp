@@ -325,21 +325,10 @@ private slots:
              v1 + QStringLiteral("Favorites/Delete"), {{1002, true}, {1003, true}},
              QStringLiteral("Error removing files Budget 2024.xlsx, Roadmap.pptx from favorites")},
         };
-        const QJsonObject refusal{{QStringLiteral("Status"), 500},
-                                  {QStringLiteral("ErrorMessage"), QStringLiteral("Storage is offline")}};
-        const QList<QPair<const char *, QPair<QJsonObject, QString>>> failures{
-            {"portal error",
-             {{{QStringLiteral("status"), 500}, {QStringLiteral("body"), refusal}}, QStringLiteral("Storage is offline. Error 500.")}},
-            {"expired sign-in",
-             {{{QStringLiteral("status"), 401}},
-              QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.")}},
-            {"connection dropped",
-             {{{QStringLiteral("mode"), QStringLiteral("drop")}}, QStringLiteral("The portal closed the connection.")}},
-        };
         for (const Case &c : cases) {
-            for (const auto &failure : failures) {
-                QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(c.name), QLatin1String(failure.first))))
-                    << c.factory << c.path << c.busy << c.warning << failure.second.first << failure.second.second;
+            for (const OperationFixture::PortalFailure &failure : OperationFixture::portalFailures()) {
+                QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(c.name), QLatin1String(failure.name))))
+                    << c.factory << c.path << c.busy << c.warning << failure.fault << failure.message;
             }
         }
         // The portal's own refusal, from its real state.
@@ -458,7 +447,7 @@ private slots:
 
     void clearFavorites_data()
     {
-        OperationFixture::portalFailures();
+        OperationFixture::addPortalFailureRows();
         QTest::newRow("confirmed") << QJsonObject() << QString();
     }
 
@@ -516,7 +505,7 @@ private slots:
 
     void checkConflictFailure_data()
     {
-        OperationFixture::portalFailures();
+        OperationFixture::addPortalFailureRows();
     }
 
     void checkConflictFailure()

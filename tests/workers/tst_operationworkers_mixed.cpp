@@ -109,16 +109,6 @@ void addOperationColumn()
     QTest::newRow("delete in trash") << Operation::Remove;
 }
 
-const QJsonObject &refusal()
-{
-    static const QJsonObject s_refusal{
-        {QStringLiteral("status"), 500},
-        {QStringLiteral("body"), QJsonObject{{QStringLiteral("Status"), 500},
-                                             {QStringLiteral("ErrorMessage"), QStringLiteral("Storage is offline")}}}};
-    return s_refusal;
-}
-const QString s_refusalMessage = QStringLiteral("Storage is offline. Error 500.");
-
 QString pathOf(const QString &request)
 {
     return request.section(QLatin1Char(' '), 1);
@@ -292,16 +282,16 @@ private slots:
     {
         QFETCH(Operation, operation);
         const Expectation expected = expectation(operation);
-        QVERIFY(m_fixture.simulator().setFault(pathOf(expected.filesRequest), refusal()));
+        QVERIFY(m_fixture.simulator().setFault(pathOf(expected.filesRequest), OperationFixture::portalError().fault));
         const QStringList myDocumentsBefore = m_fixture.cachedListing(OperationFixture::s_myDocuments);
         const QStringList trashBefore = m_fixture.cachedListing(OperationFixture::s_trash);
 
         OperationFixture::Outcome outcome;
         QVERIFY(OperationFixture::runOnPool(create(operation, &m_fixture.dao(), expected.selection), &outcome));
         QCOMPARE(outcome.success, false);
-        QCOMPARE(outcome.message, s_refusalMessage);
+        QCOMPARE(outcome.message, OperationFixture::portalError().message);
         QCOMPARE(m_fixture.requests(), QStringList{expected.filesRequest});
-        checkNotifications({expected.filesFailed}, {s_refusalMessage});
+        checkNotifications({expected.filesFailed}, {OperationFixture::portalError().message});
         QCOMPARE(m_fixture.busyCount(), 0);
         QCOMPARE(m_fixture.cachedListing(OperationFixture::s_myDocuments), myDocumentsBefore);
         QCOMPARE(m_fixture.cachedListing(OperationFixture::s_trash), trashBefore);
@@ -332,11 +322,11 @@ private slots:
         QFETCH(QString, failure);
         const Expectation expected = expectation(operation);
         QString warning = expected.foldersFailed;
-        QString message = s_refusalMessage;
+        QString message = OperationFixture::portalError().message;
         if (failure == QLatin1String("request")) {
-            QVERIFY(m_fixture.simulator().setFault(pathOf(expected.foldersRequest), refusal()));
+            QVERIFY(m_fixture.simulator().setFault(pathOf(expected.foldersRequest), OperationFixture::portalError().fault));
         } else if (failure == QLatin1String("status request")) {
-            QVERIFY(m_fixture.simulator().setFault(PortalPath::s_userTask, refusal()));
+            QVERIFY(m_fixture.simulator().setFault(PortalPath::s_userTask, OperationFixture::portalError().fault));
             warning = expected.taskCheckFailed;
         } else {
             QVERIFY(m_fixture.simulator().failNextTasks(1));
