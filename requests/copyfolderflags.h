@@ -9,7 +9,9 @@ class CopyFolderFlags : public QObject
 {
     Q_OBJECT
 public:
-    enum Flags { Overwrite = 0, Skip = 1, Copy = 2 };
+    // A fixed underlying type: QML may hand over any number, and it must stay
+    // a valid value that copyFlagToString can turn down.
+    enum Flags : int { Overwrite = 0, Skip = 1, Copy = 2 };
     Q_ENUM(Flags)
 
     // The portal's "Rule" text; a null string for a value outside the enumeration.
