@@ -108,6 +108,12 @@ bool OperationFixture::cacheMatchesPortal(int folderId)
     return false;
 }
 
+bool OperationFixture::reloadedCacheMatchesPortal()
+{
+    return refresh(s_myDocuments, DirectoryType::MyDocuments) && cacheMatchesPortal(s_myDocuments)
+        && refresh(s_trash, DirectoryType::Trash) && cacheMatchesPortal(s_trash);
+}
+
 QVariant OperationFixture::cachedValue(int id, bool isFile, const QString &column)
 {
     QSqlQuery query(m_loading.dao().db());

@@ -46,6 +46,8 @@ public:
     bool refresh(int folderId, DirectoryType::RootDirectoryTypes root);
     // The cached listing of a My documents or Trash folder equals the portal's.
     bool cacheMatchesPortal(int folderId);
+    // Both sections reloaded through the listing requests equal the portal's.
+    bool reloadedCacheMatchesPortal();
     QStringList cachedListing(int folderId) const;
     QStringList portalListing(int folderId);
 

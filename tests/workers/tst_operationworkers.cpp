@@ -39,18 +39,6 @@ struct Entry
 const DirectoryType::RootDirectoryTypes s_myDocuments = DirectoryType::MyDocuments;
 const DirectoryType::RootDirectoryTypes s_trash = DirectoryType::Trash;
 
-Factory renameFile()
-{
-    return [](DataAccessObject *dao) {
-        return new RenameFileWorker(dao, 1005, QStringLiteral("Minutes.txt"), QStringLiteral("Notes.txt"), s_myDocuments);
-    };
-}
-
-Factory moveToTrash(int id, const QString &name, DirectoryType::RootDirectoryTypes root)
-{
-    return [=](DataAccessObject *dao) { return new MoveFileToTrashWorker(dao, id, name, root); };
-}
-
 CacheCheck named(int id, bool isFile, const QString &name)
 {
     return [=](OperationFixture &fixture, const QStringList &) {
@@ -82,6 +70,93 @@ int cachedFilesNamed(OperationFixture &fixture, const QString &pattern)
     query.prepare(QStringLiteral("SELECT COUNT(*) FROM files_and_folders WHERE is_file = 1 AND name LIKE ?"));
     query.addBindValue(pattern);
     return query.exec() && query.next() ? query.value(0).toInt() : -1;
+}
+
+// One operation as the tables below run it: how it succeeds and how it fails.
+struct Case
+{
+    const char *name;
+    Factory factory;
+    QString endpoint;
+    QList<Entry> busy;
+    QString message;
+    QString info;
+    CacheCheck cache;
+    QString warning;
+};
+
+QList<Case> cases()
+{
+    const QString notes = QStringLiteral("Notes.txt");
+    const QString oldBudget = QStringLiteral("Old budget.xlsx");
+    const QString budget = QStringLiteral("Budget 2024.xlsx");
+    const QString roadmap = QStringLiteral("Roadmap.pptx");
+    const auto moveToTrash = [](int id, const QString &name, DirectoryType::RootDirectoryTypes root) {
+        return [=](DataAccessObject *dao) { return new MoveFileToTrashWorker(dao, id, name, root); };
+    };
+    return {
+        {"rename file",
+         [=](DataAccessObject *dao) { return new RenameFileWorker(dao, 1005, QStringLiteral("Minutes.txt"), notes, s_myDocuments); },
+         QStringLiteral("Documents/Rename"), {{1005, true}}, QStringLiteral("Minutes.txt"),
+         QStringLiteral("File Notes.txt already renamed"), named(1005, true, QStringLiteral("Minutes.txt")),
+         QStringLiteral("Error rename file Notes.txt")},
+        {"rename folder",
+         [](DataAccessObject *dao) {
+             return new RenameFolderWorker(dao, 114, QStringLiteral("Pictures"), QStringLiteral("Photos"), s_myDocuments);
+         },
+         QStringLiteral("DocumentDirectory/Rename"), {{114, false}}, QStringLiteral("Pictures"),
+         QStringLiteral("Folder Photos already renamed"), named(114, false, QStringLiteral("Pictures")),
+         QStringLiteral("Error rename folder Photos")},
+        {"move files",
+         [=](DataAccessObject *dao) {
+             return new MoveFileWorker(dao, {1005, 1006}, 113, {notes, QStringLiteral("Logo.png")}, s_myDocuments);
+         },
+         QStringLiteral("Documents/Move"), {{1005, true}, {1006, true}}, QString(),
+         QStringLiteral("File Notes.txt, Logo.png already moved"), unchanged,
+         QStringLiteral("Error move file Notes.txt, Logo.png")},
+        {"copy file",
+         [=](DataAccessObject *dao) { return new CopyFileWorker(dao, {1005}, 113, {notes}, s_myDocuments, false); },
+         QStringLiteral("Documents/Copy"), {{1005, true}}, QString(), QStringLiteral("File Notes.txt is copied"),
+         [](OperationFixture &fixture, const QStringList &) { return cachedFilesNamed(fixture, QStringLiteral("Notes%")) == 1; },
+         QStringLiteral("Error copy file Notes.txt")},
+        {"duplicate file",
+         [=](DataAccessObject *dao) { return new CopyFileWorker(dao, {1005}, 100, {notes}, s_myDocuments, true); },
+         QStringLiteral("Documents/Copy"), {{1005, true}}, QString(), QStringLiteral("File Notes.txt is duplicated"),
+         [](OperationFixture &fixture, const QStringList &) { return cachedFilesNamed(fixture, QStringLiteral("Notes%")) == 2; },
+         QStringLiteral("Error copy file Notes.txt")},
+        {"move file to trash", moveToTrash(1005, notes, s_myDocuments), QStringLiteral("Documents/Delete"), {{1005, true}},
+         notes, QStringLiteral("File Notes.txt already move to trash"), gone(1005, true),
+         QStringLiteral("Error move file Notes.txt to trash")},
+        {"remove file from trash", moveToTrash(1051, oldBudget, s_trash), QStringLiteral("Documents/Delete"), {{1051, true}},
+         oldBudget, QStringLiteral("File Old budget.xlsx already removed"), gone(1051, true),
+         QStringLiteral("Error delete file Old budget.xlsx")},
+        {"restore file",
+         [=](DataAccessObject *dao) { return new RestoreFileWorker(dao, 1051, 100, oldBudget, s_trash); },
+         QStringLiteral("Documents/Restore"), {{1051, true}}, QStringLiteral("1051"),
+         QStringLiteral("File Old budget.xlsx already restored"), gone(1051, true),
+         QStringLiteral("Error restore file Old budget.xlsx")},
+        {"restore folder",
+         [](DataAccessObject *dao) {
+             return new RestoreFolderWorker(dao, 120, 100, QStringLiteral("Drafts"), CopyFolderFlags::Copy, s_trash);
+         },
+         QStringLiteral("DocumentDirectory/Restore"), {{120, false}}, QStringLiteral("120"),
+         QStringLiteral("Folder Drafts already restored"), gone(120, false), QStringLiteral("Error restore folder Drafts")},
+        {"add favorite", [=](DataAccessObject *dao) { return new AddFavoriteWorker(dao, 1005, notes, s_myDocuments); },
+         QStringLiteral("Favorites/Add"), {{1005, true}}, notes, QStringLiteral("File Notes.txt already added to favorites"),
+         favorite(1005, true), QStringLiteral("Error adding file to favorites Notes.txt")},
+        {"remove one favorite", [=](DataAccessObject *dao) { return new DeleteFavoriteWorker(dao, {1002}, {budget}, s_myDocuments); },
+         QStringLiteral("Favorites/Delete"), {{1002, true}}, budget,
+         QStringLiteral("File Budget 2024.xlsx already removed from favorites"), favorite(1002, false),
+         QStringLiteral("Error removing file Budget 2024.xlsx from favorites")},
+        {"remove two favorites",
+         [=](DataAccessObject *dao) { return new DeleteFavoriteWorker(dao, {1002, 1003}, {budget, roadmap}, s_myDocuments); },
+         QStringLiteral("Favorites/Delete"), {{1002, true}, {1003, true}}, QStringLiteral("Budget 2024.xlsx, Roadmap.pptx"),
+         QStringLiteral("Files Budget 2024.xlsx, Roadmap.pptx already removed from favorites"),
+         [](OperationFixture &fixture, const QStringList &before) {
+             return favorite(1002, false)(fixture, before) && favorite(1003, false)(fixture, before);
+         },
+         QStringLiteral("Error removing files Budget 2024.xlsx, Roadmap.pptx from favorites")},
+    };
 }
 
 } // namespace
@@ -140,83 +215,9 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("info");
         QTest::addColumn<CacheCheck>("cache");
-
-        const QString v1 = QStringLiteral("/api/v1/");
-        QTest::newRow("rename file") << renameFile() << v1 + QStringLiteral("Documents/Rename")
-                                     << QList<Entry>{{1005, true}} << QStringLiteral("Minutes.txt")
-                                     << QStringLiteral("File Notes.txt already renamed")
-                                     << named(1005, true, QStringLiteral("Minutes.txt"));
-        QTest::newRow("rename folder")
-            << Factory([](DataAccessObject *dao) {
-                   return new RenameFolderWorker(dao, 114, QStringLiteral("Pictures"), QStringLiteral("Photos"), s_myDocuments);
-               })
-            << v1 + QStringLiteral("DocumentDirectory/Rename") << QList<Entry>{{114, false}} << QStringLiteral("Pictures")
-            << QStringLiteral("Folder Photos already renamed") << named(114, false, QStringLiteral("Pictures"));
-        QTest::newRow("move files")
-            << Factory([](DataAccessObject *dao) {
-                   return new MoveFileWorker(dao, {1005, 1006}, 113, {QStringLiteral("Notes.txt"), QStringLiteral("Logo.png")},
-                                             s_myDocuments);
-               })
-            << v1 + QStringLiteral("Documents/Move") << QList<Entry>{{1005, true}, {1006, true}} << QString()
-            << QStringLiteral("File Notes.txt, Logo.png already moved") << CacheCheck(unchanged);
-        QTest::newRow("copy file")
-            << Factory([](DataAccessObject *dao) {
-                   return new CopyFileWorker(dao, {1005}, 113, {QStringLiteral("Notes.txt")}, s_myDocuments, false);
-               })
-            << v1 + QStringLiteral("Documents/Copy") << QList<Entry>{{1005, true}} << QString()
-            << QStringLiteral("File Notes.txt is copied")
-            << CacheCheck([](OperationFixture &fixture, const QStringList &) { return cachedFilesNamed(fixture, QStringLiteral("Notes%")) == 1; });
-        QTest::newRow("duplicate file")
-            << Factory([](DataAccessObject *dao) {
-                   return new CopyFileWorker(dao, {1005}, 100, {QStringLiteral("Notes.txt")}, s_myDocuments, true);
-               })
-            << v1 + QStringLiteral("Documents/Copy") << QList<Entry>{{1005, true}} << QString()
-            << QStringLiteral("File Notes.txt is duplicated")
-            << CacheCheck([](OperationFixture &fixture, const QStringList &) { return cachedFilesNamed(fixture, QStringLiteral("Notes%")) == 2; });
-        QTest::newRow("move file to trash")
-            << moveToTrash(1005, QStringLiteral("Notes.txt"), s_myDocuments) << v1 + QStringLiteral("Documents/Delete")
-            << QList<Entry>{{1005, true}} << QStringLiteral("Notes.txt")
-            << QStringLiteral("File Notes.txt already move to trash") << gone(1005, true);
-        QTest::newRow("remove file from trash")
-            << moveToTrash(1051, QStringLiteral("Old budget.xlsx"), s_trash) << v1 + QStringLiteral("Documents/Delete")
-            << QList<Entry>{{1051, true}} << QStringLiteral("Old budget.xlsx")
-            << QStringLiteral("File Old budget.xlsx already removed") << gone(1051, true);
-        QTest::newRow("restore file")
-            << Factory([](DataAccessObject *dao) {
-                   return new RestoreFileWorker(dao, 1051, 100, QStringLiteral("Old budget.xlsx"), s_trash);
-               })
-            << v1 + QStringLiteral("Documents/Restore") << QList<Entry>{{1051, true}} << QStringLiteral("1051")
-            << QStringLiteral("File Old budget.xlsx already restored") << gone(1051, true);
-        QTest::newRow("restore folder")
-            << Factory([](DataAccessObject *dao) {
-                   return new RestoreFolderWorker(dao, 120, 100, QStringLiteral("Drafts"), CopyFolderFlags::Copy, s_trash);
-               })
-            << v1 + QStringLiteral("DocumentDirectory/Restore") << QList<Entry>{{120, false}} << QStringLiteral("120")
-            << QStringLiteral("Folder Drafts already restored") << gone(120, false);
-        QTest::newRow("add favorite")
-            << Factory([](DataAccessObject *dao) {
-                   return new AddFavoriteWorker(dao, 1005, QStringLiteral("Notes.txt"), s_myDocuments);
-               })
-            << v1 + QStringLiteral("Favorites/Add") << QList<Entry>{{1005, true}} << QStringLiteral("Notes.txt")
-            << QStringLiteral("File Notes.txt already added to favorites") << favorite(1005, true);
-        QTest::newRow("remove one favorite")
-            << Factory([](DataAccessObject *dao) {
-                   return new DeleteFavoriteWorker(dao, {1002}, {QStringLiteral("Budget 2024.xlsx")}, s_myDocuments);
-               })
-            << v1 + QStringLiteral("Favorites/Delete") << QList<Entry>{{1002, true}} << QStringLiteral("Budget 2024.xlsx")
-            << QStringLiteral("File Budget 2024.xlsx already removed from favorites") << favorite(1002, false);
-        QTest::newRow("remove two favorites")
-            << Factory([](DataAccessObject *dao) {
-                   return new DeleteFavoriteWorker(dao, {1002, 1003},
-                                                   {QStringLiteral("Budget 2024.xlsx"), QStringLiteral("Roadmap.pptx")},
-                                                   s_myDocuments);
-               })
-            << v1 + QStringLiteral("Favorites/Delete") << QList<Entry>{{1002, true}, {1003, true}}
-            << QStringLiteral("Budget 2024.xlsx, Roadmap.pptx")
-            << QStringLiteral("Files Budget 2024.xlsx, Roadmap.pptx already removed from favorites")
-            << CacheCheck([](OperationFixture &fixture, const QStringList &before) {
-                   return favorite(1002, false)(fixture, before) && favorite(1003, false)(fixture, before);
-               });
+        for (const Case &c : cases())
+            QTest::newRow(c.name) << c.factory << QStringLiteral("/api/v1/") + c.endpoint << c.busy << c.message << c.info
+                                  << c.cache;
     }
 
     void succeeds()
@@ -246,11 +247,7 @@ private slots:
         QTRY_VERIFY(alive.isNull());
 
         // A reload of both sections shows exactly what the portal holds.
-        for (const auto &section : {qMakePair(OperationFixture::s_myDocuments, s_myDocuments),
-                                    qMakePair(OperationFixture::s_trash, s_trash)}) {
-            QVERIFY(m_fixture.refresh(section.first, section.second));
-            QVERIFY(m_fixture.cacheMatchesPortal(section.first));
-        }
+        QVERIFY(m_fixture.reloadedCacheMatchesPortal());
     }
 
     void fails_data()
@@ -262,73 +259,10 @@ private slots:
         QTest::addColumn<QJsonObject>("fault");
         QTest::addColumn<QString>("message");
 
-        struct Case
-        {
-            const char *name;
-            Factory factory;
-            QString path;
-            QList<Entry> busy;
-            QString warning;
-        };
-        const QString v1 = QStringLiteral("/api/v1/");
-        const QList<Case> cases{
-            {"rename file", renameFile(), v1 + QStringLiteral("Documents/Rename"), {{1005, true}},
-             QStringLiteral("Error rename file Notes.txt")},
-            {"rename folder",
-             [](DataAccessObject *dao) {
-                 return new RenameFolderWorker(dao, 114, QStringLiteral("Pictures"), QStringLiteral("Photos"), s_myDocuments);
-             },
-             v1 + QStringLiteral("DocumentDirectory/Rename"), {{114, false}}, QStringLiteral("Error rename folder Photos")},
-            {"move files",
-             [](DataAccessObject *dao) {
-                 return new MoveFileWorker(dao, {1005, 1006}, 113, {QStringLiteral("Notes.txt"), QStringLiteral("Logo.png")},
-                                           s_myDocuments);
-             },
-             v1 + QStringLiteral("Documents/Move"), {{1005, true}, {1006, true}},
-             QStringLiteral("Error move file Notes.txt, Logo.png")},
-            {"duplicate file",
-             [](DataAccessObject *dao) {
-                 return new CopyFileWorker(dao, {1005}, 100, {QStringLiteral("Notes.txt")}, s_myDocuments, true);
-             },
-             v1 + QStringLiteral("Documents/Copy"), {{1005, true}}, QStringLiteral("Error copy file Notes.txt")},
-            {"move file to trash", moveToTrash(1005, QStringLiteral("Notes.txt"), s_myDocuments),
-             v1 + QStringLiteral("Documents/Delete"), {{1005, true}}, QStringLiteral("Error move file Notes.txt to trash")},
-            {"remove file from trash", moveToTrash(1051, QStringLiteral("Old budget.xlsx"), s_trash),
-             v1 + QStringLiteral("Documents/Delete"), {{1051, true}}, QStringLiteral("Error delete file Old budget.xlsx")},
-            {"restore file",
-             [](DataAccessObject *dao) {
-                 return new RestoreFileWorker(dao, 1051, 100, QStringLiteral("Old budget.xlsx"), s_trash);
-             },
-             v1 + QStringLiteral("Documents/Restore"), {{1051, true}}, QStringLiteral("Error restore file Old budget.xlsx")},
-            {"restore folder",
-             [](DataAccessObject *dao) {
-                 return new RestoreFolderWorker(dao, 120, 100, QStringLiteral("Drafts"), CopyFolderFlags::Copy, s_trash);
-             },
-             v1 + QStringLiteral("DocumentDirectory/Restore"), {{120, false}}, QStringLiteral("Error restore folder Drafts")},
-            {"add favorite",
-             [](DataAccessObject *dao) {
-                 return new AddFavoriteWorker(dao, 1005, QStringLiteral("Notes.txt"), s_myDocuments);
-             },
-             v1 + QStringLiteral("Favorites/Add"), {{1005, true}}, QStringLiteral("Error adding file to favorites Notes.txt")},
-            {"remove one favorite",
-             [](DataAccessObject *dao) {
-                 return new DeleteFavoriteWorker(dao, {1002}, {QStringLiteral("Budget 2024.xlsx")}, s_myDocuments);
-             },
-             v1 + QStringLiteral("Favorites/Delete"), {{1002, true}},
-             QStringLiteral("Error removing file Budget 2024.xlsx from favorites")},
-            {"remove two favorites",
-             [](DataAccessObject *dao) {
-                 return new DeleteFavoriteWorker(dao, {1002, 1003},
-                                                 {QStringLiteral("Budget 2024.xlsx"), QStringLiteral("Roadmap.pptx")},
-                                                 s_myDocuments);
-             },
-             v1 + QStringLiteral("Favorites/Delete"), {{1002, true}, {1003, true}},
-             QStringLiteral("Error removing files Budget 2024.xlsx, Roadmap.pptx from favorites")},
-        };
-        for (const Case &c : cases) {
+        for (const Case &c : cases()) {
             for (const OperationFixture::PortalFailure &failure : OperationFixture::portalFailures()) {
                 QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(c.name), QLatin1String(failure.name))))
-                    << c.factory << c.path << c.busy << c.warning << failure.fault << failure.message;
+                    << c.factory << QStringLiteral("/api/v1/") + c.endpoint << c.busy << c.warning << failure.fault << failure.message;
             }
         }
         // The portal's own refusal, from its real state.

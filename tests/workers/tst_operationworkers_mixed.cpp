@@ -99,14 +99,21 @@ Worker *create(Operation operation, DataAccessObject *dao, const Selection &s)
     return nullptr;
 }
 
+const QList<QPair<const char *, Operation>> &operations()
+{
+    static const QList<QPair<const char *, Operation>> s_operations{{"move", Operation::Move},
+                                                                    {"copy", Operation::Copy},
+                                                                    {"restore", Operation::Restore},
+                                                                    {"delete", Operation::Delete},
+                                                                    {"delete in trash", Operation::Remove}};
+    return s_operations;
+}
+
 void addOperationColumn()
 {
     QTest::addColumn<Operation>("operation");
-    QTest::newRow("move") << Operation::Move;
-    QTest::newRow("copy") << Operation::Copy;
-    QTest::newRow("restore") << Operation::Restore;
-    QTest::newRow("delete") << Operation::Delete;
-    QTest::newRow("delete in trash") << Operation::Remove;
+    for (const auto &operation : operations())
+        QTest::newRow(operation.first) << operation.second;
 }
 
 QString pathOf(const QString &request)
@@ -162,15 +169,6 @@ private:
         QCOMPARE(receivedSummaries, summaries);
     }
 
-    void checkCacheMatchesPortal()
-    {
-        for (const auto &section : {qMakePair(OperationFixture::s_myDocuments, DirectoryType::MyDocuments),
-                                    qMakePair(OperationFixture::s_trash, DirectoryType::Trash)}) {
-            QVERIFY(m_fixture.refresh(section.first, section.second));
-            QVERIFY(m_fixture.cacheMatchesPortal(section.first));
-        }
-    }
-
 private slots:
     void initTestCase()
     {
@@ -223,54 +221,47 @@ private slots:
             QCOMPARE(m_fixture.loading().cachedRows(QStringLiteral("files_and_folders"),
                                                     QStringLiteral("WHERE directory_id = 113 AND is_file = 1")).size(),
                      2);
-        checkCacheMatchesPortal();
+        QVERIFY(m_fixture.reloadedCacheMatchesPortal());
     }
 
-    void onlyFoldersSendNoFileRequest_data()
+    void oneHalfAlone_data()
     {
-        addOperationColumn();
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<bool>("files");
+        for (const bool files : {true, false}) {
+            for (const auto &operation : operations())
+                QTest::newRow(qPrintable(QStringLiteral("%1, only %2").arg(QLatin1String(operation.first),
+                                                                         files ? QStringLiteral("files") : QStringLiteral("folders"))))
+                    << operation.second << files;
+        }
     }
 
-    void onlyFoldersSendNoFileRequest()
+    // Only files send no folder request, only folders no file request.
+    void oneHalfAlone()
     {
         QFETCH(Operation, operation);
+        QFETCH(bool, files);
         const Expectation expected = expectation(operation);
         Selection selection = expected.selection;
-        selection.fileIds.clear();
-        selection.fileNames.clear();
+        if (files) {
+            selection.folderIds.clear();
+            selection.folderNames.clear();
+        } else {
+            selection.fileIds.clear();
+            selection.fileNames.clear();
+        }
 
         OperationFixture::Outcome outcome;
         QVERIFY(OperationFixture::runOnPool(create(operation, &m_fixture.dao(), selection), &outcome));
         QCOMPARE(outcome.success, true);
-        QCOMPARE(outcome.message, selection.folderNames.join(QStringLiteral(", ")));
-        QCOMPARE(operationRequests(), QStringList{expected.foldersRequest});
-        checkNotifications({expected.foldersDone}, {QString()});
+        QCOMPARE(outcome.message, (files ? selection.fileNames : selection.folderNames).join(QStringLiteral(", ")));
+        QCOMPARE(operationRequests(), QStringList{files ? expected.filesRequest : expected.foldersRequest});
+        QCOMPARE(m_fixture.requestCount(PortalPath::s_userTask), !files && expected.task ? 3 : 0);
+        checkNotifications({files ? expected.filesDone : expected.foldersDone}, {QString()});
+        QCOMPARE(allCached(selection.fileIds, true), selection.fileIds.isEmpty() || !expected.removesEntries);
+        QCOMPARE(allCached(selection.folderIds, false), selection.folderIds.isEmpty() || !expected.removesEntries);
         QCOMPARE(m_fixture.busyCount(), 0);
-        checkCacheMatchesPortal();
-    }
-
-    void onlyFilesSendNoFolderRequest_data()
-    {
-        addOperationColumn();
-    }
-
-    void onlyFilesSendNoFolderRequest()
-    {
-        QFETCH(Operation, operation);
-        const Expectation expected = expectation(operation);
-        Selection selection = expected.selection;
-        selection.folderIds.clear();
-        selection.folderNames.clear();
-
-        OperationFixture::Outcome outcome;
-        QVERIFY(OperationFixture::runOnPool(create(operation, &m_fixture.dao(), selection), &outcome));
-        QCOMPARE(outcome.success, true);
-        QCOMPARE(outcome.message, selection.fileNames.join(QStringLiteral(", ")));
-        QCOMPARE(m_fixture.requests(), QStringList{expected.filesRequest});
-        checkNotifications({expected.filesDone}, {QString()});
-        QCOMPARE(allCached(selection.fileIds, true), !expected.removesEntries);
-        QCOMPARE(m_fixture.busyCount(), 0);
-        checkCacheMatchesPortal();
+        QVERIFY(m_fixture.reloadedCacheMatchesPortal());
     }
 
     void failingFilesLeaveTheFoldersAlone_data()
@@ -301,12 +292,7 @@ private slots:
     {
         QTest::addColumn<Operation>("operation");
         QTest::addColumn<QString>("failure");
-        const QList<QPair<const char *, Operation>> operations{{"move", Operation::Move},
-                                                               {"copy", Operation::Copy},
-                                                               {"restore", Operation::Restore},
-                                                               {"delete", Operation::Delete},
-                                                               {"delete in trash", Operation::Remove}};
-        for (const auto &operation : operations) {
+        for (const auto &operation : operations()) {
             for (const QString &failure : {QStringLiteral("request"), QStringLiteral("status request"), QStringLiteral("task")}) {
                 if (failure != QLatin1String("request") && !expectation(operation.second).task)
                     continue;
@@ -343,7 +329,7 @@ private slots:
         // The files' change stays; the folders are as they were.
         QCOMPARE(allCached(expected.selection.fileIds, true), !expected.removesEntries);
         QVERIFY(allCached(expected.selection.folderIds, false));
-        checkCacheMatchesPortal();
+        QVERIFY(m_fixture.reloadedCacheMatchesPortal());
     }
 
     void namesDecideSingularOrPlural_data()
@@ -381,7 +367,7 @@ private slots:
         QCOMPARE(outcome.success, true);
         QCOMPARE(outcome.message, QStringLiteral("Drafts, Photos"));
         checkNotifications({files, folders}, {QString(), QString()});
-        checkCacheMatchesPortal();
+        QVERIFY(m_fixture.reloadedCacheMatchesPortal());
     }
 
     void emptySelectionSendsNothing_data()
