@@ -1,5 +1,6 @@
 #include "operationfixture.h"
 #include "requests/sharefolderrequest.h"
+#include "portalrefusal.h"
 #include "testenvironment.h"
 #include "workers/savedocumentaccessrightsworker.h"
 #include "workers/savefolderaccessrightsworker.h"
@@ -86,11 +87,6 @@ UserOrRoleEntity principal(int id, qint16 access, bool isGroup = false)
 }
 
 using Principals = QList<UserOrRoleEntity>;
-
-const QJsonObject s_refusal{{QStringLiteral("status"), 500},
-                            {QStringLiteral("body"),
-                             QJsonObject{{QStringLiteral("Status"), 500},
-                                         {QStringLiteral("ErrorMessage"), QStringLiteral("Storage is offline")}}}};
 
 } // namespace
 
@@ -216,9 +212,9 @@ private slots:
             // The folder calls report the reply's own error text.
             const bool folder = single.second == Single::ShareFolder || single.second == Single::UnShareFolder;
             QTest::addRow("%s: portal error", single.first)
-                << single.second << s_refusal
+                << single.second << PortalRefusal::fault()
                 << (folder ? QStringLiteral("Internal Server Error")
-                           : QStringLiteral("Storage is offline. Error 500."));
+                           : PortalRefusal::text());
             QTest::addRow("%s: connection dropped", single.first)
                 << single.second << QJsonObject{{QStringLiteral("mode"), QStringLiteral("drop")}}
                 << (folder ? QStringLiteral("Connection closed") : QStringLiteral("The portal closed the connection."));
@@ -361,7 +357,7 @@ private slots:
         QFETCH(QString, failingStep);
         QFETCH(QStringList, rightsAfter);
         const QString prefix = bulkPrefix(isFile);
-        QVERIFY(m_fixture.simulator().setFault(prefix + failingStep, s_refusal));
+        QVERIFY(m_fixture.simulator().setFault(prefix + failingStep, PortalRefusal::fault()));
         const int id = isFile ? 1001 : 113;
         const QVariant sharedBefore = m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared"));
         // Take the current principal away and give user 4 access instead.
@@ -374,7 +370,7 @@ private slots:
         OperationFixture::Outcome outcome;
         QVERIFY(OperationFixture::runOnPool(worker, &outcome));
         QCOMPARE(outcome.success, false);
-        QCOMPARE(outcome.message, QStringLiteral("Storage is offline. Error 500."));
+        QCOMPARE(outcome.message, PortalRefusal::text());
         QCOMPARE(m_fixture.busyCount(), 0);
         QCOMPARE(m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared")), sharedBefore);
         QCOMPARE(portalRights(isFile ? s_document : s_directory, id), rightsAfter);

@@ -1,4 +1,5 @@
 #include "loadingfixture.h"
+#include "portalrefusal.h"
 #include "testenvironment.h"
 #include "workers/getcustomerrolesworker.h"
 #include "workers/getentityshareinfoworker.h"
@@ -10,12 +11,6 @@
 #include <QtTest>
 
 namespace {
-const QJsonObject s_refusal{{QStringLiteral("status"), 500},
-                            {QStringLiteral("body"),
-                             QJsonObject{{QStringLiteral("Status"), 500},
-                                         {QStringLiteral("ErrorMessage"), QStringLiteral("Storage is offline")}}}};
-const QString s_refusalText = QStringLiteral("Storage is offline. Error 500.");
-
 QStringList describe(const QList<UserOrRoleEntity> &entities)
 {
     QStringList texts;
@@ -159,7 +154,7 @@ private slots:
 
     void shareInfoFails()
     {
-        QVERIFY(m_fixture.fail(QStringLiteral("/api/v1/Share"), s_refusal));
+        QVERIFY(m_fixture.fail(QStringLiteral("/api/v1/Share"), PortalRefusal::fault()));
         GetEntityShareInfoWorker worker;
         SignalOrder order;
         order.watch(&worker);
@@ -170,7 +165,7 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(order.names, QStringList{QStringLiteral("workFinished")});
         QVERIFY(!order.success);
-        QCOMPARE(order.message, s_refusalText);
+        QCOMPARE(order.message, PortalRefusal::text());
     }
 
     void folderLink()
@@ -205,7 +200,7 @@ private slots:
 
     void folderLinkFails()
     {
-        QVERIFY(m_fixture.fail(QStringLiteral("/api/v1/Link/Generate"), s_refusal));
+        QVERIFY(m_fixture.fail(QStringLiteral("/api/v1/Link/Generate"), PortalRefusal::fault()));
         GetFolderLinkWorker worker;
         SignalOrder order;
         order.watch(&worker);
@@ -214,7 +209,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!order.names.isEmpty(), 10000);
         QTest::qWait(100);
         QCOMPARE(order.names, QStringList{QStringLiteral("workFinished")});
-        QCOMPARE(order.message, s_refusalText);
+        QCOMPARE(order.message, PortalRefusal::text());
     }
 
     void customerRoles()
@@ -239,7 +234,7 @@ private slots:
 
     void customerRolesFail()
     {
-        QVERIFY(m_fixture.fail(QStringLiteral("/api/v1/Role"), s_refusal));
+        QVERIFY(m_fixture.fail(QStringLiteral("/api/v1/Role"), PortalRefusal::fault()));
         GetCustomerRolesWorker worker(&m_fixture.dao());
         SignalOrder order;
         order.watch(&worker);
@@ -249,7 +244,7 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(order.names, QStringList{QStringLiteral("workFinished")});
         QVERIFY(!order.success);
-        QCOMPARE(order.message, s_refusalText);
+        QCOMPARE(order.message, PortalRefusal::text());
         QVERIFY(m_fixture.dao().retrieveRoleById(1).isEmpty());
     }
 
@@ -260,7 +255,7 @@ private slots:
         QTest::addColumn<QList<int>>("ids");
         QTest::addColumn<QString>("message");
         QTest::newRow("found") << QJsonObject() << true << QList<int>{2} << QString();
-        QTest::newRow("portal error") << s_refusal << false << QList<int>() << s_refusalText;
+        QTest::newRow("portal error") << PortalRefusal::fault() << false << QList<int>() << PortalRefusal::text();
     }
 
     void searchUsers()

@@ -1,3 +1,4 @@
+#include "portalrefusal.h"
 #include "testenvironment.h"
 #include "transferfixture.h"
 #include "workers/downloadfileworker.h"
@@ -12,21 +13,14 @@ const int s_welcome = 1001;
 const QString s_download = QStringLiteral("/api/v1/Documents/Download");
 const QString s_upload = QStringLiteral("/api/v1/Documents/Upload");
 
-QJsonObject statusFault(int status)
-{
-    const QJsonObject body{{QStringLiteral("Status"), status},
-                           {QStringLiteral("ErrorMessage"), QStringLiteral("Storage is offline")}};
-    return {{QStringLiteral("status"), status}, {QStringLiteral("body"), body}};
-}
-
 // Failures of the portal as transfers see them: the reply's own error text.
 void portalFailureRows()
 {
     QTest::addColumn<QJsonObject>("fault");
     QTest::addColumn<QString>("message");
-    QTest::newRow("portal error") << statusFault(500) << QStringLiteral("Internal Server Error");
-    QTest::newRow("expired sign-in") << statusFault(401) << QStringLiteral("Host requires authentication");
-    QTest::newRow("not found") << statusFault(404) << QStringLiteral("Not Found");
+    QTest::newRow("portal error") << PortalRefusal::fault() << QStringLiteral("Internal Server Error");
+    QTest::newRow("expired sign-in") << PortalRefusal::fault(401) << QStringLiteral("Host requires authentication");
+    QTest::newRow("not found") << PortalRefusal::fault(404) << QStringLiteral("Not Found");
     QTest::newRow("connection dropped") << QJsonObject{{QStringLiteral("mode"), QStringLiteral("drop")}}
                                         << QStringLiteral("Connection closed");
 }
@@ -179,7 +173,8 @@ private slots:
         QTest::addColumn<QJsonObject>("fault");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("summary");
-        QTest::newRow("portal error") << statusFault(500) << QStringLiteral("Internal Server Error") << QString();
+        QTest::newRow("portal error") << PortalRefusal::fault() << QStringLiteral("Internal Server Error")
+                                      << QString();
         QTest::newRow("portal closes the connection")
             << QJsonObject{{QStringLiteral("mode"), QStringLiteral("drop")}} << QStringLiteral("Connection closed")
             << QStringLiteral("Server decline upload");

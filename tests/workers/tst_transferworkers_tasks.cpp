@@ -1,3 +1,4 @@
+#include "portalrefusal.h"
 #include "testenvironment.h"
 #include "transferfixture.h"
 #include "workers/downloadarchivedirectoryworker.h"
@@ -64,11 +65,6 @@ Worker *create(Kind kind, DataAccessObject *dao, const QString &folder, const QS
 const QList<QPair<const char *, Kind>> s_kinds{{"pdf", Kind::Pdf}, {"archive", Kind::Archive}};
 
 enum class Failure { Request, StatusRequest, Task, TimeLimit, Download, UnusableFolder };
-
-const QJsonObject s_refusal{{QStringLiteral("status"), 500},
-                            {QStringLiteral("body"),
-                             QJsonObject{{QStringLiteral("Status"), 500},
-                                         {QStringLiteral("ErrorMessage"), QStringLiteral("Storage is offline")}}}};
 
 } // namespace
 
@@ -188,15 +184,15 @@ private slots:
         QString folder = m_fixture.targetFolder();
         QVERIFY(m_fixture.simulator().setTaskSteps(2));
         QString warning = expected.checkFailed;
-        QString message = QStringLiteral("Storage is offline. Error 500.");
+        QString message = PortalRefusal::text();
         int notificationCount = 1;
         switch (failure) {
         case Failure::Request:
-            QVERIFY(m_fixture.simulator().setFault(expected.startPath, s_refusal));
+            QVERIFY(m_fixture.simulator().setFault(expected.startPath, PortalRefusal::fault()));
             warning = expected.requestFailed;
             break;
         case Failure::StatusRequest:
-            QVERIFY(m_fixture.simulator().setFault(PortalPath::s_userTask, s_refusal));
+            QVERIFY(m_fixture.simulator().setFault(PortalPath::s_userTask, PortalRefusal::fault()));
             break;
         case Failure::Task:
             QVERIFY(m_fixture.simulator().failNextTasks(1));
@@ -208,7 +204,7 @@ private slots:
             message = QStringLiteral("The portal did not finish the operation in time.");
             break;
         case Failure::Download:
-            QVERIFY(m_fixture.simulator().setFault(expected.downloadPath, s_refusal));
+            QVERIFY(m_fixture.simulator().setFault(expected.downloadPath, PortalRefusal::fault()));
             warning = expected.downloadFailed;
             message = QStringLiteral("Internal Server Error");
             notificationCount = 2;
