@@ -1,3 +1,4 @@
+#include "cachetestsupport.h"
 #include "database/dataaccessobject.h"
 #include "database/migrations.h"
 #include "privatesessionbus.h"
@@ -49,9 +50,7 @@ private:
 
     void fillCache()
     {
-        m_dao->updateFilesAndFolders({QVariantMap{{QStringLiteral("Id"), 7}, {QStringLiteral("Title"), QStringLiteral("old.docx")},
-                                                  {QStringLiteral("FolderId"), 1}}},
-                                     {}, 1, DirectoryType::MyDocuments);
+        m_dao->updateFilesAndFolders({portalFile(7, 1, QStringLiteral("old.docx"))}, {}, 1, DirectoryType::MyDocuments);
         m_dao->insertUsers({QVariantMap{{QStringLiteral("Id"), 99}, {QStringLiteral("Name"), QStringLiteral("Previous")}}});
     }
 
