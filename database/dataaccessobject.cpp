@@ -198,13 +198,13 @@ void DataAccessObject::logTables()
 // --- Listing synchronisation -----------------------------------------------
 
 void DataAccessObject::updateFilesAndFolders(const QList<QVariant> &files, const QList<QVariant> &folders, int folderId,
-                                             DirectoryType::RootDirectoryTypes root)
+                                             DirectoryType::RootDirectoryTypes root, ListingScope scope)
 {
-    if (postedToOwnerThread([=] { updateFilesAndFolders(files, folders, folderId, root); }))
+    if (postedToOwnerThread([=] { updateFilesAndFolders(files, folders, folderId, root, scope); }))
         return;
     const QString table = metadirectoryTableName(root);
     qInfo() << "Updating files and folders inside" << table;
-    if (!synchroniseListing(files, folders, table, selectExceptWhereArgs(root, folderId)))
+    if (!synchroniseListing(files, folders, table, scoped(selectExceptWhereArgs(root, folderId), scope)))
         qWarning() << "The listing was not stored, the cached rows of" << table << "are kept";
     emit filesAndFoldersChanged();
 }
@@ -305,7 +305,7 @@ QList<QVariant> DataAccessObject::selectExceptFilesAndFolders(const QString &tab
                                                               const Restriction &restriction, bool *ok)
 {
     const QString sql = QStringLiteral("SELECT * FROM %1 %3 EXCEPT SELECT * FROM %2 %3;")
-                            .arg(table, other, restriction.clause);
+                            .arg(table, other, restriction.whereClause());
     qInfo() << "Run query:" << sql;
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
@@ -339,7 +339,7 @@ bool DataAccessObject::insertExceptFilesAndFolders(const QString &table, const Q
     const QString columns = ListingRow::columnList();
     const QString sql = QStringLiteral("INSERT OR REPLACE INTO %1(%3) SELECT %3 FROM (SELECT * FROM %2 %4 EXCEPT "
                                        "SELECT * FROM %1 %4);")
-                            .arg(table, other, columns, restriction.clause);
+                            .arg(table, other, columns, restriction.whereClause());
     qInfo() << "Run query:" << sql;
     QString error;
     QSqlQuery query(m_db);
@@ -385,13 +385,28 @@ DataAccessObject::Restriction DataAccessObject::selectExceptWhereArgs(DirectoryT
 {
     switch (root) {
     case DirectoryType::Favorite:
-        return {QStringLiteral("WHERE is_favorite = 1"), {}};
+        return {QStringLiteral("is_favorite = 1"), {}};
     case DirectoryType::MyDocuments:
     case DirectoryType::Trash:
-        return {QStringLiteral("WHERE parent_id = ? OR directory_id = ?"), {folderId, folderId}};
+        return {QStringLiteral("parent_id = ? OR directory_id = ?"), {folderId, folderId}};
     default:
         return {};
     }
+}
+
+DataAccessObject::Restriction DataAccessObject::scoped(const Restriction &restriction, ListingScope scope)
+{
+    if (scope == ListingScope::FilesAndFolders)
+        return restriction;
+    const bool isFile = scope == ListingScope::FilesOnly;
+    if (restriction.condition.isEmpty())
+        return {QStringLiteral("is_file = ?"), {isFile}};
+    return {QStringLiteral("(%1) AND is_file = ?").arg(restriction.condition), restriction.values + QVariantList{isFile}};
+}
+
+QString DataAccessObject::Restriction::whereClause() const
+{
+    return condition.isEmpty() ? QString() : QStringLiteral("WHERE ") + condition;
 }
 
 QString DataAccessObject::metadirectoryTableName(DirectoryType::RootDirectoryTypes root)

@@ -38,9 +38,14 @@ public:
 
     QSqlDatabase db() const;
 
+    // Which kinds of entry a listing answer covers: a folders-only load must
+    // leave the cached files of the folder alone, and the other way round.
+    enum class ListingScope { FilesAndFolders, FilesOnly, FoldersOnly };
+
     // Listings (rows in portal keys).
     void updateFilesAndFolders(const QList<QVariant> &files, const QList<QVariant> &folders, int folderId,
-                               DirectoryType::RootDirectoryTypes root);
+                               DirectoryType::RootDirectoryTypes root,
+                               ListingScope scope = ListingScope::FilesAndFolders);
     void insertFiles(const QList<QVariant> &files, DirectoryType::RootDirectoryTypes root);
 
     // Per-entry updates.
@@ -89,11 +94,13 @@ signals:
     void rolesChanged();
 
 private:
-    // A WHERE clause with the values it binds.
+    // A row condition (empty: every row) with the values it binds.
     struct Restriction
     {
-        QString clause;
+        QString condition;
         QVariantList values;
+
+        QString whereClause() const;
     };
 
     bool isOwnerThread() const { return QThread::currentThread() == thread(); }
@@ -122,6 +129,7 @@ private:
     QString createTempTable(const QString &table);
     void dropTable(const QString &table);
     static Restriction selectExceptWhereArgs(DirectoryType::RootDirectoryTypes root, int folderId);
+    static Restriction scoped(const Restriction &restriction, ListingScope scope);
     static QString metadirectoryTableName(DirectoryType::RootDirectoryTypes root);
 
     void updateBusyForFileOrFolder(int id, bool busy, bool isFile, DirectoryType::RootDirectoryTypes root);

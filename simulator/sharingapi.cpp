@@ -129,7 +129,9 @@ ApiReply SharingApi::shareBulk(ApiRequest &request, int entityType, bool grant)
             ApiReply refusal;
             if (!mayShare(request.userId, entityType, id, &refusal))
                 return refusal;
-            touched.append(id);
+            // An entity named in several groups is answered once.
+            if (!touched.contains(id))
+                touched.append(id);
         }
         for (const int userId : jsonIds(group.value(QStringLiteral("ToUserIds")))) {
             if (!state().users.contains(userId))

@@ -1,6 +1,5 @@
 #include "abstractloadentriesworker.h"
 
-#include "database/dataaccessobject.h"
 #include "requests/getdocumentsrequest.h"
 #include "requests/getfoldersrequest.h"
 #include "requests/getusersinforequest.h"
@@ -14,8 +13,10 @@ const QString s_childrenKey = QStringLiteral("Children");
 const QString s_ownerIdKey = QStringLiteral("OwnerId");
 } // namespace
 
-AbstractLoadEntriesWorker::AbstractLoadEntriesWorker(DataAccessObject *dao, QObject *parent)
+AbstractLoadEntriesWorker::AbstractLoadEntriesWorker(DataAccessObject *dao, DataAccessObject::ListingScope scope,
+                                                     QObject *parent)
     : Worker(nullptr, dao, parent)
+    , m_scope(scope)
 {
 }
 
@@ -93,7 +94,7 @@ void AbstractLoadEntriesWorker::fillFoldersChildren(int index, const QList<QVari
 
 void AbstractLoadEntriesWorker::updateFilesAndFoldersInDatabase()
 {
-    m_dao->updateFilesAndFolders(m_documents, m_folders, m_folderId, m_root);
+    m_dao->updateFilesAndFolders(m_documents, m_folders, m_folderId, m_root, m_scope);
 }
 
 void AbstractLoadEntriesWorker::handleGetDocumentsRequest(const QVariantMap &)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/dataaccessobject.h"
 #include "models/directorytype.h"
 #include "workers/latestrequest.h"
 #include "workers/worker.h"
@@ -42,7 +43,8 @@ public slots:
     virtual void handleGetUsersInfoRequest(const QVariantMap &response);
 
 protected:
-    AbstractLoadEntriesWorker(DataAccessObject *dao, QObject *parent);
+    // scope: the kinds of entry this load fetches, the only ones it replaces in the cache.
+    AbstractLoadEntriesWorker(DataAccessObject *dao, DataAccessObject::ListingScope scope, QObject *parent);
 
     int folderId() const { return m_folderId; }
     DirectoryType::RootDirectoryTypes root() const { return m_root; }
@@ -61,5 +63,6 @@ private:
     QList<QVariant> m_ownerIds;
     DirectoryType::RootDirectoryTypes m_root = DirectoryType::Default;
     int m_folderId = 0;
+    DataAccessObject::ListingScope m_scope;
     LatestRequest m_requests;
 };

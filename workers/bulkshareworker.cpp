@@ -1,4 +1,5 @@
 #include "bulkshareworker.h"
+#include "workers/requestoutcome.h"
 
 BulkShareWorker::BulkShareWorker(int entityId, const QList<UserOrRoleEntity> &users,
                                  const QList<UserOrRoleEntity> &roles, QObject *parent)
@@ -14,5 +15,5 @@ void BulkShareWorker::finishWithResult(const QVariantMap &result)
     if (result.value(RequestInterface::s_successKey).toBool())
         finishWork(true, result.value(QStringLiteral("users")).toString());
     else
-        finishWork(false, result.value(RequestInterface::s_errorKey).toString());
+        finishWork(false, RequestOutcome::failureMessage(result));
 }

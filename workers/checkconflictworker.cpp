@@ -1,6 +1,7 @@
 #include "checkconflictworker.h"
 
 #include "requests/checkconflictrequest.h"
+#include "workers/requestoutcome.h"
 
 CheckConflictWorker::CheckConflictWorker(QObject *parent)
     : Worker(nullptr, nullptr, parent)
@@ -15,7 +16,7 @@ void CheckConflictWorker::checkConflict(int toDirectoryId, const QList<int> &fol
 void CheckConflictWorker::handleCheckConflictRequest(const QVariantMap &result)
 {
     if (!result.value(RequestInterface::s_successKey).toBool()) {
-        emit workFinished(false, result.value(RequestInterface::s_errorKey).toString());
+        emit workFinished(false, RequestOutcome::failureMessage(result));
         return;
     }
     emit workFinished(true, QString());

@@ -2,6 +2,7 @@
 
 #include "database/dataaccessobject.h"
 #include "requests/clearfavoritesrequest.h"
+#include "workers/requestoutcome.h"
 
 ClearFavoritesWorker::ClearFavoritesWorker(DataAccessObject *dao, QObject *parent)
     : Worker(nullptr, dao, parent)
@@ -18,5 +19,5 @@ void ClearFavoritesWorker::handleClearFavoritesRequest(const QVariantMap &result
     const bool success = result.value(RequestInterface::s_successKey).toBool();
     if (success)
         m_dao->clearFavorites();
-    emit workFinished(success, result.value(RequestInterface::s_errorKey).toString());
+    emit workFinished(success, RequestOutcome::finishMessage(result));
 }

@@ -3,6 +3,7 @@
 #include "database/dataaccessobject.h"
 #include "logging/eventlogger.h"
 #include "requests/getcustomerrolesrequest.h"
+#include "workers/requestoutcome.h"
 
 #include <QDebug>
 
@@ -22,7 +23,7 @@ void GetCustomerRolesWorker::handleRolesRequest(const QVariantMap &result)
     const QVariantList list = result.value(QStringLiteral("roles")).toList();
     qInfo().noquote() << "Response" << success
                       << EventLogger::variantMapToJsonString({{QStringLiteral("roles"), list}});
-    emit workFinished(success, result.value(RequestInterface::s_errorKey).toString());
+    emit workFinished(success, RequestOutcome::finishMessage(result));
     if (!success)
         return;
     QList<UserOrRoleEntity> roles;

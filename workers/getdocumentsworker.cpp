@@ -1,7 +1,7 @@
 #include "getdocumentsworker.h"
 
 GetDocumentsWorker::GetDocumentsWorker(DataAccessObject *dao, QObject *parent)
-    : AbstractLoadEntriesWorker(dao, parent)
+    : AbstractLoadEntriesWorker(dao, DataAccessObject::ListingScope::FilesOnly, parent)
 {
 }
 

@@ -1,6 +1,7 @@
 #include "getentityshareinfoworker.h"
 
 #include "requests/getentityshareinforequest.h"
+#include "workers/requestoutcome.h"
 
 namespace {
 QList<UserOrRoleEntity> principals(const QVariant &list, bool isGroup)
@@ -48,7 +49,7 @@ void GetEntityShareInfoWorker::getEntityShareInfo(int id, EntityTypes::EntityTyp
 void GetEntityShareInfoWorker::handleGetInfoRequest(const QVariantMap &result)
 {
     if (!result.value(RequestInterface::s_successKey).toBool()) {
-        emit workFinished(false, result.value(RequestInterface::s_errorKey).toString());
+        emit workFinished(false, RequestOutcome::failureMessage(result));
         return;
     }
     emit propertiesReady(principals(result.value(QStringLiteral("users")), false),

@@ -1,6 +1,7 @@
 #include "getfolderlinkworker.h"
 
 #include "requests/getfolderlinkrequest.h"
+#include "workers/requestoutcome.h"
 
 #include <QDebug>
 
@@ -23,7 +24,7 @@ void GetFolderLinkWorker::handleFolderLink(const QVariantMap &result)
     const QString uid = result.value(QStringLiteral("uid")).toString();
     qInfo() << "success" << success << "link" << link << "uri" << uri << "uid" << uid;
     if (!success) {
-        emit workFinished(false, result.value(RequestInterface::s_errorKey).toString());
+        emit workFinished(false, RequestOutcome::failureMessage(result));
         return;
     }
     emit workFinished(true);

@@ -1,7 +1,7 @@
 #include "getfoldersworker.h"
 
 GetFoldersWorker::GetFoldersWorker(DataAccessObject *dao, QObject *parent)
-    : AbstractLoadEntriesWorker(dao, parent)
+    : AbstractLoadEntriesWorker(dao, DataAccessObject::ListingScope::FoldersOnly, parent)
 {
 }
 

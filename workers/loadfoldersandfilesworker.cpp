@@ -1,7 +1,7 @@
 #include "loadfoldersandfilesworker.h"
 
 LoadFoldersAndFilesWorker::LoadFoldersAndFilesWorker(DataAccessObject *dao, QObject *parent)
-    : AbstractLoadEntriesWorker(dao, parent)
+    : AbstractLoadEntriesWorker(dao, DataAccessObject::ListingScope::FilesAndFolders, parent)
 {
 }
 

@@ -1,6 +1,7 @@
 #include "operationworker.h"
 
 #include "database/dataaccessobject.h"
+#include "workers/requestoutcome.h"
 
 OperationWorker::OperationWorker(DataAccessObject *dao, DirectoryType::RootDirectoryTypes root, QObject *parent)
     : RunnableWorker(nullptr, dao, parent)
@@ -54,7 +55,7 @@ void OperationWorker::clearBusy()
 
 void OperationWorker::fail(const QString &text, const QVariantMap &result)
 {
-    const QString error = errorText(result);
+    const QString error = RequestOutcome::failureMessage(result);
     fail(text, error, error);
 }
 

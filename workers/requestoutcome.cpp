@@ -19,4 +19,9 @@ QString failureMessage(const QVariantMap &result)
     return QCoreApplication::translate("RequestOutcome", "The portal sent an answer that cannot be read.");
 }
 
+QString finishMessage(const QVariantMap &result)
+{
+    return succeeded(result) ? QString() : failureMessage(result);
+}
+
 } // namespace RequestOutcome

@@ -1,6 +1,7 @@
 #include "searchusersworker.h"
 
 #include "requests/searchusersrequest.h"
+#include "workers/requestoutcome.h"
 
 SearchUsersWorker::SearchUsersWorker(QObject *parent)
     : Worker(nullptr, nullptr, parent)
@@ -15,15 +16,14 @@ void SearchUsersWorker::searchUsers(const QString &text)
 
 void SearchUsersWorker::handleSearchRequest(const QVariantMap &result)
 {
-    const QString error = result.value(RequestInterface::s_errorKey).toString();
     if (!result.value(RequestInterface::s_successKey).toBool()) {
-        emit workFinished(false, error);
+        emit workFinished(false, RequestOutcome::failureMessage(result));
         emit searchResult({});
         return;
     }
     QList<int> ids;
     for (const QVariant &user : result.value(QStringLiteral("users")).toList())
         ids.append(user.toMap().value(QStringLiteral("Id")).toInt());
-    emit workFinished(true, error);
+    emit workFinished(true, QString());
     emit searchResult(ids);
 }

@@ -1,6 +1,7 @@
 #include "uploaddocumentworker.h"
 
 #include "requests/uploaddocumentrequest.h"
+#include "workers/requestoutcome.h"
 
 #include <QFileInfo>
 
@@ -31,11 +32,11 @@ void UploadDocumentWorker::handleUploadDocumentRequest(const QVariantMap &result
         return;
     // A file that could not be opened comes back without a document name.
     const QString name = result.value(QStringLiteral("documentName"), QFileInfo(m_localFilePath).fileName()).toString();
-    const QString error = errorText(result);
     if (result.value(RequestInterface::s_successKey).toBool()) {
         succeed(tr("File %1 already uploaded").arg(name), QString());
         return;
     }
+    const QString error = RequestOutcome::failureMessage(result);
     const QString summary = error.contains(QLatin1String("Connection closed")) ? tr("Server decline upload") : error;
     fail(tr("Error upload file %1").arg(name), summary, error);
 }

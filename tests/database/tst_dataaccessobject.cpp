@@ -276,6 +276,40 @@ private slots:
         QCOMPARE(m_cache->count("shared_access_documents", "WHERE id = 1"), 0);
     }
 
+    void scopedListingKeepsTheOtherKind_data()
+    {
+        QTest::addColumn<int>("scope");
+        QTest::addColumn<DirectoryType::RootDirectoryTypes>("root");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("files");
+        QTest::addColumn<int>("folders");
+        const auto filesOnly = int(DataAccessObject::ListingScope::FilesOnly);
+        const auto foldersOnly = int(DataAccessObject::ListingScope::FoldersOnly);
+        const auto both = int(DataAccessObject::ListingScope::FilesAndFolders);
+        QTest::newRow("folders of a folder") << foldersOnly << DirectoryType::MyDocuments << s_filesAndFolders << 2 << 0;
+        QTest::newRow("files of a folder") << filesOnly << DirectoryType::MyDocuments << s_filesAndFolders << 0 << 1;
+        QTest::newRow("both kinds of a folder") << both << DirectoryType::MyDocuments << s_filesAndFolders << 0 << 0;
+        QTest::newRow("folders of a section") << foldersOnly << DirectoryType::SharedAccess
+                                              << QStringLiteral("shared_access_documents") << 2 << 0;
+        QTest::newRow("files of a section") << filesOnly << DirectoryType::SharedAccess
+                                            << QStringLiteral("shared_access_documents") << 0 << 1;
+    }
+
+    // An empty answer of one kind removes that kind only.
+    void scopedListingKeepsTheOtherKind()
+    {
+        QFETCH(int, scope);
+        QFETCH(DirectoryType::RootDirectoryTypes, root);
+        QFETCH(QString, table);
+        QFETCH(int, files);
+        QFETCH(int, folders);
+        dao().updateFilesAndFolders(list({portalFile(5, 10, "five.txt"), portalFile(6, 10, "six.txt")}),
+                                    list({portalFolder(7, 10, "Seven")}), 10, root);
+        dao().updateFilesAndFolders({}, {}, 10, root, DataAccessObject::ListingScope(scope));
+        QCOMPARE(m_cache->count(table, "WHERE is_file = 1"), files);
+        QCOMPARE(m_cache->count(table, "WHERE is_file = 0"), folders);
+    }
+
     void commonSectionLeavesOtherFoldersAlone()
     {
         storeMyDocumentsFolder();

@@ -175,7 +175,9 @@ QList<OperationFixture::PortalFailure> OperationFixture::portalFailures()
 {
     return {portalError(),
             {"connection dropped", {{QStringLiteral("mode"), QStringLiteral("drop")}},
-             QStringLiteral("The portal closed the connection.")}};
+             QStringLiteral("The portal closed the connection.")},
+            {"unreadable answer", {{QStringLiteral("status"), 200}, {QStringLiteral("body"), QStringLiteral("<html>")}},
+             QStringLiteral("The portal sent an answer that cannot be read.")}};
 }
 
 void OperationFixture::addPortalFailureRows()

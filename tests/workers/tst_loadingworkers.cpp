@@ -145,7 +145,16 @@ private slots:
                 listed.append(folder);
         }
         QVERIFY(!(listed.isEmpty() && documents.isEmpty()));
-        QCOMPARE(m_fixture.cachedRows(table, where), LoadingFixture::rows(listed, documents));
+        // A load of one kind replaces that kind only: the stale entry of the other kind stays.
+        QString listedWhere = where;
+        if (listing != Listing::FoldersAndFiles) {
+            const QString kind = QStringLiteral("is_file = %1").arg(listing == Listing::Documents ? 1 : 0);
+            listedWhere = where.isEmpty() ? QStringLiteral("WHERE ") + kind
+                                          : QStringLiteral("WHERE (%1) AND %2").arg(where.mid(6), kind);
+            const int otherKind = listing == Listing::Documents ? 900002 : 900001;
+            QCOMPARE(m_fixture.cachedRows(table, QStringLiteral("WHERE id = %1").arg(otherKind)).size(), 1);
+        }
+        QCOMPARE(m_fixture.cachedRows(table, listedWhere), LoadingFixture::rows(listed, documents));
         QCOMPARE(m_fixture.cachedRows(QStringLiteral("files_and_folders"),
                                       QStringLiteral("WHERE directory_id = %1").arg(s_unrelatedFolder))
                      .size(),
