@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QtEndian>
 
-// Appending fixed-width integers to binary formats (zip, PNG, BMP).
+// Appending fixed-width integers to binary formats (PNG, BMP).
 namespace Bytes {
 template <typename T>
 inline void appendLittle(QByteArray *out, T value)

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QStringList>
 
+#include <zlib.h>
+
 namespace {
 QString xmlEscaped(const QString &text)
 {
@@ -52,32 +54,13 @@ void pngChunk(QByteArray *out, const char *type, const QByteArray &data)
     Bytes::appendBig<quint32>(out, static_cast<quint32>(data.size()));
     const QByteArray typed = QByteArray(type, 4) + data;
     out->append(typed);
-    Bytes::appendBig<quint32>(out, crc32Of(typed));
+    Bytes::appendBig<quint32>(out, quint32(crc32(0, reinterpret_cast<const Bytef *>(typed.constData()), uInt(typed.size()))));
 }
 
-// A zlib stream of stored blocks: valid without a compressor.
-QByteArray zlibStored(const QByteArray &data)
+// The zlib stream of the data (qCompress puts its length in front of it).
+QByteArray zlibStream(const QByteArray &data)
 {
-    QByteArray out("\x78\x01", 2);
-    int offset = 0;
-    do {
-        const int length = qMin(65535, data.size() - offset);
-        const bool last = offset + length >= data.size();
-        out.append(char(last ? 1 : 0));
-        out.append(char(length & 0xFF));
-        out.append(char(length >> 8));
-        out.append(char(~length & 0xFF));
-        out.append(char((~length >> 8) & 0xFF));
-        out.append(data.mid(offset, length));
-        offset += length;
-    } while (offset < data.size());
-    quint32 a = 1, b = 0;
-    for (const char byte : data) {
-        a = (a + static_cast<quint8>(byte)) % 65521;
-        b = (b + a) % 65521;
-    }
-    Bytes::appendBig<quint32>(&out, (b << 16) | a);
-    return out;
+    return qCompress(data).mid(4);
 }
 } // namespace
 
@@ -271,7 +254,7 @@ QByteArray DemoContent::pngImage(int width, int height)
     header.append("\x08\x02\x00\x00\x00", 5); // 8-bit RGB
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
     pngChunk(&png, "IHDR", header);
-    pngChunk(&png, "IDAT", zlibStored(pixels));
+    pngChunk(&png, "IDAT", zlibStream(pixels));
     pngChunk(&png, "IEND", QByteArray());
     return png;
 }

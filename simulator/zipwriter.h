@@ -4,14 +4,14 @@
 #include <QList>
 #include <QString>
 
-// Writes a zip archive with stored (uncompressed) entries: enough for folder
-// archives and for the office documents of the demo data, and readable by
-// every unzip tool.
+// Collects entries and builds a zip archive of them in memory with libzip:
+// the folder archives and the office documents of the demo data.
 class ZipWriter
 {
 public:
     void addFile(const QString &path, const QByteArray &data);
     void addDirectory(const QString &path);
+    // The archive; empty when libzip could not build it (logged).
     QByteArray finish() const;
 
 private:
@@ -19,9 +19,7 @@ private:
     {
         QByteArray name;
         QByteArray data;
-        quint32 crc = 0;
+        bool isDirectory = false;
     };
     QList<Entry> m_entries;
 };
-
-quint32 crc32Of(const QByteArray &data);
