@@ -115,6 +115,8 @@ DataAccessObject::DataAccessObject(const QString &path, QObject *parent)
 {
     qInfo() << "Database initialization.";
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), newConnectionName());
+    // Another process writing the file (a second instance) is waited for, not mistaken for damage.
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(s_busyTimeoutMs));
     QDir().mkpath(path);
     openCache(path + QLatin1Char('/') + s_fileName);
     logTables();
@@ -157,10 +159,23 @@ QString DataAccessObject::openUsable(const QString &fileName)
     // Reads every page, so that a damaged file is noticed now and not in the
     // middle of some later write.
     QSqlQuery check(m_db);
-    if (!check.exec(QStringLiteral("PRAGMA quick_check")))
+    if (!check.exec(QStringLiteral("PRAGMA quick_check"))) {
+        if (isLockedError(check.lastError())) {
+            qWarning().noquote() << QStringLiteral("The cache %1 is in use by another process: %2")
+                                        .arg(fileName, check.lastError().text());
+            return QString();
+        }
         return check.lastError().text();
+    }
     const QString verdict = check.next() ? check.value(0).toString() : QString();
     return verdict == QLatin1String("ok") ? QString() : QStringLiteral("quick_check: %1").arg(verdict);
+}
+
+bool DataAccessObject::isLockedError(const QSqlError &error)
+{
+    // SQLITE_BUSY and SQLITE_LOCKED, extended codes included.
+    const int primary = error.nativeErrorCode().toInt() & 0xff;
+    return primary == 5 || primary == 6;
 }
 
 void DataAccessObject::startFreshCache(const QString &fileName)

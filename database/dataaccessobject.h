@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QThread>
@@ -29,6 +30,8 @@ class DataAccessObject : public QObject
 
 public:
     static const QString s_fileName;
+    // How long an operation waits for a lock another process holds on the file.
+    static constexpr int s_busyTimeoutMs = 3000;
 
     // The cache in the application's local data directory.
     explicit DataAccessObject(QObject *parent = nullptr);
@@ -114,6 +117,7 @@ private:
     void openCache(const QString &fileName);
     // Empty when the file opened and passed the integrity check, else why not.
     QString openUsable(const QString &fileName);
+    static bool isLockedError(const QSqlError &error);
     void startFreshCache(const QString &fileName);
     void logTables();
 

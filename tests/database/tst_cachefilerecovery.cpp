@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -90,6 +91,33 @@ private slots:
         QSqlQuery query(cache.db());
         QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*) FROM files_and_folders")) && query.next());
         QCOMPARE(query.value(0).toInt(), 5);
+    }
+
+    // A second process holding the file is not damage: the cache stays as it is.
+    void lockedFileIsKept()
+    {
+        QTemporaryDir directory;
+        writeCache(directory.path());
+        const QString lockConnection = QStringLiteral("other-process");
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), lockConnection);
+            other.setDatabaseName(directory.filePath(DataAccessObject::s_fileName));
+            QVERIFY(other.open());
+            QSqlQuery lock(other);
+            QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            LogCapture log;
+            {
+                DataAccessObject cache(directory.path());
+                QCOMPARE(log.messagesOf(QtCriticalMsg), QStringList());
+                QCOMPARE(log.count(QStringLiteral("is in use by another process")), 1);
+            }
+            QVERIFY(lock.exec(QStringLiteral("ROLLBACK")));
+            other.close();
+        }
+        QSqlDatabase::removeDatabase(lockConnection);
+        QCOMPARE(QDir(directory.path()).entryList({"*.corrupt-*"}, QDir::AllEntries), QStringList());
+        DataAccessObject cache(directory.path());
+        QCOMPARE(cache.getPassword(QStringLiteral("SSTORE")), QStringLiteral("container-password"));
     }
 
     void healthyFileIsKept()

@@ -691,10 +691,13 @@ void TestTransferRequests::uploadOfUnreadableFile()
 void TestTransferRequests::uploadFailureIsReportedOnce()
 {
     const QString path = m_local.filePath(QStringLiteral("Upload me.txt"));
+    // Both replies fail after they started: one start, one result.
     for (const QString &address : {QStringLiteral("nosuchscheme://portal"), QStringLiteral("http://127.0.0.1:1")}) {
         m_suite.settings().savePortalAddress(address);
         auto *request = new UploadDocumentRequest(path, 100);
+        QSignalSpy started(request, &UploadDocumentRequest::uploadStarted);
         QVariantMap result = run(request);
+        QCOMPARE(started.count(), 1);
         QCOMPARE(result.value(QStringLiteral("documentName")), QVariant(QStringLiteral("Upload me.txt")));
         QVERIFY2(!result.value(QStringLiteral("error")).toString().isEmpty(), qPrintable(address));
         QVERIFY(!result.contains(QStringLiteral("success")));
