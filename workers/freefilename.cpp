@@ -5,11 +5,18 @@
 FreeFileName::FreeFileName(Kind kind, const QString &folder, const QString &name)
     : m_kind(kind)
     , m_folder(folder)
-    // A name from the portal must not lead out of the folder.
-    , m_name(QString(name).replace(QLatin1Char('/'), QLatin1Char('_')).replace(QChar(0), QLatin1Char('_')))
+    , m_name(safeName(name))
 {
     while (m_folder.size() > 1 && m_folder.endsWith(QLatin1Char('/')))
         m_folder.chop(1);
+}
+
+QString FreeFileName::safeName(const QString &name)
+{
+    // A name from the portal must not lead out of the folder, nor name the folder itself.
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return tr("Untitled");
+    return QString(name).replace(QLatin1Char('/'), QLatin1Char('_')).replace(QChar(0), QLatin1Char('_'));
 }
 
 QString FreeFileName::candidate(int n) const

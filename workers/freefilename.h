@@ -35,6 +35,7 @@ public:
     static QString extension(const QString &fileName);
 
 private:
+    static QString safeName(const QString &name);
     static bool isTaken(const QString &path);
 
     Kind m_kind;

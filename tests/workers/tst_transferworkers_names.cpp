@@ -93,6 +93,11 @@ private slots:
         QTest::newRow("slash stays inside the folder")
             << FreeFileName::Document << QStringLiteral("../escape.txt") << QStringList()
             << QStringLiteral(".._escape.txt");
+        QTest::newRow("parent folder as the name") << FreeFileName::Document << QStringLiteral("..") << QStringList()
+                                                   << QStringLiteral("Untitled");
+        QTest::newRow("the folder itself as the name") << FreeFileName::Document << QStringLiteral(".")
+                                                       << QStringList() << QStringLiteral("Untitled");
+        QTest::newRow("no name") << FreeFileName::Pdf << QString() << QStringList() << QStringLiteral("Untitled.pdf");
 
         QTest::newRow("pdf of a dotted name") << FreeFileName::Pdf << dotted << QStringList()
                                               << QStringLiteral("report.v1.2.pdf");
