@@ -1,4 +1,5 @@
 #include "privatesessionbus.h"
+#include "requests/requestinterface.h"
 #include "settings/settings.h"
 #include "testenvironment.h"
 #include "workers/runnableworker.h"
@@ -66,6 +67,40 @@ protected:
                 Qt::QueuedConnection);
         QThreadPool::globalInstance()->start(worker);
     }
+};
+
+// A request that answers at once, without the portal.
+class AnsweringRequest : public RequestInterface
+{
+    Q_OBJECT
+protected:
+    QVariantMap perform() override { return {{s_successKey, true}}; }
+};
+
+// Runs its request directly on its pool thread.
+class DirectRequestWorker : public RunnableWorker
+{
+    Q_OBJECT
+public:
+    // request follows the request the worker makes, beyond the worker's life.
+    explicit DirectRequestWorker(QPointer<RequestInterface> *request)
+        : RunnableWorker(nullptr, nullptr, nullptr)
+        , m_request(request)
+    {
+    }
+
+protected:
+    void startWork() override
+    {
+        auto *answering = new AnsweringRequest;
+        *m_request = answering;
+        runRequest(answering, &DirectRequestWorker::handleResult);
+    }
+
+private:
+    void handleResult(const QVariantMap &result) { finishWork(result.value(RequestInterface::s_successKey).toBool()); }
+
+    QPointer<RequestInterface> *m_request;
 };
 
 class SettingsListener : public Worker
@@ -142,6 +177,20 @@ private slots:
         QTRY_VERIFY(alive.isNull());
         QCOMPARE(finished.count(), 1);
         QCOMPARE(finished.first().at(1).toString(), QStringLiteral("call 0"));
+    }
+
+    void directlyRunRequestIsFreed()
+    {
+        QPointer<RequestInterface> request;
+        auto *worker = new DirectRequestWorker(&request);
+        QPointer<DirectRequestWorker> alive(worker);
+        QSignalSpy finished(worker, &Worker::workFinished);
+        QThreadPool::globalInstance()->start(worker);
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(finished.first().at(0).toBool(), true);
+        QTRY_VERIFY(alive.isNull());
+        QVERIFY(QThreadPool::globalInstance()->waitForDone(5000));
+        QVERIFY(request.isNull());
     }
 
     void workerCreatedOnPoolThreadHandlesOnMainThread()
