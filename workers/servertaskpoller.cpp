@@ -8,7 +8,7 @@
 #include <QTimer>
 
 namespace {
-QAtomicInt s_timeLimit = 30 * 60 * 1000;
+QAtomicInt s_timeLimit = ServerTaskPoller::s_defaultTimeLimitMs;
 }
 
 ServerTaskPoller::ServerTaskPoller(QObject *parent)

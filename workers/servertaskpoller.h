@@ -14,12 +14,13 @@ public:
     static constexpr int s_pollIntervalMs = 500;
     static constexpr int s_statusComplete = 3;
     static constexpr int s_statusFailed = -1;
+    static constexpr int s_defaultTimeLimitMs = 30 * 60 * 1000;
 
     explicit ServerTaskPoller(QObject *parent);
 
     void start(int taskId);
 
-    // How long a task may run before it is given up (30 minutes by default).
+    // How long a task may run before it is given up (s_defaultTimeLimitMs unless set).
     static void setTimeLimit(int milliseconds);
     static int timeLimit();
 

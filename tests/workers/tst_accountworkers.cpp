@@ -8,6 +8,7 @@
 #include "workers/authorizationworker.h"
 #include "workers/forgotpasswordworker.h"
 #include "workers/getserversettingsworker.h"
+#include "workers/loadfoldersandfilesworker.h"
 #include "workers/refreshtokenworker.h"
 #include "workers/supportworker.h"
 #include "workers/userregisterworker.h"
@@ -81,6 +82,7 @@ private slots:
         Settings settings;
         settings.setSorting(5, Qt::DescendingOrder);
         settings.saveUserId(99);
+        settings.saveUserMiddleName(QStringLiteral("Previous"));
         AuthorizationWorker worker(&settings, m_dao.get());
         QSignalSpy finished(&worker, &Worker::workFinished);
         const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
@@ -99,6 +101,8 @@ private slots:
         QCOMPARE(stored.userFirstName(), QStringLiteral("Demo"));
         QCOMPARE(stored.userSurname(), QStringLiteral("User"));
         QCOMPARE(stored.userCompany(), QStringLiteral("Vellix"));
+        QCOMPARE(stored.userName(), QStringLiteral("Demo User"));
+        QCOMPARE(stored.userMiddleName(), QString());
         QCOMPARE(stored.sortingParameter(), 2);
         QCOMPARE(stored.sortingDirection(), Qt::AscendingOrder);
         QVERIFY(stored.lastAuthorizationTime() >= before);
@@ -162,6 +166,38 @@ private slots:
         QVERIFY(settings.accessToken() != oldAccess);
         QVERIFY(settings.refreshToken() != refresh);
         QCOMPARE(settings.lastAuthorizationTime(), signedInAt);
+    }
+
+    // An expired session fails loads and leaves the cache; a refresh brings it back.
+    void expiredTokenFailsUntilRefreshed()
+    {
+        Settings settings;
+        AuthorizationWorker signIn(&settings, m_dao.get());
+        QSignalSpy signedIn(&signIn, &Worker::workFinished);
+        signIn.authorize(SimulatorProcess::s_demoLogin, SimulatorProcess::s_demoPassword);
+        QCOMPARE(singleResult(signedIn).value(0).toBool(), true);
+        const auto load = [this] {
+            LoadFoldersAndFilesWorker worker(m_dao.get());
+            QSignalSpy finished(&worker, &Worker::workFinished);
+            worker.loadFilesAndFolders(100, DirectoryType::MyDocuments);
+            return singleResult(finished);
+        };
+        QCOMPARE(load().value(0).toBool(), true);
+        const int cached = cachedRows(QStringLiteral("files_and_folders"));
+        QVERIFY(cached > 0);
+
+        QVERIFY(m_simulator.expireTokens());
+        const QList<QVariant> refused = load();
+        QCOMPARE(refused.value(0).toBool(), false);
+        QVERIFY2(refused.value(1).toString().contains(QStringLiteral("401")), qPrintable(refused.value(1).toString()));
+        QCOMPARE(cachedRows(QStringLiteral("files_and_folders")), cached);
+
+        RefreshTokenWorker refresh(&settings, m_dao.get());
+        QSignalSpy refreshed(&refresh, &Worker::workFinished);
+        refresh.refreshToken();
+        QCOMPARE(singleResult(refreshed).value(0).toBool(), true);
+        QCOMPARE(load().value(0).toBool(), true);
+        QCOMPARE(cachedRows(QStringLiteral("files_and_folders")), cached);
     }
 
     void refreshFailureKeepsTokens()

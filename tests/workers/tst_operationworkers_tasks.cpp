@@ -124,7 +124,7 @@ private slots:
 
     void cleanup()
     {
-        ServerTaskPoller::setTimeLimit(30 * 60 * 1000);
+        ServerTaskPoller::setTimeLimit(ServerTaskPoller::s_defaultTimeLimitMs);
     }
 
     void followsTheTaskToItsEnd_data()

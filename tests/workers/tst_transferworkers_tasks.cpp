@@ -97,7 +97,7 @@ private slots:
 
     void cleanup()
     {
-        ServerTaskPoller::setTimeLimit(30 * 60 * 1000);
+        ServerTaskPoller::setTimeLimit(ServerTaskPoller::s_defaultTimeLimitMs);
     }
 
     void followsTheTaskAndStoresTheResult_data()
