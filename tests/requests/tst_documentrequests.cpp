@@ -1,4 +1,5 @@
 #include "logcapture.h"
+#include "portalfaults.h"
 #include "requestrunner.h"
 #include "app/coreinit.h"
 #include "requests/addfavoriterequest.h"
@@ -348,18 +349,10 @@ void TestDocumentRequests::failureResults_data()
     QTest::addColumn<QJsonObject>("fault");
     QTest::addColumn<QString>("error");
 
-    const QJsonObject expired{{"expire", true}};
-    const QList<std::tuple<const char *, QJsonObject, QString>> classes{
-        {"portal error", {{"status", 500}, {"body", QJsonObject{{"ErrorMessage", "Storage is full"}}}},
-         "Storage is full. Error 500."},
-        {"expired token", expired, "Authorization error:\nIncorrect login and/or password. Error 401."},
-        {"malformed JSON", {{"mode", "malformed"}}, QString()},
-        {"dropped connection", {{"mode", "drop"}}, "The portal closed the connection."},
-    };
     const QList<RequestCase> cases = requestCases();
     for (int i = 0; i < cases.size(); ++i) {
-        for (const auto &[name, fault, error] : classes)
-            QTest::addRow("%s, %s", cases[i].name, name) << i << fault << error;
+        for (const PortalFaults::FaultClass &failure : PortalFaults::jsonFailures())
+            QTest::addRow("%s, %s", cases[i].name, failure.name) << i << failure.fault << failure.error;
     }
 }
 
@@ -369,12 +362,7 @@ void TestDocumentRequests::failureResults()
     QFETCH(QJsonObject, fault);
     QFETCH(QString, error);
     const RequestCase expected = requestCases().at(index);
-    if (fault.contains(QStringLiteral("expire"))) {
-        QVERIFY(m_simulator.expireTokens());
-    } else {
-        fault.insert(QStringLiteral("method"), expected.method);
-        QVERIFY(m_simulator.setFault(expected.path, fault));
-    }
+    QVERIFY(PortalFaults::provoke(m_simulator, fault, expected.method, expected.path));
 
     const QVariantMap result = run(expected.make());
     QCOMPARE(QStringList(result.keys()), expected.failureKeys);

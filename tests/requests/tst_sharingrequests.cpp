@@ -1,5 +1,6 @@
 #include "everythingtranslated.h"
 #include "logcapture.h"
+#include "portalfaults.h"
 #include "portalsuite.h"
 #include "editor/editrightsrequestv2.h"
 #include "editor/getdocumentlinkrequest.h"
@@ -277,24 +278,16 @@ void TestSharingRequests::failureResults_data()
     QTest::addColumn<QJsonObject>("fault");
     QTest::addColumn<QString>("handlerError");
 
-    const QJsonObject expired{{"expire", true}};
-    // "*" : any non-empty text.
-    const QList<std::tuple<const char *, QJsonObject, QString>> classes{
-        {"portal error", {{"status", 500}, {"body", QJsonObject{{"ErrorMessage", "Storage is full"}}}},
-         "Storage is full. Error 500."},
-        {"expired token", expired, "Authorization error:\nIncorrect login and/or password. Error 401."},
-        {"malformed JSON", {{"mode", "malformed"}}, QString()},
-        {"truncated reply", {{"mode", "truncated"}}, "The portal closed the connection."},
-        {"dropped connection", {{"mode", "drop"}}, "The portal closed the connection."},
-        {"hang", {{"mode", "hang"}}, "The connection to the portal timed out."},
-    };
+    QList<PortalFaults::FaultClass> classes = PortalFaults::jsonFailures();
+    classes << PortalFaults::FaultClass{"truncated reply", {{"mode", "truncated"}}, "The portal closed the connection."}
+            << PortalFaults::FaultClass{"hang", {{"mode", "hang"}}, "The connection to the portal timed out."};
     const QList<SharingCase> cases = sharingCases();
     for (int i = 0; i < cases.size(); ++i) {
-        for (const auto &[name, fault, error] : classes) {
-            const bool malformed = fault.value(QStringLiteral("mode")) == QLatin1String("malformed");
+        for (const PortalFaults::FaultClass &failure : qAsConst(classes)) {
+            const bool malformed = failure.fault.value(QStringLiteral("mode")) == QLatin1String("malformed");
             if (malformed && cases[i].failure == Failure::ReplyText)
                 continue;
-            QTest::addRow("%s, %s", cases[i].name, name) << i << fault << error;
+            QTest::addRow("%s, %s", cases[i].name, failure.name) << i << failure.fault << failure.error;
         }
     }
 }
@@ -305,14 +298,9 @@ void TestSharingRequests::failureResults()
     QFETCH(QJsonObject, fault);
     QFETCH(QString, handlerError);
     const SharingCase expected = sharingCases().at(index);
-    if (fault.contains(QStringLiteral("expire"))) {
-        QVERIFY(m_simulator.expireTokens());
-    } else {
-        fault.insert(QStringLiteral("method"), expected.method);
-        QVERIFY(m_simulator.setFault(expected.path, fault));
-        if (fault.value(QStringLiteral("mode")) == QLatin1String("hang"))
-            ReplyTimeout::setInactivityTimeout(250);
-    }
+    QVERIFY(PortalFaults::provoke(m_simulator, fault, expected.method, expected.path));
+    if (fault.value(QStringLiteral("mode")) == QLatin1String("hang"))
+        ReplyTimeout::setInactivityTimeout(250);
 
     const QVariantMap result = run(expected.make());
     QCOMPARE(QStringList(result.keys()), expected.failureKeys);
