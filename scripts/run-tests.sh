@@ -7,6 +7,8 @@ cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
 
 jobs=$(nproc)
+# The suites mostly wait for the portal simulator, so more of them than cores run at once.
+test_jobs=$((jobs * 3))
 configure() {
     local dir=$1; shift
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug "$@" >/dev/null
@@ -14,7 +16,7 @@ configure() {
 
 configure build
 cmake --build build -j "$jobs"
-(cd build && ctest -j "$jobs" --output-on-failure)
+(cd build && ctest -j "$test_jobs" --output-on-failure)
 
 [[ "${VELLIX_SANITIZERS:-1}" == 1 ]] || exit 0
 
@@ -25,5 +27,5 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 configure build-asan -DVELLIX_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
     "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all"
 cmake --build build-asan -j "$jobs"
-(cd build-asan && ctest -j "$jobs" --output-on-failure)
+(cd build-asan && ctest -j "$test_jobs" --output-on-failure)
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config lld
     qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev qtsystems5-dev libqt5systeminfo5
     qml-module-qtquick-controls2 qml-module-qtquick-layouts qml-module-qtquick-window2
     qml-module-qtqml-models2 qml-module-qttest
