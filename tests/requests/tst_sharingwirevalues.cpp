@@ -36,12 +36,6 @@ class TestSharingWireValues : public QObject
     Q_OBJECT
 
 private slots:
-    void entityNames_data();
-    void entityNames();
-    void linkAccessNames_data();
-    void linkAccessNames();
-    void fileAccessWords_data();
-    void fileAccessWords();
     void wireWordsAreNotTranslated();
 
     void bulkBody_data();
@@ -49,72 +43,11 @@ private slots:
 
     void mimeTypes_data();
     void mimeTypes();
-    void mimeTableSize();
 
     void qmlRegistration_data();
     void qmlRegistration();
     void metaTypes();
 };
-
-void TestSharingWireValues::entityNames_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("name");
-    const QStringList names{"Unknown", "File",       "Document", "Directory", "Customer", "User",
-                            "Favorite", "Event",     "Call",     "Visitor",   "Receptions", "Birthday",
-                            "Meeting",  QString(),   "Calendar", "Contact",   "Application", "UserGroup",
-                            "ClientApplication"};
-    for (int type = 0; type < names.size(); ++type)
-        QTest::addRow("%d", type) << type << names[type];
-    QTest::newRow("offline document has no wire name") << int(EntityTypes::OfflineDocument) << QString();
-    QTest::newRow("above the range") << 20 << QString();
-    QTest::newRow("negative") << -1 << QString();
-}
-
-void TestSharingWireValues::entityNames()
-{
-    QFETCH(int, type);
-    QFETCH(QString, name);
-    QCOMPARE(EntityTypes::entityToString(static_cast<EntityTypes::EntityType>(type)), name);
-}
-
-void TestSharingWireValues::linkAccessNames_data()
-{
-    QTest::addColumn<int>("access");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("deny") << 0 << "Deny";
-    QTest::newRow("read") << 1 << "Read";
-    QTest::newRow("comment") << 2 << "Comment";
-    QTest::newRow("write") << 5 << "Write";
-    QTest::newRow("delete") << 9 << "Delete";
-    QTest::newRow("3 has no name") << 3 << QString();
-    QTest::newRow("4 has no name") << 4 << QString();
-    QTest::newRow("-1 has no name") << -1 << QString();
-}
-
-void TestSharingWireValues::linkAccessNames()
-{
-    QFETCH(int, access);
-    QFETCH(QString, name);
-    QCOMPARE(DocumentLink::accessTypeToString(static_cast<DocumentLink::AccessType>(access)), name);
-}
-
-void TestSharingWireValues::fileAccessWords_data()
-{
-    QTest::addColumn<int>("access");
-    QTest::addColumn<QString>("word");
-    QTest::newRow("read") << 0 << "Read";
-    QTest::newRow("write") << 1 << "Write";
-    QTest::newRow("other") << 2 << QString();
-    QTest::newRow("negative") << -1 << QString();
-}
-
-void TestSharingWireValues::fileAccessWords()
-{
-    QFETCH(int, access);
-    QFETCH(QString, word);
-    QCOMPARE(FileAccessType::accessTypeToString(static_cast<FileAccessType::AccessType>(access)), word);
-}
 
 void TestSharingWireValues::wireWordsAreNotTranslated()
 {
@@ -168,15 +101,6 @@ void TestSharingWireValues::mimeTypes_data()
     QTest::addColumn<QString>("extension");
     QTest::addColumn<QString>("type");
     QTest::newRow("docx") << "docx" << "application/vnd.openxmlformats-officedocument.wordprocessingml.document";
-    QTest::newRow("dot") << "dot" << "application/msword";
-    QTest::newRow("xla") << "xla" << "application/vnd.ms-excel";
-    QTest::newRow("ppsm") << "ppsm" << "application/vnd.ms-powerpoint.slideshow.macroEnabled.12";
-    QTest::newRow("pdf") << "pdf" << "application/pdf";
-    QTest::newRow("png") << "png" << "image/x-png";
-    QTest::newRow("jfi") << "jfi" << "image/jpeg";
-    QTest::newRow("heif") << "heif" << "image/heic";
-    QTest::newRow("rwl") << "rwl" << "image/x-panasonic-raw";
-    QTest::newRow("xwd") << "xwd" << "image/x-xwindowdump";
     QTest::newRow("capitals are another extension") << "PDF" << QString();
     QTest::newRow("with the dot") << ".pdf" << QString();
     QTest::newRow("unknown") << "txt" << QString();
@@ -188,16 +112,6 @@ void TestSharingWireValues::mimeTypes()
     QFETCH(QString, extension);
     QFETCH(QString, type);
     QCOMPARE(MimeTypes::getMimeString(extension), type);
-}
-
-void TestSharingWireValues::mimeTableSize()
-{
-    QCOMPARE(MimeTypes::s_mimeTypes.size(), 106);
-    for (auto it = MimeTypes::s_mimeTypes.cbegin(); it != MimeTypes::s_mimeTypes.cend(); ++it) {
-        QVERIFY2(!it.key().contains(QLatin1Char('.')) && it.key() == it.key().toLower(), qPrintable(it.key()));
-        QVERIFY2(it.value().startsWith(QLatin1String("application/")) || it.value().startsWith(QLatin1String("image/")),
-                 qPrintable(it.value()));
-    }
 }
 
 void TestSharingWireValues::qmlRegistration_data()

@@ -3,12 +3,10 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QHttpMultiPart>
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryFile>
 #include <QTimer>
 #include <QtTest>
@@ -74,12 +72,6 @@ private:
         return answer;
     }
 
-    Answer signIn(const QString &login, const QString &password)
-    {
-        const QJsonObject body{{QStringLiteral("Login"), login}, {QStringLiteral("Password"), password}};
-        return send("POST", QStringLiteral("/api/v2/auth/login"), QJsonDocument(body).toJson(QJsonDocument::Compact));
-    }
-
     Answer get(const QString &pathAndQuery) { return send("GET", pathAndQuery, QByteArray(), m_token); }
     Answer post(const QString &path, const QJsonValue &body)
     {
@@ -121,11 +113,6 @@ private:
                            .toArray());
     }
 
-    static QJsonObject tokensOf(const Answer &answer)
-    {
-        return answer.object()[QStringLiteral("Response")].toObject()[QStringLiteral("Data")].toObject()[QStringLiteral("Tokens")].toObject();
-    }
-
     SimulatorProcess m_simulator;
     QNetworkAccessManager m_manager;
     QString m_token;
@@ -145,41 +132,6 @@ private slots:
         QVERIFY(!m_token.isEmpty());
     }
 
-    void signInIssuesTokensAndProfile()
-    {
-        const Answer answer = signIn(SimulatorProcess::s_demoLogin, SimulatorProcess::s_demoPassword);
-        QCOMPARE(answer.status, 200);
-        const QJsonObject reply = answer.object();
-        QCOMPARE(reply[QStringLiteral("Status")].toInt(), 200);
-        const QJsonObject data = reply[QStringLiteral("Response")].toObject()[QStringLiteral("Data")].toObject();
-        QVERIFY(!data[QStringLiteral("Tokens")].toObject()[QStringLiteral("AuthToken")].toString().isEmpty());
-        QVERIFY(!data[QStringLiteral("Tokens")].toObject()[QStringLiteral("RefreshToken")].toString().isEmpty());
-        QCOMPARE(data[QStringLiteral("User")].toObject()[QStringLiteral("Id")].toInt(), 1);
-        QCOMPARE(data[QStringLiteral("User")].toObject()[QStringLiteral("Email")].toString(), SimulatorProcess::s_demoLogin);
-    }
-
-    void wrongPasswordIs401()
-    {
-        const Answer answer = signIn(SimulatorProcess::s_demoLogin, QStringLiteral("wrong"));
-        QCOMPARE(answer.status, 401);
-        QVERIFY(tokensOf(answer).isEmpty());
-    }
-
-    void refreshTradesTheRefreshTokenOnce()
-    {
-        const QJsonObject first = tokensOf(signIn(SimulatorProcess::s_demoLogin, SimulatorProcess::s_demoPassword));
-        const QByteArray body = QJsonDocument(QJsonObject{{QStringLiteral("Token"), first[QStringLiteral("AuthToken")]},
-                                                          {QStringLiteral("RefreshToken"), first[QStringLiteral("RefreshToken")]},
-                                                          {QStringLiteral("DeviceId"), QStringLiteral("test")}})
-                                    .toJson(QJsonDocument::Compact);
-        const Answer refreshed = send("POST", QStringLiteral("/api/v2/auth/refresh"), body);
-        QCOMPARE(refreshed.status, 200);
-        const QJsonObject second = tokensOf(refreshed);
-        QVERIFY(!second[QStringLiteral("AuthToken")].toString().isEmpty());
-        QVERIFY(second[QStringLiteral("AuthToken")] != first[QStringLiteral("AuthToken")]);
-        QCOMPARE(send("POST", QStringLiteral("/api/v2/auth/refresh"), body).status, 401);
-    }
-
     void fixtureSignsInAndRecordsRequests()
     {
         QVERIFY(m_simulator.clearRequests());
@@ -188,87 +140,6 @@ private slots:
         QCOMPARE(recorded.size(), 1);
         QCOMPARE(recorded[0].toObject()[QStringLiteral("path")].toString(), QStringLiteral("/api/v2/auth/login"));
         QCOMPARE(recorded[0].toObject()[QStringLiteral("method")].toString(), QStringLiteral("POST"));
-    }
-
-    void missingWrongOrExpiredTokenIs401_data()
-    {
-        QTest::addColumn<QString>("token");
-        QTest::addColumn<bool>("expire");
-        QTest::addColumn<int>("status");
-        QTest::newRow("valid") << QString() << false << 200;
-        QTest::newRow("missing") << QStringLiteral("-") << false << 401;
-        QTest::newRow("wrong") << QStringLiteral("at-not-issued") << false << 401;
-        QTest::newRow("scheme word in front") << QStringLiteral("Bearer ") << false << 401;
-        QTest::newRow("expired") << QString() << true << 401;
-    }
-
-    void missingWrongOrExpiredTokenIs401()
-    {
-        QFETCH(QString, token);
-        QFETCH(bool, expire);
-        QFETCH(int, status);
-        if (expire)
-            QVERIFY(m_simulator.expireTokens());
-        QString sent = m_token;
-        if (token == QLatin1String("-"))
-            sent.clear();
-        else if (token.endsWith(QLatin1Char(' ')))
-            sent = token + m_token;
-        else if (!token.isEmpty())
-            sent = token;
-        const Answer answer = send("GET", QStringLiteral("/api/v1/DocumentDirectory/Get"), QByteArray(), sent);
-        QCOMPARE(answer.status, status);
-        if (status == 401)
-            QCOMPARE(answer.object()[QStringLiteral("Status")].toInt(), 401);
-    }
-
-    void topLevelListsEverySection()
-    {
-        const QJsonArray roots = get(QStringLiteral("/api/v1/DocumentDirectory/Get")).array();
-        QMap<int, int> idByType;
-        for (const QJsonValue &root : roots)
-            idByType.insert(root.toObject()[QStringLiteral("Type")].toInt(), root.toObject()[QStringLiteral("Id")].toInt());
-        const QMap<int, int> expected{{16, 100}, {256, 101}, {512, 102}, {2048, 103}, {8, 104}, {134217728, 105}, {4, 10}};
-        QCOMPARE(idByType, expected);
-        QCOMPARE(folderNames(100), (QStringList{QStringLiteral("Projects"), QStringLiteral("Reports"), QStringLiteral("Photos")}));
-        QVERIFY(documentNames(100).contains(QStringLiteral("Welcome.docx")));
-        // Entities shared with the user appear as children of Available for me.
-        const QJsonObject available = get(QStringLiteral("/api/v1/DocumentDirectory/Get?id=101")).array()[0].toObject();
-        const QJsonObject shared = available[QStringLiteral("Children")].toArray()[0].toObject();
-        QCOMPARE(shared[QStringLiteral("Id")].toInt(), 210);
-        QCOMPARE(shared[QStringLiteral("ParentId")].toInt(), 101);
-        QVERIFY(documentNames(102).contains(QStringLiteral("Budget 2024.xlsx")));
-    }
-
-    void createRenameAndListRoundTrip()
-    {
-        const QJsonObject folderBody{{QStringLiteral("Name"), QStringLiteral("New folder")}, {QStringLiteral("Description"), QString()},
-                                     {QStringLiteral("Order"), 100}, {QStringLiteral("Type"), QStringLiteral("Default")},
-                                     {QStringLiteral("IconId"), QString()}, {QStringLiteral("RoleIds"), QString()},
-                                     {QStringLiteral("UserIds"), QString()}, {QStringLiteral("ParentId"), 100}};
-        const Answer created = post(QStringLiteral("/api/v1/DocumentDirectory/AddSubDirectory"), folderBody);
-        QCOMPARE(created.status, 200);
-        const int folderId = created.object()[QStringLiteral("Id")].toInt();
-        QVERIFY(folderId > 0);
-        QCOMPARE(post(QStringLiteral("/api/v1/DocumentDirectory/AddSubDirectory"), folderBody).status, 409);
-
-        QCOMPARE(get(QStringLiteral("/api/v1/DocumentDirectory/Rename?id=%1&name=Renamed").arg(folderId)).status, 200);
-        QVERIFY(folderNames(100).contains(QStringLiteral("Renamed")));
-        QVERIFY(!folderNames(100).contains(QStringLiteral("New folder")));
-
-        const Answer document = post(QStringLiteral("/api/v1/Documents/Create"),
-                                     QJsonObject{{QStringLiteral("DirectoryId"), folderId}, {QStringLiteral("Name"), QStringLiteral("Plan.docx")}});
-        QCOMPARE(document.status, 200);
-        const int documentId = document.array()[0].toObject()[QStringLiteral("Id")].toInt();
-        QCOMPARE(document.array()[0].toObject()[QStringLiteral("OwnerId")].toInt(), 1);
-        QCOMPARE(documentNames(folderId), QStringList{QStringLiteral("Plan.docx")});
-        // A second document of the same name gets a free one.
-        post(QStringLiteral("/api/v1/Documents/Create"), QJsonObject{{QStringLiteral("DirectoryId"), folderId}, {QStringLiteral("Name"), QStringLiteral("Plan.docx")}});
-        QCOMPARE(documentNames(folderId), (QStringList{QStringLiteral("Plan.docx"), QStringLiteral("Plan (1).docx")}));
-
-        const Answer blank = get(QStringLiteral("/api/v1/Documents/Download?id=%1&download=true&offline=false").arg(documentId));
-        QVERIFY(blank.body.startsWith("PK"));
-        QCOMPARE(post(QStringLiteral("/api/v1/Documents/Create"), QJsonObject{{QStringLiteral("DirectoryId"), 101}, {QStringLiteral("Name"), QStringLiteral("x.docx")}}).status, 403);
     }
 
     void serverTaskAppliesItsWorkAtTheEnd()
@@ -324,65 +195,6 @@ private slots:
         const QStringList entries = zipEntries(document.body);
         QVERIFY(entries.contains(QStringLiteral("[Content_Types].xml")));
         QVERIFY(entries.contains(QStringLiteral("word/document.xml")));
-    }
-
-    void uploadThenDownloadByteForByte()
-    {
-        QByteArray bytes(70000, Qt::Uninitialized);
-        for (char &byte : bytes)
-            byte = static_cast<char>(QRandomGenerator::global()->bounded(256));
-        bytes[10] = '\0';
-        const QString name = QStringLiteral("Отчёт & #1 (v2).bin");
-
-        // The multipart form the client sends.
-        auto *multipart = new QHttpMultiPart(QHttpMultiPart::FormDataType);
-        multipart->setBoundary("----WebKitFormBoundarylCadDvTpmB9OjqQh");
-        QHttpPart part;
-        part.setHeader(QNetworkRequest::ContentDispositionHeader, QStringLiteral("form-data; name=\"\"; filename=\"%1\"").arg(name));
-        part.setRawHeader("Content-Type", "");
-        part.setBody(bytes);
-        multipart->append(part);
-        QNetworkRequest request(QUrl(m_simulator.baseUrl() + QStringLiteral("/api/v1/Documents/Upload")));
-        request.setRawHeader("DirectoryId", "114");
-        request.setRawHeader("Authorization", m_token.toUtf8());
-        QNetworkReply *reply = m_manager.post(request, multipart);
-        multipart->setParent(reply);
-        QSignalSpy finished(reply, &QNetworkReply::finished);
-        QVERIFY(finished.wait(10000));
-        QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
-        const QJsonObject created = QJsonDocument::fromJson(reply->readAll()).array()[0].toObject();
-        reply->deleteLater();
-        QCOMPARE(created[QStringLiteral("Name")].toString(), name);
-        QCOMPARE(created[QStringLiteral("Size")].toInt(), bytes.size());
-
-        const Answer download = get(QStringLiteral("/api/v1/Documents/Download?id=%1&download=true&offline=false")
-                                        .arg(created[QStringLiteral("Id")].toInt()));
-        QCOMPARE(download.status, 200);
-        QCOMPARE(download.body, bytes);
-    }
-
-    void specialCharactersRoundTrip_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("ampersand and number sign") << QStringLiteral("R&D #1.txt");
-        QTest::newRow("percent and plus") << QStringLiteral("100% + more.txt");
-        QTest::newRow("spaces and equals") << QStringLiteral("a = b c.txt");
-        QTest::newRow("non-ASCII") << QStringLiteral("Отчёт über.txt");
-        QTest::newRow("emoji") << QStringLiteral("Launch 🚀✓.txt");
-    }
-
-    void specialCharactersRoundTrip()
-    {
-        QFETCH(QString, name);
-        const QString encoded = QString::fromLatin1(QUrl::toPercentEncoding(name));
-        const Answer renamed = get(QStringLiteral("/api/v1/Documents/Rename?id=1005&name=%1").arg(encoded));
-        QCOMPARE(renamed.status, 200);
-        QCOMPARE(renamed.object()[QStringLiteral("Name")].toString(), name);
-        QVERIFY(documentNames(100).contains(name));
-        const Answer found = get(QStringLiteral("/api/v1/DocumentDirectory/Search?text=%1&id=100").arg(encoded));
-        QCOMPARE(namesIn(found.object()[QStringLiteral("Document")].toObject()[QStringLiteral("Items")].toArray()), QStringList{name});
-        const QJsonObject recorded = m_simulator.requests().last().toObject();
-        QCOMPARE(recorded[QStringLiteral("query")].toObject()[QStringLiteral("text")].toString(), name);
     }
 
     void sharingChangesTheAccessList()
