@@ -1,4 +1,5 @@
 #include "bulkshareworker.h"
+
 #include "workers/requestoutcome.h"
 
 BulkShareWorker::BulkShareWorker(int entityId, const QList<UserOrRoleEntity> &users,
@@ -12,7 +13,7 @@ BulkShareWorker::BulkShareWorker(int entityId, const QList<UserOrRoleEntity> &us
 
 void BulkShareWorker::finishWithResult(const QVariantMap &result)
 {
-    if (result.value(RequestInterface::s_successKey).toBool())
+    if (RequestOutcome::succeeded(result))
         finishWork(true, result.value(QStringLiteral("users")).toString());
     else
         finishWork(false, RequestOutcome::failureMessage(result));

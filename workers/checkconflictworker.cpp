@@ -15,7 +15,7 @@ void CheckConflictWorker::checkConflict(int toDirectoryId, const QList<int> &fol
 
 void CheckConflictWorker::handleCheckConflictRequest(const QVariantMap &result)
 {
-    if (!result.value(RequestInterface::s_successKey).toBool()) {
+    if (!RequestOutcome::succeeded(result)) {
         emit workFinished(false, RequestOutcome::failureMessage(result));
         return;
     }

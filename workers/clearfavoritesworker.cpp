@@ -16,7 +16,7 @@ void ClearFavoritesWorker::clearFavorites()
 
 void ClearFavoritesWorker::handleClearFavoritesRequest(const QVariantMap &result)
 {
-    const bool success = result.value(RequestInterface::s_successKey).toBool();
+    const bool success = RequestOutcome::succeeded(result);
     if (success)
         m_dao->clearFavorites();
     emit workFinished(success, RequestOutcome::finishMessage(result));

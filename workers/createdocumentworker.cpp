@@ -1,6 +1,7 @@
 #include "createdocumentworker.h"
 
 #include "requests/createdocumentrequest.h"
+#include "workers/requestoutcome.h"
 
 CreateDocumentWorker::CreateDocumentWorker(QObject *parent)
     : CreateEntryWorker(parent)
@@ -15,7 +16,7 @@ void CreateDocumentWorker::createDocument(const QString &name, int directoryId)
 void CreateDocumentWorker::handleCreateDocumentRequest(const QVariantMap &result)
 {
     // The ids are read by the controller when it handles workFinished.
-    if (result.value(RequestInterface::s_successKey).toBool()) {
+    if (RequestOutcome::succeeded(result)) {
         m_idCreatedDocument = resultId(result, QStringLiteral("fileId"));
         m_idOwner = resultId(result, QStringLiteral("ownerId"));
     }

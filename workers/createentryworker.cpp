@@ -1,4 +1,5 @@
 #include "createentryworker.h"
+
 #include "workers/requestoutcome.h"
 
 CreateEntryWorker::CreateEntryWorker(QObject *parent)
@@ -15,7 +16,7 @@ int CreateEntryWorker::resultId(const QVariantMap &result, const QString &key)
 
 void CreateEntryWorker::reportCreation(const QVariantMap &result, const QString &nameKey)
 {
-    if (!result.value(RequestInterface::s_successKey).toBool()) {
+    if (!RequestOutcome::succeeded(result)) {
         const QString error = RequestOutcome::failureMessage(result);
         publishWarningNotify(tr("Error create"), error);
         emit workFinished(false, error);

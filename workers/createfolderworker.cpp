@@ -1,6 +1,7 @@
 #include "createfolderworker.h"
 
 #include "requests/createfolderrequest.h"
+#include "workers/requestoutcome.h"
 
 CreateFolderWorker::CreateFolderWorker(QObject *parent)
     : CreateEntryWorker(parent)
@@ -15,7 +16,7 @@ void CreateFolderWorker::createFolder(const QString &name, int parentId, bool is
 void CreateFolderWorker::handleCreateFolderRequest(const QVariantMap &result)
 {
     // The id is read by the controller when it handles workFinished.
-    if (result.value(RequestInterface::s_successKey).toBool())
+    if (RequestOutcome::succeeded(result))
         m_idCreatedFolder = resultId(result, QStringLiteral("folderId"));
     reportCreation(result, QStringLiteral("folderName"));
 }

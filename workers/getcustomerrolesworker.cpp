@@ -19,7 +19,7 @@ void GetCustomerRolesWorker::getCusotmerRoles()
 
 void GetCustomerRolesWorker::handleRolesRequest(const QVariantMap &result)
 {
-    const bool success = result.value(RequestInterface::s_successKey).toBool();
+    const bool success = RequestOutcome::succeeded(result);
     const QVariantList list = result.value(QStringLiteral("roles")).toList();
     qInfo().noquote() << "Response" << success
                       << EventLogger::variantMapToJsonString({{QStringLiteral("roles"), list}});

@@ -48,7 +48,7 @@ void GetEntityShareInfoWorker::getEntityShareInfo(int id, EntityTypes::EntityTyp
 
 void GetEntityShareInfoWorker::handleGetInfoRequest(const QVariantMap &result)
 {
-    if (!result.value(RequestInterface::s_successKey).toBool()) {
+    if (!RequestOutcome::succeeded(result)) {
         emit workFinished(false, RequestOutcome::failureMessage(result));
         return;
     }

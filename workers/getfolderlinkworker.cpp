@@ -18,7 +18,7 @@ void GetFolderLinkWorker::getFolderLink(int id, DocumentLink::LifeTime lifeTime,
 
 void GetFolderLinkWorker::handleFolderLink(const QVariantMap &result)
 {
-    const bool success = result.value(RequestInterface::s_successKey).toBool();
+    const bool success = RequestOutcome::succeeded(result);
     const QString link = result.value(QStringLiteral("link")).toString();
     const QString uri = result.value(QStringLiteral("uri")).toString();
     const QString uid = result.value(QStringLiteral("uid")).toString();

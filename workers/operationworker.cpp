@@ -11,7 +11,7 @@ OperationWorker::OperationWorker(DataAccessObject *dao, DirectoryType::RootDirec
 
 bool OperationWorker::succeeded(const QVariantMap &result)
 {
-    return result.value(RequestInterface::s_successKey).toBool() && errorText(result).isEmpty();
+    return RequestOutcome::succeeded(result) && errorText(result).isEmpty();
 }
 
 QString OperationWorker::errorText(const QVariantMap &result)

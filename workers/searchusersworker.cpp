@@ -16,7 +16,7 @@ void SearchUsersWorker::searchUsers(const QString &text)
 
 void SearchUsersWorker::handleSearchRequest(const QVariantMap &result)
 {
-    if (!result.value(RequestInterface::s_successKey).toBool()) {
+    if (!RequestOutcome::succeeded(result)) {
         emit workFinished(false, RequestOutcome::failureMessage(result));
         emit searchResult({});
         return;

@@ -1,5 +1,7 @@
 #include "singleshareworker.h"
 
+#include "workers/requestoutcome.h"
+
 SingleShareWorker::SingleShareWorker(EntryKind kind, DataAccessObject *dao, int entityId, int userId,
                                      FileAccessType::AccessType accessType, const QString &entityName,
                                      DirectoryType::RootDirectoryTypes root, QObject *parent)
@@ -25,7 +27,7 @@ void SingleShareWorker::handleRequest(const QVariantMap &result)
 {
     if (isFinished())
         return;
-    if (result.value(RequestInterface::s_successKey).toBool())
+    if (RequestOutcome::succeeded(result))
         succeed(successText().arg(m_entityName), QString());
     else
         fail(failureText().arg(m_entityName), result);

@@ -32,7 +32,7 @@ void UploadDocumentWorker::handleUploadDocumentRequest(const QVariantMap &result
         return;
     // A file that could not be opened comes back without a document name.
     const QString name = result.value(QStringLiteral("documentName"), QFileInfo(m_localFilePath).fileName()).toString();
-    if (result.value(RequestInterface::s_successKey).toBool()) {
+    if (RequestOutcome::succeeded(result)) {
         succeed(tr("File %1 already uploaded").arg(name), QString());
         return;
     }
