@@ -1,6 +1,7 @@
 #include "app/coreinit.h"
 #include "app/fsutils.h"
 #include "app/terminationsignals.h"
+#include "app/webenginesetup.h"
 #include "logging/eventlogger.h"
 #include "platform/sailfishapp.h"
 #include "requests/requestinterface.h"
@@ -10,6 +11,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickView>
+#include <QQuickWebEngineProfile>
 
 #include <memory>
 
@@ -41,6 +43,7 @@ int main(int argc, char *argv[])
     logger.reset(new EventLogger(QDir::homePath() + QStringLiteral("/Documents/VellixOffice")));
     qInstallMessageHandler(messageHandler);
 
+    WebEngineSetup::initialize();
     QGuiApplication *app = SailfishApp::application(argc, argv);
     QCoreApplication::setOrganizationName(QString::fromLatin1(CoreInit::s_organizationName));
     QCoreApplication::setApplicationName(QString::fromLatin1(CoreInit::s_applicationName));
@@ -59,6 +62,7 @@ int main(int argc, char *argv[])
 
     FSUtils::clearCache();
     FSUtils::prepareUserWebSettings();
+    WebEngineSetup::applyUserPreferences(QQuickWebEngineProfile::defaultProfile());
 
     QObject::connect(view->engine(), &QQmlEngine::quit, app, &QCoreApplication::quit);
     const int result = app->exec();

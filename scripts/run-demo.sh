@@ -28,6 +28,8 @@ fi
 echo "Portal simulator on http://127.0.0.1:$port; sign in as demo@vellix.local / demo"
 
 app=(build/bin/VellixOfficeAurora)
+# The editor's web engine cannot start its sandbox as root.
+[[ $(id -u) -ne 0 ]] || export QTWEBENGINE_DISABLE_SANDBOX=1
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
     app=(xvfb-run -a -s "-screen 0 1080x1920x24" "${app[@]}")
 fi

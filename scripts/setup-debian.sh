@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config lld
     qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev qtsystems5-dev libqt5systeminfo5
     qml-module-qtquick-controls2 qml-module-qtquick-layouts qml-module-qtquick-window2
-    qml-module-qtqml-models2 qml-module-qttest
+    qml-module-qtqml-models2 qml-module-qttest qtwebengine5-dev qml-module-qtwebengine
     libqt5sql5-sqlite libsqlite3-dev libcpp-httplib-dev libssl-dev libzip-dev zlib1g-dev
     xvfb xauth dbus openssl zip unzip
 )

@@ -1,7 +1,9 @@
 #include "simulator/editorapi.h"
 
 #include "simulator/democontent.h"
+#include "simulator/documenttext.h"
 
+#include <QFile>
 #include <QUuid>
 
 namespace {
@@ -13,6 +15,7 @@ void EditorApi::addRoutes(Router *router)
     add(router, "GET", v1("Documents/EditRights"), Router::Access::SignedIn, &EditorApi::editRights);
     add(router, "GET", QStringLiteral("/docserver/web-apps/apps/api/documents/api.js"), Router::Access::Public, &EditorApi::editorScript);
     add(router, "GET", QStringLiteral("/docserver/files"), Router::Access::Public, &EditorApi::editorFile);
+    add(router, "POST", QStringLiteral("/docserver/files"), Router::Access::Public, &EditorApi::editorSave);
 }
 
 QString EditorApi::documentType(const QString &extension)
@@ -53,7 +56,7 @@ ApiReply EditorApi::editRights(ApiRequest &request)
     const DocumentRecord &document = state().documents[documentId];
     state().touch(documentId);
     const QString key = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    m_editKeys.insert(key, documentId);
+    m_editKeys.insert(key, EditSession{documentId, canEdit});
     const QString extension = DemoContent::extensionOf(document.name);
     const UserRecord user = state().users.value(request.userId);
     const QJsonObject payload{
@@ -83,33 +86,55 @@ ApiReply EditorApi::editRights(ApiRequest &request)
 
 ApiReply EditorApi::editorScript(ApiRequest &)
 {
-    // Shows what the real editor would open, so the client's page can be
-    // seen working end to end.
-    static const QByteArray script = R"(window.DocsAPI = {
-  DocEditor: function (placeholderId, config) {
-    var place = document.getElementById(placeholderId);
-    var title = document.createElement("h2");
-    title.textContent = config.document.title;
-    var mode = document.createElement("p");
-    mode.textContent = "Document server stand-in, " + config.editorConfig.mode + " mode, " + config.documentType;
-    var link = document.createElement("a");
-    link.href = config.document.url;
-    link.textContent = "Download";
-    place.appendChild(title);
-    place.appendChild(mode);
-    place.appendChild(link);
-    this.config = config;
-  }
-};
-)";
-    return ApiReply::bytes(script, "application/javascript");
+    QFile script(QStringLiteral(":/docserver/api.js"));
+    if (!script.open(QIODevice::ReadOnly))
+        return ApiReply::error(500, QStringLiteral("The editor script is missing"));
+    return crossOrigin(ApiReply::bytes(script.readAll(), "application/javascript"));
+}
+
+bool EditorApi::sessionOf(const ApiRequest &request, EditSession *session, ApiReply *refusal) const
+{
+    *session = m_editKeys.value(request.queryValue(QStringLiteral("key")));
+    if (state().documents.contains(session->documentId))
+        return true;
+    *refusal = crossOrigin(ApiReply::notFound(QStringLiteral("Unknown editor key")));
+    return false;
+}
+
+ApiReply EditorApi::crossOrigin(ApiReply reply)
+{
+    reply.headers.insert("Access-Control-Allow-Origin", "*");
+    return reply;
 }
 
 ApiReply EditorApi::editorFile(ApiRequest &request)
 {
-    const int documentId = m_editKeys.value(request.queryValue(QStringLiteral("key")));
-    if (!state().documents.contains(documentId))
-        return ApiReply::notFound(QStringLiteral("Unknown editor key"));
-    const DocumentRecord &document = state().documents[documentId];
-    return ApiReply::bytes(state().files()->read(document.fileId), document.mimeType.toUtf8());
+    EditSession session;
+    ApiReply refusal;
+    if (!sessionOf(request, &session, &refusal))
+        return refusal;
+    const DocumentRecord &document = state().documents[session.documentId];
+    const QByteArray bytes = state().files()->read(document.fileId);
+    if (request.queryValue(QStringLiteral("format")) == QLatin1String("txt"))
+        return crossOrigin(ApiReply::bytes(DocumentText::of(document.name, bytes).toUtf8(), "text/plain; charset=utf-8"));
+    return crossOrigin(ApiReply::bytes(bytes, document.mimeType.toUtf8()));
+}
+
+ApiReply EditorApi::editorSave(ApiRequest &request)
+{
+    EditSession session;
+    ApiReply refusal;
+    if (!sessionOf(request, &session, &refusal))
+        return refusal;
+    if (!session.canEdit)
+        return crossOrigin(ApiReply::forbidden());
+    // The edited text becomes a genuine document of the same kind again.
+    DocumentRecord &document = state().documents[session.documentId];
+    const int fileId = state().files()->store(DemoContent::bytesFor(document.name, QString::fromUtf8(request.body)));
+    if (fileId == 0)
+        return crossOrigin(ApiReply::error(500, QStringLiteral("The document cannot be stored")));
+    state().files()->remove(document.fileId);
+    document.fileId = fileId;
+    document.modified = QDateTime::currentDateTimeUtc();
+    return crossOrigin(ApiReply::json(QJsonObject{{QStringLiteral("error"), 0}}));
 }

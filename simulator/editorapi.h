@@ -5,7 +5,8 @@
 #include <QHash>
 
 // Edit rights for the online editor, and a small document-server stand-in:
-// its editor script and the document bytes it is pointed at.
+// its editor script, the document it is pointed at (bytes, or text with
+// "format=txt"), and saving edited text back into the document.
 class EditorApi : public EndpointGroup
 {
 public:
@@ -16,8 +17,19 @@ private:
     ApiReply editRights(ApiRequest &request);
     ApiReply editorScript(ApiRequest &request);
     ApiReply editorFile(ApiRequest &request);
+    ApiReply editorSave(ApiRequest &request);
+
+    struct EditSession
+    {
+        int documentId = 0;
+        bool canEdit = false;
+    };
+    // The session of the request's "key"; false with the refusal when unknown.
+    bool sessionOf(const ApiRequest &request, EditSession *session, ApiReply *refusal) const;
+    // Editor pages are local files: the browser sends "Origin: null".
+    static ApiReply crossOrigin(ApiReply reply);
 
     static QString documentType(const QString &extension);
 
-    QHash<QString, int> m_editKeys;   // editor key -> document id
+    QHash<QString, EditSession> m_editKeys;   // editor key -> session
 };

@@ -52,6 +52,9 @@ bool PortalServer::bind(int port, const QString &certificateFile, const QString 
         return false;
     }
     m_server->new_task_queue = [] { return new httplib::ThreadPool(s_workerThreads); };
+    // Headers and body leave in separate writes; without this a kept-alive
+    // connection waits for the client's delayed acknowledgement on each answer.
+    m_server->set_tcp_nodelay(true);
     m_server->set_pre_routing_handler([](const httplib::Request &request, httplib::Response &) {
         const std::string contentType = request.get_header_value("Content-Type");
         if (contentType.rfind("multipart/", 0) == 0) {

@@ -1,0 +1,39 @@
+#include "webenginesetup.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QQuickWebEngineProfile>
+#include <QRegularExpression>
+#include <QtWebEngine>
+
+namespace WebEngineSetup {
+
+void initialize()
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QtWebEngine::initialize();
+}
+
+QString userAgentOf(const QString &preferencesFile)
+{
+    QFile file(preferencesFile);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qWarning() << "Cannot read the web settings" << preferencesFile << file.errorString();
+        return QString();
+    }
+    static const QRegularExpression userAgent(
+        QStringLiteral(R"(user_pref\(\s*"general\.useragent\.override"\s*,\s*"([^"]*)"\s*\)\s*;)"));
+    return userAgent.match(QString::fromUtf8(file.readAll())).captured(1);
+}
+
+void applyUserPreferences(QQuickWebEngineProfile *profile)
+{
+    const QString userAgent = userAgentOf(QStringLiteral(":/webSettings/user.js"));
+    if (userAgent.isEmpty())
+        return;
+    qInfo() << "Web user agent" << userAgent;
+    profile->setHttpUserAgent(userAgent);
+}
+
+} // namespace WebEngineSetup
