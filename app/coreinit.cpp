@@ -1,11 +1,13 @@
 #include "coreinit.h"
 
 #include "app/applicationversion.h"
+#include "controllers/internetconnectionchecker.h"
 #include "database/dataaccessobject.h"
 #include "database/folderelemententity.h"
 #include "database/migrations.h"
 #include "database/sharedlink.h"
 #include "database/userorroleentity.h"
+#include "editor/documenteditorpagecontroller.h"
 #include "models/directorytype.h"
 #include "models/entitytypes.h"
 #include "models/sharedfileaccesstype.h"
@@ -45,7 +47,9 @@ void registerTypes()
     qmlRegisterType<Settings>(s_qmlUri, 1, 0, "Settings");
     qmlRegisterType<DataAccessObject>(s_qmlUri, 1, 0, "DataAccessObject");
     qmlRegisterType<Migrations>(s_qmlUri, 1, 0, "Migrations");
+    qmlRegisterType<DocumentEditorPageController>(s_qmlUri, 1, 0, "DocumentEditorPageController");
     qmlRegisterType<ApplicationVersion>(s_qmlUri, 1, 0, "ApplicationVersion");
+    qmlRegisterType<InternetConnectionChecker>(s_qmlUri, 1, 0, "InternetConnectionChecker");
 
     qmlRegisterUncreatableType<SortingOptions>(s_qmlUri, 1, 0, "SortingOptions", s_notCreatable);
     qmlRegisterUncreatableType<DirectoryType>(s_qmlUri, 1, 0, "RootDirectory", s_notCreatable);
