@@ -23,7 +23,7 @@ QString userAgentOf(const QString &preferencesFile)
         return QString();
     }
     static const QRegularExpression userAgent(
-        QStringLiteral(R"(user_pref\(\s*"general\.useragent\.override"\s*,\s*"([^"]*)"\s*\)\s*;)"));
+        QString::fromLatin1(R"re(user_pref\(\s*"general\.useragent\.override"\s*,\s*"([^"]*)"\s*\)\s*;)re"));
     return userAgent.match(QString::fromUtf8(file.readAll())).captured(1);
 }
 

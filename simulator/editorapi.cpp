@@ -14,6 +14,7 @@ void EditorApi::addRoutes(Router *router)
 {
     add(router, "GET", v1("Documents/EditRights"), Router::Access::SignedIn, &EditorApi::editRights);
     add(router, "GET", QStringLiteral("/docserver/web-apps/apps/api/documents/api.js"), Router::Access::Public, &EditorApi::editorScript);
+    add(router, "GET", QStringLiteral("/docserver/web-apps/apps/documenteditor/editor.html"), Router::Access::Public, &EditorApi::editorFrame);
     add(router, "GET", QStringLiteral("/docserver/files"), Router::Access::Public, &EditorApi::editorFile);
     add(router, "POST", QStringLiteral("/docserver/files"), Router::Access::Public, &EditorApi::editorSave);
 }
@@ -84,12 +85,22 @@ ApiReply EditorApi::editRights(ApiRequest &request)
                                              {QStringLiteral("CanEdit"), canEdit}}}});
 }
 
+ApiReply EditorApi::resource(const QString &path, const QByteArray &contentType)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ApiReply::error(500, QStringLiteral("%1 is missing").arg(path));
+    return ApiReply::bytes(file.readAll(), contentType);
+}
+
 ApiReply EditorApi::editorScript(ApiRequest &)
 {
-    QFile script(QStringLiteral(":/docserver/api.js"));
-    if (!script.open(QIODevice::ReadOnly))
-        return ApiReply::error(500, QStringLiteral("The editor script is missing"));
-    return crossOrigin(ApiReply::bytes(script.readAll(), "application/javascript"));
+    return resource(QStringLiteral(":/docserver/api.js"), "application/javascript");
+}
+
+ApiReply EditorApi::editorFrame(ApiRequest &)
+{
+    return resource(QStringLiteral(":/docserver/editor.html"), "text/html; charset=utf-8");
 }
 
 bool EditorApi::sessionOf(const ApiRequest &request, EditSession *session, ApiReply *refusal) const
@@ -97,14 +108,8 @@ bool EditorApi::sessionOf(const ApiRequest &request, EditSession *session, ApiRe
     *session = m_editKeys.value(request.queryValue(QStringLiteral("key")));
     if (state().documents.contains(session->documentId))
         return true;
-    *refusal = crossOrigin(ApiReply::notFound(QStringLiteral("Unknown editor key")));
+    *refusal = ApiReply::notFound(QStringLiteral("Unknown editor key"));
     return false;
-}
-
-ApiReply EditorApi::crossOrigin(ApiReply reply)
-{
-    reply.headers.insert("Access-Control-Allow-Origin", "*");
-    return reply;
 }
 
 ApiReply EditorApi::editorFile(ApiRequest &request)
@@ -116,8 +121,8 @@ ApiReply EditorApi::editorFile(ApiRequest &request)
     const DocumentRecord &document = state().documents[session.documentId];
     const QByteArray bytes = state().files()->read(document.fileId);
     if (request.queryValue(QStringLiteral("format")) == QLatin1String("txt"))
-        return crossOrigin(ApiReply::bytes(DocumentText::of(document.name, bytes).toUtf8(), "text/plain; charset=utf-8"));
-    return crossOrigin(ApiReply::bytes(bytes, document.mimeType.toUtf8()));
+        return ApiReply::bytes(DocumentText::of(document.name, bytes).toUtf8(), "text/plain; charset=utf-8");
+    return ApiReply::bytes(bytes, document.mimeType.toUtf8());
 }
 
 ApiReply EditorApi::editorSave(ApiRequest &request)
@@ -127,14 +132,14 @@ ApiReply EditorApi::editorSave(ApiRequest &request)
     if (!sessionOf(request, &session, &refusal))
         return refusal;
     if (!session.canEdit)
-        return crossOrigin(ApiReply::forbidden());
+        return ApiReply::forbidden();
     // The edited text becomes a genuine document of the same kind again.
     DocumentRecord &document = state().documents[session.documentId];
     const int fileId = state().files()->store(DemoContent::bytesFor(document.name, QString::fromUtf8(request.body)));
     if (fileId == 0)
-        return crossOrigin(ApiReply::error(500, QStringLiteral("The document cannot be stored")));
+        return ApiReply::error(500, QStringLiteral("The document cannot be stored"));
     state().files()->remove(document.fileId);
     document.fileId = fileId;
     document.modified = QDateTime::currentDateTimeUtc();
-    return crossOrigin(ApiReply::json(QJsonObject{{QStringLiteral("error"), 0}}));
+    return ApiReply::json(QJsonObject{{QStringLiteral("error"), 0}});
 }

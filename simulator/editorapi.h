@@ -5,8 +5,9 @@
 #include <QHash>
 
 // Edit rights for the online editor, and a small document-server stand-in:
-// its editor script, the document it is pointed at (bytes, or text with
-// "format=txt"), and saving edited text back into the document.
+// its editor script and the editor frame that script opens, the document it
+// is pointed at (bytes, or text with "format=txt"), and saving edited text
+// back into the document.
 class EditorApi : public EndpointGroup
 {
 public:
@@ -16,6 +17,7 @@ public:
 private:
     ApiReply editRights(ApiRequest &request);
     ApiReply editorScript(ApiRequest &request);
+    ApiReply editorFrame(ApiRequest &request);
     ApiReply editorFile(ApiRequest &request);
     ApiReply editorSave(ApiRequest &request);
 
@@ -26,8 +28,7 @@ private:
     };
     // The session of the request's "key"; false with the refusal when unknown.
     bool sessionOf(const ApiRequest &request, EditSession *session, ApiReply *refusal) const;
-    // Editor pages are local files: the browser sends "Origin: null".
-    static ApiReply crossOrigin(ApiReply reply);
+    static ApiReply resource(const QString &path, const QByteArray &contentType);
 
     static QString documentType(const QString &extension);
 

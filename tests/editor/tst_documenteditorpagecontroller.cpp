@@ -18,7 +18,7 @@ private slots:
         m_settings.saveAccessToken(m_simulator.validAccessToken());
     }
 
-    void cleanup()
+    void init()
     {
         QVERIFY(m_simulator.clearFaults());
         QVERIFY(m_simulator.clearRequests());
@@ -79,7 +79,8 @@ private slots:
         QTest::newRow("portal error") << 1001 << QJsonObject{{QStringLiteral("status"), 500}} << byId << true;
         QTest::newRow("reply without Payload")
             << 1001
-            << QJsonObject{{QStringLiteral("body"), QJsonObject{{QStringLiteral("Link"), QJsonObject{{QStringLiteral("Url"), 1}}},
+            << QJsonObject{{QStringLiteral("status"), 200},
+                           {QStringLiteral("body"), QJsonObject{{QStringLiteral("Link"), QJsonObject{{QStringLiteral("Url"), 1}}},
                                                                {QStringLiteral("Info"), QJsonObject{{QStringLiteral("DocServerUrl"), QStringLiteral("http://a")}}}}}}
             << byId << false;
     }

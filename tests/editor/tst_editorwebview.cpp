@@ -56,22 +56,21 @@ private slots:
         QVERIFY(QFile::exists(page));
 
         m_window->setProperty("url", QUrl::fromLocalFile(page));
-        QTRY_COMPARE_WITH_TIMEOUT(evaluate("var s = document.getElementById('docserver-status');"
-                                           "s ? s.dataset.state : 'no editor'"),
+        // The document server's editor reports its state to the page.
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate("window.DocsAPI && DocsAPI.editors.length ? DocsAPI.editors[0].state : 'none'"),
                                   QVariant(QStringLiteral("ready")), 60000);
-        QCOMPARE(evaluate("document.getElementById('docserver-title').textContent"), QVariant(QStringLiteral("Welcome.docx")));
-        QCOMPARE(evaluate("document.getElementById('docserver-content').value"),
+        QCOMPARE(evaluate("DocsAPI.editors[0].title"), QVariant(QStringLiteral("Welcome.docx")));
+        QCOMPARE(evaluate("DocsAPI.editors[0].text"),
                  QVariant(QStringLiteral("Welcome to the Vellix portal\nThis document lives in My documents.")));
         QCOMPARE(evaluate("navigator.userAgent"),
                  QVariant(QStringLiteral("Mozilla/5.0 (Android 8.1.0; Aurora 4.0.2; Mobile; rv:78.0) Gecko/78.0 Firefox/78.0")));
         QVERIFY(controller.testUrl(evaluate("window.location.href").toString()));
 
         const double sizeBefore = documentSize();
-        evaluate("document.getElementById('docserver-content').value = 'Edited in the web view';"
-                 "document.getElementById('docserver-save').click(); true");
-        QTRY_COMPARE_WITH_TIMEOUT(evaluate("document.getElementById('docserver-status').dataset.state"),
-                                  QVariant(QStringLiteral("saved")), 30000);
+        evaluate("DocsAPI.editors[0].save('Edited in the web view'); true");
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate("DocsAPI.editors[0].state"), QVariant(QStringLiteral("saved")), 30000);
         QVERIFY(documentSize() != sizeBefore);
+        QCOMPARE(evaluate("DocsAPI.editors[0].text"), QVariant(QStringLiteral("Edited in the web view")));
         m_window->setProperty("url", QUrl(QStringLiteral("about:blank")));
     }
 
