@@ -7,10 +7,16 @@
 #include <QRegularExpression>
 #include <QtWebEngine>
 
+#include <unistd.h>
+
 namespace WebEngineSetup {
 
 void initialize()
 {
+    // The engine cannot sandbox its helper processes for root and would end
+    // the whole application instead.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QtWebEngine::initialize();
 }

@@ -8,7 +8,8 @@ class QQuickWebEngineProfile;
 namespace WebEngineSetup {
 
 // Before the application object exists: the engine shares the view's
-// OpenGL contexts and must be set up before any context is made.
+// OpenGL contexts and must be set up before any context is made. Run as
+// root, the engine's sandbox is switched off.
 void initialize();
 
 // The user agent a Gecko preferences file overrides ("general.useragent.override");

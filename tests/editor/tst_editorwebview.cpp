@@ -103,8 +103,6 @@ private:
 int main(int argc, char *argv[])
 {
     TestEnvironment::setUp();
-    // Tests run as root, where the engine's sandbox cannot start.
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     WebEngineSetup::initialize();
     QGuiApplication app(argc, argv);
     TestEditorWebView test;
