@@ -7,7 +7,8 @@ packages=(
     cmake ninja-build g++ pkg-config lld
     qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev qtsystems5-dev libqt5systeminfo5
     qml-module-qtquick-controls2 qml-module-qtquick-layouts qml-module-qtquick-window2
-    qml-module-qtqml-models2 qml-module-qttest
+    qml-module-qtqml-models2 qml-module-qttest qml-module-qt-labs-folderlistmodel qml-module-qt-labs-platform
+    libqt5svg5
     libqt5sql5-sqlite libsqlite3-dev libcpp-httplib-dev libssl-dev libzip-dev zlib1g-dev
     xvfb xauth dbus openssl zip unzip
 )
