@@ -1,5 +1,7 @@
+#include "app/coreinit.h"
 #include "app/webenginesetup.h"
 #include "editor/documenteditorpagecontroller.h"
+#include "platform/sailfishapp.h"
 #include "portalcall.h"
 #include "settings/settings.h"
 #include "simulatorprocess.h"
@@ -13,8 +15,8 @@
 #include <QQuickWindow>
 #include <QtTest>
 
-// The editor page as the application shows it: the generated page in a
-// WebEngineView, the document server's script from the simulator.
+// The application's editor page: the generated page in its WebEngineView,
+// the document server's editor from the simulator.
 class TestEditorWebView : public QObject
 {
     Q_OBJECT
@@ -29,16 +31,23 @@ private slots:
         settings.saveAccessToken(m_token);
         WebEngineSetup::applyUserPreferences(QQuickWebEngineProfile::defaultProfile());
 
+        CoreInit::registerTypes();
         QQmlComponent component(&m_engine);
         component.setData("import QtQuick 2.12\n"
                           "import QtQuick.Window 2.12\n"
-                          "import QtWebEngine 1.10\n"
+                          "import com.vellix.VellixOfficeAurora 1.0\n"
                           "Window {\n"
                           "  width: 480; height: 640; visible: true\n"
-                          "  property alias url: view.url\n"
+                          "  property Settings settings: Settings {}\n"
+                          "  property Item editor\n"
                           "  signal evaluated(var result)\n"
-                          "  function evaluate(script) { view.runJavaScript(script, function(r) { evaluated(r) }) }\n"
-                          "  WebEngineView { id: view; anchors.fill: parent }\n"
+                          "  function open(source, documentId) {\n"
+                          "    var component = Qt.createComponent(source)\n"
+                          "    editor = component.createObject(contentItem, { session: { settings: settings, dao: null },\n"
+                          "                                                   documentId: documentId, width: width, height: height })\n"
+                          "    return editor ? '' : component.errorString()\n"
+                          "  }\n"
+                          "  function evaluate(script) { editor.view.runJavaScript(script, function(r) { evaluated(r) }) }\n"
                           "}\n",
                           QUrl());
         m_window.reset(component.create());
@@ -47,15 +56,13 @@ private slots:
 
     void editorOpensTheDocumentAndSavesIt()
     {
-        DocumentEditorPageController controller;
-        controller.setSettings(&m_settings);
-        QSignalSpy link(&controller, &DocumentEditorPageController::linkReady);
-        controller.prepareEditorPage(1001);
-        QVERIFY(link.wait(20000));
-        const QString page = link.first().first().toUrl().toString();
-        QVERIFY(QFile::exists(page));
-
-        m_window->setProperty("url", QUrl::fromLocalFile(page));
+        QVariant error;
+        QMetaObject::invokeMethod(m_window.get(), "open", Q_RETURN_ARG(QVariant, error),
+                                  Q_ARG(QVariant, SailfishApp::pathTo(QStringLiteral("qml/pages/DocumentEditorPage.qml"))),
+                                  Q_ARG(QVariant, 1001));
+        QVERIFY2(error.toString().isEmpty(), qPrintable(error.toString()));
+        auto *controller = m_window->findChild<DocumentEditorPageController *>();
+        QVERIFY(controller);
         // The document server's editor reports its state to the page.
         QTRY_COMPARE_WITH_TIMEOUT(evaluate("window.DocsAPI && DocsAPI.editors.length ? DocsAPI.editors[0].state : 'none'"),
                                   QVariant(QStringLiteral("ready")), 60000);
@@ -64,14 +71,13 @@ private slots:
                  QVariant(QStringLiteral("Welcome to the Vellix portal\nThis document lives in My documents.")));
         QCOMPARE(evaluate("navigator.userAgent"),
                  QVariant(QStringLiteral("Mozilla/5.0 (Android 8.1.0; Aurora 4.0.2; Mobile; rv:78.0) Gecko/78.0 Firefox/78.0")));
-        QVERIFY(controller.testUrl(evaluate("window.location.href").toString()));
+        QVERIFY(controller->testUrl(evaluate("window.location.href").toString()));
 
         const double sizeBefore = documentSize();
         evaluate("DocsAPI.editors[0].save('Edited in the web view'); true");
         QTRY_COMPARE_WITH_TIMEOUT(evaluate("DocsAPI.editors[0].state"), QVariant(QStringLiteral("saved")), 30000);
         QVERIFY(documentSize() != sizeBefore);
         QCOMPARE(evaluate("DocsAPI.editors[0].text"), QVariant(QStringLiteral("Edited in the web view")));
-        m_window->setProperty("url", QUrl(QStringLiteral("about:blank")));
     }
 
 private:
@@ -94,7 +100,6 @@ private:
     }
 
     SimulatorProcess m_simulator;
-    Settings m_settings;
     QString m_token;
     QQmlEngine m_engine;
     std::unique_ptr<QObject> m_window;
