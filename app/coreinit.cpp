@@ -6,6 +6,9 @@
 #include "database/migrations.h"
 #include "database/sharedlink.h"
 #include "database/userorroleentity.h"
+#include "localfiles/localfilesmodel.h"
+#include "localfiles/localfilessortfiltermodel.h"
+#include "localfiles/localpagecontroller.h"
 #include "models/directorytype.h"
 #include "models/entitytypes.h"
 #include "models/sharedfileaccesstype.h"
@@ -14,6 +17,7 @@
 #include "requests/copyfolderflags.h"
 #include "requests/documentlink.h"
 #include "requests/networkreplyhandler.h"
+#include "securestorage/sstorewrapper.h"
 #include "settings/settings.h"
 
 #include <QHash>
@@ -45,6 +49,10 @@ void registerTypes()
     qmlRegisterType<Settings>(s_qmlUri, 1, 0, "Settings");
     qmlRegisterType<DataAccessObject>(s_qmlUri, 1, 0, "DataAccessObject");
     qmlRegisterType<Migrations>(s_qmlUri, 1, 0, "Migrations");
+    qmlRegisterType<LocalPageController>(s_qmlUri, 1, 0, "LocalPageController");
+    qmlRegisterType<LocalFilesModel>(s_qmlUri, 1, 0, "LocalFilesModel");
+    qmlRegisterType<LocalFilesSortFilterModel>(s_qmlUri, 1, 0, "LocalFilesSortFilterModel");
+    qmlRegisterType<SecureStorage>(s_qmlUri, 1, 0, "SStore");
     qmlRegisterType<ApplicationVersion>(s_qmlUri, 1, 0, "ApplicationVersion");
 
     qmlRegisterUncreatableType<SortingOptions>(s_qmlUri, 1, 0, "SortingOptions", s_notCreatable);

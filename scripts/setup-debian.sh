@@ -9,7 +9,7 @@ packages=(
     qml-module-qtquick-controls2 qml-module-qtquick-layouts qml-module-qtquick-window2
     qml-module-qtqml-models2 qml-module-qttest
     libqt5sql5-sqlite libsqlite3-dev libcpp-httplib-dev libssl-dev libzip-dev zlib1g-dev
-    xvfb xauth dbus openssl zip unzip
+    xvfb xauth dbus openssl zip unzip gocryptfs fuse3
 )
 
 missing=()
