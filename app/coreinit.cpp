@@ -7,6 +7,7 @@
 #include "database/migrations.h"
 #include "database/sharedlink.h"
 #include "database/userorroleentity.h"
+#include "localfiles/imageviewercontroller.h"
 #include "localfiles/localfilesmodel.h"
 #include "localfiles/localfilessortfiltermodel.h"
 #include "localfiles/localpagecontroller.h"
@@ -53,6 +54,7 @@ void registerTypes()
     qmlRegisterType<LocalPageController>(s_qmlUri, 1, 0, "LocalPageController");
     qmlRegisterType<LocalFilesModel>(s_qmlUri, 1, 0, "LocalFilesModel");
     qmlRegisterType<LocalFilesSortFilterModel>(s_qmlUri, 1, 0, "LocalFilesSortFilterModel");
+    qmlRegisterType<ImageViewerController>(s_qmlUri, 1, 0, "ImageViewerController");
     qmlRegisterType<SecureStorage>(s_qmlUri, 1, 0, "SStore");
     qmlRegisterType<ApplicationVersion>(s_qmlUri, 1, 0, "ApplicationVersion");
     qmlRegisterType<InternetConnectionChecker>(s_qmlUri, 1, 0, "InternetConnectionChecker");
