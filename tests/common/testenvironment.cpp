@@ -1,9 +1,12 @@
 #include "testenvironment.h"
 
 #include "app/coreinit.h"
+#include "workers/servertaskpoller.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTest>
+#include <QThreadPool>
 
 std::unique_ptr<QTemporaryDir> TestEnvironment::s_root;
 
@@ -27,6 +30,8 @@ void TestEnvironment::setUp()
     QCoreApplication::setOrganizationName(QString::fromLatin1(CoreInit::s_organizationName));
     QCoreApplication::setApplicationName(QString::fromLatin1(CoreInit::s_applicationName));
     CoreInit::initResources();
+    // The simulator advances a task per poll, not per second: short polls keep the suites quick.
+    ServerTaskPoller::setPollInterval(s_pollIntervalMs);
 }
 
 QString TestEnvironment::root()
@@ -37,4 +42,19 @@ QString TestEnvironment::root()
 QString TestEnvironment::binDirectory()
 {
     return qEnvironmentVariable("VELLIX_BIN_DIR");
+}
+
+bool TestEnvironment::settle(int timeoutMs)
+{
+    // Pool threads may wait for this thread (the cache answers on its own), so
+    // events keep flowing while they run.
+    QThreadPool *pool = QThreadPool::globalInstance();
+    for (;;) {
+        if (!QTest::qWaitFor([pool] { return pool->activeThreadCount() == 0; }, timeoutMs))
+            return false;
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        if (pool->activeThreadCount() == 0)
+            return true;
+    }
 }
