@@ -24,6 +24,10 @@
 #include "database/migrations.h"
 #include "database/sharedlink.h"
 #include "database/userorroleentity.h"
+#include "localfiles/imageviewercontroller.h"
+#include "localfiles/localfilesmodel.h"
+#include "localfiles/localfilessortfiltermodel.h"
+#include "localfiles/localpagecontroller.h"
 #include "models/directorytype.h"
 #include "models/entitiesprovider.h"
 #include "models/entitytypes.h"
@@ -36,6 +40,7 @@
 #include "requests/copyfolderflags.h"
 #include "requests/documentlink.h"
 #include "requests/networkreplyhandler.h"
+#include "securestorage/sstorewrapper.h"
 #include "settings/settings.h"
 
 #include <QHash>
@@ -89,6 +94,11 @@ void registerTypes()
     qmlRegisterType<RemoteSearchPageController>(s_qmlUri, 1, 0, "RemoteSearchPageController");
     qmlRegisterType<RemoteEntitiesModel>(s_qmlUri, 1, 0, "RemoteEntitiesModel");
     qmlRegisterType<RemoteSortFilterModel>(s_qmlUri, 1, 0, "RemoteSortFilterModel");
+    qmlRegisterType<LocalPageController>(s_qmlUri, 1, 0, "LocalPageController");
+    qmlRegisterType<LocalFilesModel>(s_qmlUri, 1, 0, "LocalFilesModel");
+    qmlRegisterType<LocalFilesSortFilterModel>(s_qmlUri, 1, 0, "LocalFilesSortFilterModel");
+    qmlRegisterType<ImageViewerController>(s_qmlUri, 1, 0, "ImageViewerController");
+    qmlRegisterType<SecureStorage>(s_qmlUri, 1, 0, "SStore");
     qmlRegisterType<ApplicationVersion>(s_qmlUri, 1, 0, "ApplicationVersion");
     qmlRegisterType<InternetConnectionChecker>(s_qmlUri, 1, 0, "InternetConnectionChecker");
 
