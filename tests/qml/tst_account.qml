@@ -34,11 +34,20 @@ Item {
             waitFor("signInPage")
         }
 
-        function test_failedSignInShowsThePortalsText() {
+        function test_failedSignInShowsThePortalsText_data() {
+            return [
+                { tag: "wrong password", password: "not the password", expected: "Incorrect login and/or password. Error 401." },
+                { tag: "refused", fault: { mode: "status", status: 403, body: { ErrorMessage: "The account is locked" } },
+                  password: testSetup.demoPassword, expected: "The account is locked. Error 403." }
+            ]
+        }
+        function test_failedSignInShowsThePortalsText(data) {
             firstStart()
             click("skipButton")
-            signIn("not the password")
-            tryCompare(waitFor("signInError"), "text", "Incorrect login or password", 20000)
+            if (data.fault)
+                testSetup.setFault("/api/v2/auth/login", data.fault)
+            signIn(data.password)
+            tryVerify(function() { return waitFor("signInError").text.indexOf(data.expected) >= 0 }, 20000)
             verify(find("portalPage") === null)
             // The typed values stay for the next try.
             compare(find("loginField").text, testSetup.demoLogin)
