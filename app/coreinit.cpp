@@ -1,6 +1,7 @@
 #include "coreinit.h"
 
 #include "app/applicationversion.h"
+#include "controllers/internetconnectionchecker.h"
 #include "database/dataaccessobject.h"
 #include "database/folderelemententity.h"
 #include "database/migrations.h"
@@ -46,6 +47,7 @@ void registerTypes()
     qmlRegisterType<DataAccessObject>(s_qmlUri, 1, 0, "DataAccessObject");
     qmlRegisterType<Migrations>(s_qmlUri, 1, 0, "Migrations");
     qmlRegisterType<ApplicationVersion>(s_qmlUri, 1, 0, "ApplicationVersion");
+    qmlRegisterType<InternetConnectionChecker>(s_qmlUri, 1, 0, "InternetConnectionChecker");
 
     qmlRegisterUncreatableType<SortingOptions>(s_qmlUri, 1, 0, "SortingOptions", s_notCreatable);
     qmlRegisterUncreatableType<DirectoryType>(s_qmlUri, 1, 0, "RootDirectory", s_notCreatable);
