@@ -3,11 +3,11 @@
 #include "requests/replytimeout.h"
 
 #include <QEventLoop>
-#include <QMutex>
-#include <QSet>
 #include <QHttpMultiPart>
+#include <QMutex>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QSet>
 
 namespace {
 
