@@ -1,14 +1,24 @@
 #include "coreinit.h"
 
 #include "app/applicationversion.h"
+#include "controllers/authorizationprogresspagecontroller.h"
 #include "controllers/internetconnectionchecker.h"
+#include "controllers/passwordrecoverypagecontroller.h"
+#include "controllers/refreshtokenpagecontroller.h"
+#include "controllers/supportpagecontroller.h"
+#include "controllers/useraccountpagecontroller.h"
+#include "controllers/userregisterpagecontroller.h"
 #include "database/dataaccessobject.h"
 #include "database/folderelemententity.h"
 #include "database/migrations.h"
 #include "database/sharedlink.h"
 #include "database/userorroleentity.h"
 #include "models/directorytype.h"
+#include "models/entitiesprovider.h"
 #include "models/entitytypes.h"
+#include "models/extensionchecker.h"
+#include "models/remoteentitiesmodel.h"
+#include "models/remotesortfiltermodel.h"
 #include "models/sharedfileaccesstype.h"
 #include "models/sharedfolderaccesstype.h"
 #include "models/sortingoptions.h"
@@ -46,6 +56,14 @@ void registerTypes()
     qmlRegisterType<Settings>(s_qmlUri, 1, 0, "Settings");
     qmlRegisterType<DataAccessObject>(s_qmlUri, 1, 0, "DataAccessObject");
     qmlRegisterType<Migrations>(s_qmlUri, 1, 0, "Migrations");
+    qmlRegisterType<AuthorizationProgressPageController>(s_qmlUri, 1, 0, "AuthorizationProgressPageController");
+    qmlRegisterType<UserAccountPageController>(s_qmlUri, 1, 0, "UserAccountPageController");
+    qmlRegisterType<SupportPageController>(s_qmlUri, 1, 0, "SupportPageController");
+    qmlRegisterType<RefreshTokenPageController>(s_qmlUri, 1, 0, "RefreshTokenPageController");
+    qmlRegisterType<UserRegisterPageController>(s_qmlUri, 1, 0, "UserRegisterPageController");
+    qmlRegisterType<PasswordRecoveryPageController>(s_qmlUri, 1, 0, "PasswordRecoveryPageController");
+    qmlRegisterType<RemoteEntitiesModel>(s_qmlUri, 1, 0, "RemoteEntitiesModel");
+    qmlRegisterType<RemoteSortFilterModel>(s_qmlUri, 1, 0, "RemoteSortFilterModel");
     qmlRegisterType<ApplicationVersion>(s_qmlUri, 1, 0, "ApplicationVersion");
     qmlRegisterType<InternetConnectionChecker>(s_qmlUri, 1, 0, "InternetConnectionChecker");
 
@@ -66,6 +84,9 @@ void registerTypes()
     qRegisterMetaType<FolderElementEntity>("FolderElementEntity");
     qRegisterMetaType<QList<FolderElementEntity>>();
     qRegisterMetaType<NetworkReplyHandler>();
+
+    EntitiesProvider::registerSingleton(s_qmlUri);
+    ExtensionChecker::registerSingleton(s_qmlUri);
 }
 
 } // namespace CoreInit

@@ -284,9 +284,7 @@ private slots:
     void searchShowsOnlyTheNewestText()
     {
         // The first search answers late, after the second one.
-        const QJsonObject lateOnce{{QStringLiteral("mode"), QStringLiteral("delay")},
-                                   {QStringLiteral("delayMs"), 1500},
-                                   {QStringLiteral("count"), 1}};
+        const QJsonObject lateOnce{{QStringLiteral("mode"), QStringLiteral("hold")}, {QStringLiteral("count"), 1}};
         QVERIFY(m_fixture.fail(QStringLiteral("/api/v1/User/Search"), lateOnce));
         SearchUsersWorker worker;
         SignalOrder order;
@@ -299,6 +297,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(m_fixture.receivedRequests().size(), 1, 10000);
         worker.searchUsers(QStringLiteral("olga"));
         QTRY_VERIFY_WITH_TIMEOUT(order.names.contains(QStringLiteral("searchResult")), 10000);
+        QVERIFY(m_fixture.simulator().releaseHeld());
         QVERIFY(TestEnvironment::settle());
         QCOMPARE(m_fixture.receivedRequests().size(), 2);
         QCOMPARE(order.names, (QStringList{QStringLiteral("workFinished"), QStringLiteral("searchResult")}));
