@@ -1,17 +1,29 @@
 #include "coreinit.h"
 
 #include "app/applicationversion.h"
+#include "controllers/creationpagecontroller.h"
+#include "controllers/fileactionscontroller.h"
+#include "controllers/fileandfolderactionscontroller.h"
+#include "controllers/folderactionscontroller.h"
 #include "controllers/internetconnectionchecker.h"
+#include "controllers/renamecontroller.h"
+#include "controllers/searchuserscontroller.h"
+#include "controllers/selectgroupscontroller.h"
 #include "database/dataaccessobject.h"
 #include "database/folderelemententity.h"
 #include "database/migrations.h"
 #include "database/sharedlink.h"
 #include "database/userorroleentity.h"
+#include "models/customerrolesmodel.h"
+#include "models/customerrolessortfiltermodel.h"
 #include "models/directorytype.h"
 #include "models/entitytypes.h"
 #include "models/sharedfileaccesstype.h"
 #include "models/sharedfolderaccesstype.h"
 #include "models/sortingoptions.h"
+#include "models/transferlistmodel.h"
+#include "models/usersandrolesmodel.h"
+#include "models/usersmodel.h"
 #include "requests/copyfolderflags.h"
 #include "requests/documentlink.h"
 #include "requests/networkreplyhandler.h"
@@ -46,6 +58,17 @@ void registerTypes()
     qmlRegisterType<Settings>(s_qmlUri, 1, 0, "Settings");
     qmlRegisterType<DataAccessObject>(s_qmlUri, 1, 0, "DataAccessObject");
     qmlRegisterType<Migrations>(s_qmlUri, 1, 0, "Migrations");
+    qmlRegisterType<CreationPageController>(s_qmlUri, 1, 0, "CreationPageController");
+    qmlRegisterType<FileActionsController>(s_qmlUri, 1, 0, "FileActionsController");
+    qmlRegisterType<FileAndFolderActionsController>(s_qmlUri, 1, 0, "FileAndFolderActionsController");
+    qmlRegisterType<FolderActionsController>(s_qmlUri, 1, 0, "FolderActionsController");
+    qmlRegisterType<RenameController>(s_qmlUri, 1, 0, "RenameController");
+    qmlRegisterType<SearchUsersController>(s_qmlUri, 1, 0, "SearchUsersController");
+    qmlRegisterType<SelectGroupsController>(s_qmlUri, 1, 0, "SelectGroupsController");
+    qmlRegisterType<UsersModel>(s_qmlUri, 1, 0, "UsersModel");
+    qmlRegisterType<CustomerRolesModel>(s_qmlUri, 1, 0, "CustomerRolesModel");
+    qmlRegisterType<CustomerRolesSortFilterModel>(s_qmlUri, 1, 0, "CustomerRolesSortFilterModel");
+    qmlRegisterType<UsersAndRolesModel>(s_qmlUri, 1, 0, "UsersAndRolesModel");
     qmlRegisterType<ApplicationVersion>(s_qmlUri, 1, 0, "ApplicationVersion");
     qmlRegisterType<InternetConnectionChecker>(s_qmlUri, 1, 0, "InternetConnectionChecker");
 
@@ -66,6 +89,9 @@ void registerTypes()
     qRegisterMetaType<FolderElementEntity>("FolderElementEntity");
     qRegisterMetaType<QList<FolderElementEntity>>();
     qRegisterMetaType<NetworkReplyHandler>();
+
+    // The one list of transfers the action controllers started.
+    qmlRegisterSingletonType<TransferListModel>(s_qmlUri, 1, 0, "TransferListModel", &TransferListModel::qmlInstance);
 }
 
 } // namespace CoreInit
