@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Builds the application and the portal simulator, starts the simulator with
 # the demo data on 127.0.0.1:8765 and runs the application against it.
-# Without a display the application runs under Xvfb.
+# Without a display the application runs under Xvfb. It builds in build-demo/,
+# apart from the test builds, through ccache.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)" --target VellixOfficeAurora vellix-portal-simulator vellix_qml
+export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+cmake -S . -B build-demo -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLIX_BUILD_TESTS=OFF -DVELLIX_BUILD_BENCH=OFF >/dev/null
+cmake --build build-demo -j "$(nproc)" --target VellixOfficeAurora vellix-portal-simulator vellix_qml
 
 port=${VELLIX_DEMO_PORT:-8765}
-build/bin/vellix-portal-simulator --port "$port" > /tmp/vellix-demo-simulator.out &
+build-demo/bin/vellix-portal-simulator --port "$port" > /tmp/vellix-demo-simulator.out &
 simulator=$!
 trap 'kill "$simulator" 2>/dev/null; wait "$simulator" 2>/dev/null || true' EXIT
 for _ in $(seq 50); do
@@ -27,7 +29,7 @@ if ! grep -q '^portal_address=' "$config" 2>/dev/null; then
 fi
 echo "Portal simulator on http://127.0.0.1:$port; sign in as demo@vellix.local / demo"
 
-app=(build/bin/VellixOfficeAurora)
+app=(build-demo/bin/VellixOfficeAurora)
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
     app=(xvfb-run -a -s "-screen 0 1080x1920x24" "${app[@]}")
 fi

@@ -8,7 +8,8 @@ const QList<QPair<QString, Fault::Mode>> &modeNames()
     static const QList<QPair<QString, Fault::Mode>> names{
         {QStringLiteral("status"), Fault::Mode::Status},       {QStringLiteral("malformed"), Fault::Mode::Malformed},
         {QStringLiteral("truncated"), Fault::Mode::Truncated}, {QStringLiteral("hang"), Fault::Mode::Hang},
-        {QStringLiteral("drop"), Fault::Mode::Drop},           {QStringLiteral("delay"), Fault::Mode::Delay}};
+        {QStringLiteral("drop"), Fault::Mode::Drop},           {QStringLiteral("delay"), Fault::Mode::Delay},
+        {QStringLiteral("paced"), Fault::Mode::Paced}};
     return names;
 }
 } // namespace
@@ -48,6 +49,11 @@ bool Fault::fromJson(const QJsonObject &object, Fault *fault, QString *error)
     else if (body.isArray())
         parsed.body = QJsonDocument(body.toArray()).toJson(QJsonDocument::Compact);
     parsed.delayMs = qMax(0, object.value(QStringLiteral("delayMs")).toInt(0));
+    parsed.chunkBytes = object.value(QStringLiteral("chunkBytes")).toInt(0);
+    if (parsed.mode == Mode::Paced && parsed.chunkBytes <= 0) {
+        *error = QStringLiteral("a paced fault needs a positive \"chunkBytes\"");
+        return false;
+    }
     const QJsonValue count = object.value(QStringLiteral("count"));
     parsed.remaining = count.isDouble() ? qMax(0, count.toInt()) : -1;
     *fault = parsed;
@@ -63,7 +69,8 @@ QJsonObject Fault::toJson() const
     }
     QJsonObject object{{QStringLiteral("path"), path},     {QStringLiteral("method"), method},
                        {QStringLiteral("mode"), modeName}, {QStringLiteral("status"), status},
-                       {QStringLiteral("delayMs"), delayMs}, {QStringLiteral("count"), remaining}};
+                       {QStringLiteral("delayMs"), delayMs}, {QStringLiteral("chunkBytes"), chunkBytes},
+                       {QStringLiteral("count"), remaining}};
     if (hasBody)
         object.insert(QStringLiteral("body"), QString::fromUtf8(body));
     return object;

@@ -11,7 +11,7 @@
 // Misbehaviour asked for by the test side, per endpoint.
 struct Fault
 {
-    enum class Mode { Status, Malformed, Truncated, Hang, Drop, Delay };
+    enum class Mode { Status, Malformed, Truncated, Hang, Drop, Delay, Paced };
 
     QString path;          // decoded request path, compared without case
     QString method;        // empty: every method
@@ -20,6 +20,7 @@ struct Fault
     QByteArray body;
     bool hasBody = false;
     int delayMs = 0;
+    int chunkBytes = 0;    // paced: bytes sent between two pauses of delayMs
     int remaining = -1;    // -1: every matching request
 
     // Parses the control body; on error returns false with a message.

@@ -7,7 +7,9 @@
 #include <QElapsedTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace {
 constexpr int s_workerThreads = 48;
@@ -218,6 +220,8 @@ bool PortalServer::applyFault(const Fault &fault, ApiRequest &request, const htt
     *status = reply.status;
     if (fault.mode == Fault::Mode::Truncated)
         writeTruncated(reply, response);
+    else if (fault.mode == Fault::Mode::Paced)
+        writePaced(reply, fault, descriptor, response);
     else
         write(reply, response);
     return true;
@@ -254,5 +258,25 @@ void PortalServer::writeTruncated(const ApiReply &reply, httplib::Response &resp
                                       if (offset < sent.size())
                                           sink.write(sent.data() + offset, sent.size() - offset);
                                       return false;
+                                  });
+}
+
+void PortalServer::writePaced(const ApiReply &reply, const Fault &fault, int descriptor, httplib::Response &response)
+{
+    response.status = reply.status;
+    for (auto it = reply.headers.constBegin(); it != reply.headers.constEnd(); ++it)
+        response.set_header(it.key().toStdString(), it.value().toStdString());
+    const auto body = std::make_shared<const std::string>(reply.body.toStdString());
+    const size_t chunk = static_cast<size_t>(fault.chunkBytes);
+    const int pauseMs = fault.delayMs;
+    response.set_content_provider(body->size(), reply.contentType.toStdString(),
+                                  [this, body, chunk, pauseMs, descriptor](size_t offset, size_t, httplib::DataSink &sink) {
+                                      const size_t length = std::min(chunk, body->size() - offset);
+                                      if (!sink.write(body->data() + offset, length))
+                                          return false;
+                                      // The pause comes between chunks, so the client sees each one alone.
+                                      if (offset + length < body->size())
+                                          waitWhileConnected(descriptor, pauseMs, false);
+                                      return !m_stopping;
                                   });
 }

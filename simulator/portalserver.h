@@ -42,6 +42,7 @@ private:
     void waitWhileConnected(int descriptor, int milliseconds, bool untilClosed);
     static void write(const ApiReply &reply, httplib::Response &response);
     static void writeTruncated(const ApiReply &reply, httplib::Response &response);
+    void writePaced(const ApiReply &reply, const Fault &fault, int descriptor, httplib::Response &response);
 
     PortalContext *m_context;
     Router *m_router;

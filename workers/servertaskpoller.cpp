@@ -9,6 +9,7 @@
 
 namespace {
 QAtomicInt s_timeLimit = ServerTaskPoller::s_defaultTimeLimitMs;
+QAtomicInt s_pollInterval = ServerTaskPoller::s_defaultPollIntervalMs;
 }
 
 ServerTaskPoller::ServerTaskPoller(QObject *parent)
@@ -24,6 +25,16 @@ void ServerTaskPoller::setTimeLimit(int milliseconds)
 int ServerTaskPoller::timeLimit()
 {
     return s_timeLimit.loadRelaxed();
+}
+
+void ServerTaskPoller::setPollInterval(int milliseconds)
+{
+    s_pollInterval.storeRelaxed(milliseconds);
+}
+
+int ServerTaskPoller::pollInterval()
+{
+    return s_pollInterval.loadRelaxed();
 }
 
 void ServerTaskPoller::start(int taskId)
@@ -54,5 +65,5 @@ void ServerTaskPoller::handleStatus(const QVariantMap &result)
                            {QStringLiteral("taskId"), m_taskId}});
         return;
     }
-    QTimer::singleShot(s_pollIntervalMs, this, &ServerTaskPoller::requestStatus);
+    QTimer::singleShot(pollInterval(), this, &ServerTaskPoller::requestStatus);
 }

@@ -1,6 +1,7 @@
 #include "testenvironment.h"
 
 #include "app/coreinit.h"
+#include "workers/servertaskpoller.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,6 +28,8 @@ void TestEnvironment::setUp()
     QCoreApplication::setOrganizationName(QString::fromLatin1(CoreInit::s_organizationName));
     QCoreApplication::setApplicationName(QString::fromLatin1(CoreInit::s_applicationName));
     CoreInit::initResources();
+    // The simulator advances a task per poll, not per second: short polls keep the suites quick.
+    ServerTaskPoller::setPollInterval(s_pollIntervalMs);
 }
 
 QString TestEnvironment::root()

@@ -7,10 +7,13 @@
 
 // Points HOME and the XDG locations into one temporary directory before the
 // application object exists, so that settings, cache and logs of a test never
-// touch the real user's files. Also sets the application's names.
+// touch the real user's files. Also sets the application's names, and polls
+// server tasks every s_pollIntervalMs.
 class TestEnvironment
 {
 public:
+    static constexpr int s_pollIntervalMs = 50;
+
     static void setUp();
     static QString root();
     // Directory holding the built executables (simulator, application).

@@ -240,7 +240,7 @@ private slots:
 
         // No poll follows the end of the watch.
         if (failure == Failure::StatusRequest || failure == Failure::Task || failure == Failure::TimeLimit) {
-            QTest::qWait(ServerTaskPoller::s_pollIntervalMs + 200);
+            QTest::qWait(4 * ServerTaskPoller::pollInterval());
             QCOMPARE(m_fixture.requestCount(PortalPath::s_userTask), polls);
         }
     }
