@@ -31,7 +31,11 @@ void TransferListModel::track(OperationWorker *worker, const QString &name, Dire
 {
     const quint64 serial = m_nextSerial++;
     beginInsertRows(QModelIndex(), m_transfers.size(), m_transfers.size());
-    m_transfers.append({serial, name, direction});
+    Transfer transfer;
+    transfer.serial = serial;
+    transfer.name = name;
+    transfer.direction = direction;
+    m_transfers.append(transfer);
     endInsertRows();
     connect(worker, &OperationWorker::transferProgress, this,
             [this, serial](qint64 done, qint64 total) { updateProgress(serial, done, total); });

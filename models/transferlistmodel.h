@@ -63,9 +63,9 @@ signals:
 private:
     struct Transfer
     {
-        quint64 serial;
+        quint64 serial = 0;
         QString name;
-        Direction direction;
+        Direction direction = Download;
         qint64 bytesDone = 0;
         qint64 bytesTotal = -1;
         State state = Waiting;
