@@ -11,6 +11,7 @@ packages=(
     qml-module-qtquick2 qml-module-qtquick-controls2 qml-module-qtquick-layouts qml-module-qtquick-window2
     qml-module-qtqml-models2 qml-module-qttest qml-module-qtwebengine qml-module-qt-labs-platform
     qml-module-qt-labs-settings qml-module-qtquick-dialogs qml-module-qtgraphicaleffects
+    qml-module-qt-labs-folderlistmodel libqt5svg5
     libqt5sql5-sqlite libsqlite3-dev libcpp-httplib-dev libssl-dev libzip-dev zlib1g-dev
     gocryptfs fuse3 imagemagick
     xvfb xauth dbus openssl zip unzip

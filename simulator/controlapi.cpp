@@ -32,6 +32,7 @@ void ControlApi::addRoutes(Router *router)
     add(router, "POST", control("fault"), Router::Access::Public, &ControlApi::addFault);
     add(router, "GET", control("faults"), Router::Access::Public, &ControlApi::listFaults);
     add(router, "POST", control("clear"), Router::Access::Public, &ControlApi::clear);
+    add(router, "POST", control("release"), Router::Access::Public, &ControlApi::release);
     add(router, "POST", control("reset"), Router::Access::Public, &ControlApi::reset);
     add(router, "GET", control("requests"), Router::Access::Public, &ControlApi::requests);
     add(router, "POST", control("clear-requests"), Router::Access::Public, &ControlApi::clearRequests);
@@ -72,6 +73,12 @@ ApiReply ControlApi::clear(ApiRequest &)
 {
     m_context->faults.clear();
     m_context->tasks.failNext(0);
+    return ok();
+}
+
+ApiReply ControlApi::release(ApiRequest &)
+{
+    m_context->faults.release();
     return ok();
 }
 

@@ -14,6 +14,7 @@ private:
     ApiReply addFault(ApiRequest &request);
     ApiReply listFaults(ApiRequest &request);
     ApiReply clear(ApiRequest &request);
+    ApiReply release(ApiRequest &request);
     ApiReply reset(ApiRequest &request);
     ApiReply requests(ApiRequest &request);
     ApiReply clearRequests(ApiRequest &request);

@@ -9,7 +9,7 @@ const QList<QPair<QString, Fault::Mode>> &modeNames()
         {QStringLiteral("status"), Fault::Mode::Status},       {QStringLiteral("malformed"), Fault::Mode::Malformed},
         {QStringLiteral("truncated"), Fault::Mode::Truncated}, {QStringLiteral("hang"), Fault::Mode::Hang},
         {QStringLiteral("drop"), Fault::Mode::Drop},           {QStringLiteral("delay"), Fault::Mode::Delay},
-        {QStringLiteral("paced"), Fault::Mode::Paced}};
+        {QStringLiteral("paced"), Fault::Mode::Paced},         {QStringLiteral("hold"), Fault::Mode::Hold}};
     return names;
 }
 } // namespace
@@ -86,6 +86,13 @@ void FaultInjector::clear()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_faults.clear();
+    ++m_releases;
+}
+
+void FaultInjector::release()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    ++m_releases;
 }
 
 bool FaultInjector::take(const QString &method, const QString &path, Fault *fault)
@@ -101,6 +108,7 @@ bool FaultInjector::take(const QString &method, const QString &path, Fault *faul
         if (it->remaining > 0)
             --it->remaining;
         *fault = *it;
+        fault->heldSince = m_releases;
         if (it->remaining == 0)
             m_faults.erase(it);
         return true;

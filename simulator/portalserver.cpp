@@ -149,12 +149,14 @@ void PortalServer::handle(const httplib::Request &raw, httplib::Response &respon
     timer.start();
     ApiRequest request = decode(raw, body);
     const bool control = request.path.startsWith(s_controlPrefix);
+    // The fault is taken first: once the log shows a held request, a release reaches it.
+    Fault fault;
+    const bool faulted = !control && m_context->faults.take(request.method, request.path, &fault);
     if (!control)
         m_context->requests.record(request);
 
-    Fault fault;
     int status = 0;
-    if (!control && m_context->faults.take(request.method, request.path, &fault)) {
+    if (faulted) {
         if (!applyFault(fault, request, raw, response, &status)) {
             logLine(request.method, request.target, QStringLiteral("(connection closed by fault)"), timer.elapsed());
             return;
@@ -197,6 +199,13 @@ bool PortalServer::applyFault(const Fault &fault, ApiRequest &request, const htt
         waitWhileConnected(descriptor, -1, true);
         ConnectionSockets::drop(descriptor);
         return false;
+    case Fault::Mode::Hold:
+        waitForRelease(descriptor, fault.heldSince);
+        if (m_stopping || ConnectionSockets::peerClosed(descriptor)) {
+            ConnectionSockets::drop(descriptor);
+            return false;
+        }
+        break;
     case Fault::Mode::Delay:
         waitWhileConnected(descriptor, fault.delayMs, false);
         if (m_stopping) {
@@ -238,6 +247,13 @@ void PortalServer::waitWhileConnected(int descriptor, int milliseconds, bool unt
             break;
         m_stopped.wait_for(lock, std::chrono::milliseconds(left));
     }
+}
+
+void PortalServer::waitForRelease(int descriptor, int heldSince)
+{
+    std::unique_lock<std::mutex> lock(m_waitMutex);
+    while (!m_stopping && !ConnectionSockets::peerClosed(descriptor) && m_context->faults.releases() == heldSince)
+        m_stopped.wait_for(lock, std::chrono::milliseconds(20));
 }
 
 void PortalServer::write(const ApiReply &reply, httplib::Response &response)

@@ -40,6 +40,7 @@ private:
     bool applyFault(const Fault &fault, ApiRequest &request, const httplib::Request &raw, httplib::Response &response,
                     int *status);
     void waitWhileConnected(int descriptor, int milliseconds, bool untilClosed);
+    void waitForRelease(int descriptor, int heldSince);
     static void write(const ApiReply &reply, httplib::Response &response);
     static void writeTruncated(const ApiReply &reply, httplib::Response &response);
     void writePaced(const ApiReply &reply, const Fault &fault, int descriptor, httplib::Response &response);

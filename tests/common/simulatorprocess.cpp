@@ -143,6 +143,11 @@ QJsonArray SimulatorProcess::requests()
     return control("GET", QStringLiteral("/__control/requests")).value(QStringLiteral("requests")).toArray();
 }
 
+bool SimulatorProcess::releaseHeld()
+{
+    return control("POST", QStringLiteral("/__control/release")).value(QStringLiteral("ok")).toBool();
+}
+
 bool SimulatorProcess::clearRequests()
 {
     return control("POST", QStringLiteral("/__control/clear-requests")).value(QStringLiteral("ok")).toBool();

@@ -40,6 +40,8 @@ public:
 
     bool setFault(const QString &path, const QJsonObject &fault);
     bool clearFaults();
+    // Lets the requests held by "hold" faults so far go on.
+    bool releaseHeld();
     bool reset();
     bool expireTokens();
     bool setTaskSteps(int steps);

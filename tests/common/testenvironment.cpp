@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTest>
+#include <QThreadPool>
 
 std::unique_ptr<QTemporaryDir> TestEnvironment::s_root;
 
@@ -40,4 +42,19 @@ QString TestEnvironment::root()
 QString TestEnvironment::binDirectory()
 {
     return qEnvironmentVariable("VELLIX_BIN_DIR");
+}
+
+bool TestEnvironment::settle(int timeoutMs)
+{
+    // Pool threads may wait for this thread (the cache answers on its own), so
+    // events keep flowing while they run.
+    QThreadPool *pool = QThreadPool::globalInstance();
+    for (;;) {
+        if (!QTest::qWaitFor([pool] { return pool->activeThreadCount() == 0; }, timeoutMs))
+            return false;
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        if (pool->activeThreadCount() == 0)
+            return true;
+    }
 }

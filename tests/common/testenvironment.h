@@ -18,6 +18,9 @@ public:
     static QString root();
     // Directory holding the built executables (simulator, application).
     static QString binDirectory();
+    // Waits until the global thread pool is idle and what its requests posted
+    // is delivered: after it no late answer can still arrive.
+    static bool settle(int timeoutMs = 30000);
 
 private:
     static std::unique_ptr<QTemporaryDir> s_root;

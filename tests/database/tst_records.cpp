@@ -25,30 +25,6 @@ class TestRecords : public QObject
 private slots:
     void initTestCase() { CoreInit::registerTypes(); }
 
-    void defaults()
-    {
-        const FolderElementEntity entity;
-        QCOMPARE(entity.ownerId, -1);
-        QCOMPARE(entity.id, -1);
-        QCOMPARE(entity.type, -1);
-        QCOMPARE(entity.size, -1);
-        QVERIFY(!entity.isFile && !entity.isFavorite && !entity.busy && !entity.selected && !entity.isShared);
-        QVERIFY(!entity.timestamp.isValid());
-        QVERIFY(entity.name.isEmpty() && entity.pathIds.isEmpty() && entity.pathNames.isEmpty());
-
-        const UserOrRoleEntity user;
-        QCOMPARE(user.id, -1);
-        QCOMPARE(user.access, qint16(-1));
-        QVERIFY(!user.selected && !user.isGroup && user.name.isEmpty());
-
-        const SharedLink link;
-        QVERIFY(link.uid.isEmpty());
-        QCOMPARE(link.entityId, -1);
-        QCOMPARE(link.type, 0);
-        QCOMPARE(link.lifeTime, qint16(0));
-        QCOMPARE(link.accessType, qint16(-1));
-    }
-
     void folderElementEquality_data()
     {
         QTest::addColumn<QString>("field");
@@ -104,25 +80,6 @@ private slots:
         QVERIFY(a == b);
         b.isGroup = true;
         QVERIFY(a != b);
-    }
-
-    void debugOutput()
-    {
-        FolderElementEntity entity;
-        entity.name = QStringLiteral("Report.docx");
-        entity.id = 12;
-        entity.busy = true;
-        QString text;
-        QDebug(&text) << entity;
-        QCOMPARE(text, QStringLiteral("[ \"Report.docx\" : 12 : no shared : busy : no favorite ] "));
-
-        UserOrRoleEntity role;
-        role.id = 5;
-        role.isGroup = true;
-        role.name = QStringLiteral("Staff");
-        text.clear();
-        QDebug(&text) << role;
-        QCOMPARE(text, QStringLiteral("[5:true:\"Staff\"] "));
     }
 
     void recordsCrossThreads()

@@ -2,6 +2,7 @@
 
 #include "database/migrations.h"
 #include "settings/settings.h"
+#include "testenvironment.h"
 
 #include <QDebug>
 #include <QEventLoop>
@@ -198,8 +199,7 @@ bool finishedOnce(QSignalSpy &spy)
 {
     if (spy.isEmpty() && !spy.wait(15000))
         return false;
-    QTest::qWait(150);
-    return spy.count() == 1;
+    return TestEnvironment::settle() && spy.count() == 1;
 }
 
 bool finishedWith(QSignalSpy &spy, bool success, const QString &message)

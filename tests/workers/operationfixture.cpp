@@ -1,14 +1,19 @@
 #include "operationfixture.h"
 
+#include "platform/notification.h"
 #include "requests/getdocumentsrequest.h"
 #include "requests/getfoldersrequest.h"
+#include "testenvironment.h"
 #include "workers/worker.h"
 
+#include <QDebug>
 #include <QPointer>
 #include <QRunnable>
 #include <QSqlQuery>
 #include <QTest>
 #include <QThreadPool>
+
+#include <algorithm>
 
 bool OperationFixture::start()
 {
@@ -144,10 +149,25 @@ int OperationFixture::busyCount()
 
 QList<ReceivedNotification> OperationFixture::notifications(int count)
 {
-    (void)QTest::qWaitFor([&] { return m_listener.received().size() >= m_seenNotifications + count; }, 5000);
-    // A moment more, so that an unexpected extra one shows too.
-    QTest::qWait(150);
-    return m_listener.received().mid(m_seenNotifications);
+    (void)QTest::qWaitFor([&] { return m_listener.received().size() >= m_seenNotifications + count; }, 10000);
+    // The bus keeps one sender's order: once a marker sent after the work's
+    // end arrives, an unexpected extra notification has arrived too.
+    const QString marker = QStringLiteral("end of the work");
+    if (!TestEnvironment::settle())
+        qWarning() << "the pool did not become idle";
+    const auto isMarker = [&](const ReceivedNotification &one) { return one.summary == marker; };
+    const auto markers = [&] {
+        const QList<ReceivedNotification> all = m_listener.received();
+        return std::count_if(all.begin(), all.end(), isMarker);
+    };
+    const auto sent = markers();
+    Notification end;
+    end.setSummary(marker);
+    end.publish();
+    (void)QTest::qWaitFor([&] { return markers() > sent; }, 10000);
+    QList<ReceivedNotification> received = m_listener.received().mid(m_seenNotifications);
+    received.erase(std::remove_if(received.begin(), received.end(), isMarker), received.end());
+    return received;
 }
 
 int OperationFixture::requestCount(const QString &fragment)

@@ -38,8 +38,7 @@ private:
     {
         if (spy.isEmpty() && !spy.wait(10000))
             return {};
-        QTest::qWait(50);
-        return spy.count() == 1 ? spy.first() : QList<QVariant>();
+        return TestEnvironment::settle() && spy.count() == 1 ? spy.first() : QList<QVariant>();
     }
 
     int cachedRows(const QString &table) const

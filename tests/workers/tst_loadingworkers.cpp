@@ -313,8 +313,8 @@ private slots:
         QSignalSpy finished(&worker, &Worker::workFinished);
         worker.loadFilesAndFolders(113, DirectoryType::MyDocuments);
         worker.loadFilesAndFolders(111, DirectoryType::MyDocuments);
+        // It also waits out the held-back answer.
         QVERIFY(finishedOnce(finished));
-        QTest::qWait(800);
         QCOMPARE(finished.count(), 1);
         QCOMPARE(finished.first().at(0).toBool(), true);
         QVERIFY(m_fixture.cachedRows(QStringLiteral("files_and_folders"), QStringLiteral("WHERE directory_id = 113")).isEmpty());

@@ -172,23 +172,18 @@ private:
     OperationFixture m_fixture;
     QStringList m_listingBefore;
 
-    // Starts the worker with its endpoint held back a little, so that the busy
-    // marks can be seen while the portal works.
+    // Starts the worker with its endpoint held, so that the busy marks can be
+    // seen while the portal works, then lets the portal answer.
     bool runWithBusyMarks(Worker *worker, const QString &path, const QList<Entry> &busy,
                           OperationFixture::Outcome *outcome)
     {
-        m_fixture.simulator().setFault(path, {{QStringLiteral("mode"), QStringLiteral("delay")},
-                                              {QStringLiteral("delayMs"), 400}});
+        m_fixture.simulator().setFault(path, {{QStringLiteral("mode"), QStringLiteral("hold")}});
         QSignalSpy finished(worker, &Worker::workFinished);
         QThreadPool::globalInstance()->start(dynamic_cast<QRunnable *>(worker));
-        const bool allBusy = QTest::qWaitFor([&] {
-            for (const Entry &entry : busy) {
-                if (!m_fixture.isBusy(entry.id, entry.isFile))
-                    return false;
-            }
-            return true;
-        }, 5000);
-        if (!allBusy || !finished.isEmpty()) {
+        const bool allBusy = m_fixture.waitForRequest(path) && std::all_of(busy.begin(), busy.end(), [&](const Entry &entry) {
+            return m_fixture.isBusy(entry.id, entry.isFile);
+        });
+        if (!allBusy || !finished.isEmpty() || !m_fixture.simulator().releaseHeld()) {
             qWarning() << "the entries were not busy while the portal worked";
             return false;
         }

@@ -190,19 +190,22 @@ private slots:
         QFETCH(Operation, operation);
         const Expectation expected = expectation(operation);
         const Selection &selection = expected.selection;
-        // Both halves held back, so that each half's busy marks show.
+        // Both halves held, so that each half's busy marks show.
         for (const QString &request : {expected.filesRequest, expected.foldersRequest})
-            QVERIFY(m_fixture.simulator().setFault(pathOf(request), {{QStringLiteral("mode"), QStringLiteral("delay")},
-                                                                     {QStringLiteral("delayMs"), 400}}));
+            QVERIFY(m_fixture.simulator().setFault(pathOf(request), {{QStringLiteral("mode"), QStringLiteral("hold")}}));
 
         Worker *worker = create(operation, &m_fixture.dao(), selection);
         QPointer<Worker> alive(worker);
         QSignalSpy finished(worker, &Worker::workFinished);
         QThreadPool::globalInstance()->start(dynamic_cast<QRunnable *>(worker));
-        QTRY_VERIFY(allBusy(selection.fileIds, true));
+        QVERIFY(m_fixture.waitForRequest(pathOf(expected.filesRequest)));
+        QVERIFY(allBusy(selection.fileIds, true));
         QVERIFY(noneBusy(selection.folderIds, false));
-        QTRY_VERIFY(allBusy(selection.folderIds, false));
+        QVERIFY(m_fixture.simulator().releaseHeld());
+        QVERIFY(m_fixture.waitForRequest(pathOf(expected.foldersRequest)));
+        QVERIFY(allBusy(selection.folderIds, false));
         QVERIFY(noneBusy(selection.fileIds, true));
+        QVERIFY(m_fixture.simulator().releaseHeld());
 
         OperationFixture::Outcome outcome;
         QVERIFY(OperationFixture::finishedOnce(finished, &outcome));

@@ -171,16 +171,17 @@ private slots:
             QVERIFY(portalRights(s_directory, 113).contains(QStringLiteral("u2:1")));
             QVERIFY(m_fixture.simulator().clearRequests());
         }
-        // Slow enough to see the mark.
-        QVERIFY(m_fixture.simulator().setFault(expected.path, {{QStringLiteral("mode"), QStringLiteral("delay")},
-                                                               {QStringLiteral("delayMs"), 700}}));
+        // Held until the mark was seen.
+        QVERIFY(m_fixture.simulator().setFault(expected.path, {{QStringLiteral("mode"), QStringLiteral("hold")}}));
 
         Worker *worker = createSingle(single, &m_fixture.dao());
         QPointer<Worker> alive(worker);
         QSignalSpy finished(worker, &Worker::workFinished);
         QThreadPool::globalInstance()->start(dynamic_cast<QRunnable *>(worker));
-        QTRY_VERIFY_WITH_TIMEOUT(m_fixture.isBusy(expected.id, isFile), 5000);
+        QVERIFY(m_fixture.waitForRequest(expected.path));
+        QVERIFY(m_fixture.isBusy(expected.id, isFile));
         QVERIFY(finished.isEmpty());
+        QVERIFY(m_fixture.simulator().releaseHeld());
 
         OperationFixture::Outcome outcome;
         QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
@@ -298,8 +299,7 @@ private slots:
         QFETCH(QString, shareBody);
         const QString prefix = bulkPrefix(isFile);
         QVERIFY(m_fixture.simulator().setFault(prefix + QStringLiteral("ShareBulk"),
-                                               {{QStringLiteral("mode"), QStringLiteral("delay")},
-                                                {QStringLiteral("delayMs"), 700}}));
+                                               {{QStringLiteral("mode"), QStringLiteral("hold")}}));
 
         Worker *worker = isFile ? static_cast<Worker *>(new SaveDocumentAccessRightsWorker(
                                       &m_fixture.dao(), id, usersToShare, rolesToShare, usersToUnshare, rolesToUnshare))
@@ -311,6 +311,7 @@ private slots:
         QVERIFY(m_fixture.waitForRequest(prefix + QStringLiteral("ShareBulk")));
         QVERIFY(finished.isEmpty());
         QVERIFY(m_fixture.isBusy(id, isFile));
+        QVERIFY(m_fixture.simulator().releaseHeld());
 
         OperationFixture::Outcome outcome;
         QVERIFY(OperationFixture::finishedOnce(finished, &outcome));

@@ -103,7 +103,7 @@ private slots:
         });
         worker.getEntityShareInfo(id, EntityTypes::EntityType(type));
         QTRY_VERIFY_WITH_TIMEOUT(order.names.contains(QStringLiteral("workFinished")), 10000);
-        QTest::qWait(100);
+        QVERIFY(TestEnvironment::settle());
         QCOMPARE(order.names, (QStringList{QStringLiteral("propertiesReady"), QStringLiteral("linksReady"),
                                            QStringLiteral("workFinished")}));
         QVERIFY(order.success);
@@ -162,7 +162,7 @@ private slots:
         connect(&worker, &GetEntityShareInfoWorker::linksReady, &order, [&] { order.note("linksReady"); });
         worker.getEntityShareInfo(1001, EntityTypes::Document);
         QTRY_VERIFY_WITH_TIMEOUT(!order.names.isEmpty(), 10000);
-        QTest::qWait(100);
+        QVERIFY(TestEnvironment::settle());
         QCOMPARE(order.names, QStringList{QStringLiteral("workFinished")});
         QVERIFY(!order.success);
         QCOMPARE(order.message, PortalRefusal::text());
@@ -207,7 +207,7 @@ private slots:
         connect(&worker, &GetFolderLinkWorker::uriReady, &order, [&] { order.note("uriReady"); });
         worker.getFolderLink(113, DocumentLink::DefaultExternal, DocumentLink::Read, EntityTypes::Directory);
         QTRY_VERIFY_WITH_TIMEOUT(!order.names.isEmpty(), 10000);
-        QTest::qWait(100);
+        QVERIFY(TestEnvironment::settle());
         QCOMPARE(order.names, QStringList{QStringLiteral("workFinished")});
         QCOMPARE(order.message, PortalRefusal::text());
     }
@@ -241,7 +241,7 @@ private slots:
         connect(&worker, &GetCustomerRolesWorker::rolesReady, &order, [&] { order.note("rolesReady"); });
         worker.getCusotmerRoles();
         QTRY_VERIFY_WITH_TIMEOUT(!order.names.isEmpty(), 10000);
-        QTest::qWait(100);
+        QVERIFY(TestEnvironment::settle());
         QCOMPARE(order.names, QStringList{QStringLiteral("workFinished")});
         QVERIFY(!order.success);
         QCOMPARE(order.message, PortalRefusal::text());
@@ -284,9 +284,7 @@ private slots:
     void searchShowsOnlyTheNewestText()
     {
         // The first search answers late, after the second one.
-        const QJsonObject lateOnce{{QStringLiteral("mode"), QStringLiteral("delay")},
-                                   {QStringLiteral("delayMs"), 1500},
-                                   {QStringLiteral("count"), 1}};
+        const QJsonObject lateOnce{{QStringLiteral("mode"), QStringLiteral("hold")}, {QStringLiteral("count"), 1}};
         QVERIFY(m_fixture.fail(QStringLiteral("/api/v1/User/Search"), lateOnce));
         SearchUsersWorker worker;
         SignalOrder order;
@@ -296,11 +294,11 @@ private slots:
             order.ids = found;
         });
         worker.searchUsers(QStringLiteral("anna"));
-        // Time for the first search to reach the portal and take the delay.
-        QTest::qWait(400);
+        QTRY_COMPARE_WITH_TIMEOUT(m_fixture.receivedRequests().size(), 1, 10000);
         worker.searchUsers(QStringLiteral("olga"));
         QTRY_VERIFY_WITH_TIMEOUT(order.names.contains(QStringLiteral("searchResult")), 10000);
-        QTest::qWait(1800);
+        QVERIFY(m_fixture.simulator().releaseHeld());
+        QVERIFY(TestEnvironment::settle());
         QCOMPARE(m_fixture.receivedRequests().size(), 2);
         QCOMPARE(order.names, (QStringList{QStringLiteral("workFinished"), QStringLiteral("searchResult")}));
         QCOMPARE(order.ids, QList<int>{4});

@@ -1,0 +1,82 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import com.vellix.VellixOfficeAurora 1.0
+
+// What every page shares: the one settings and cache objects, the root page
+// controller (sections and folder paths), the icon theme and the navigation.
+QtObject {
+    id: session
+
+    property Settings settings
+    property DataAccessObject dao
+    property var portal
+    // Picture theme of EntitiesProvider: 0 dark on light, 1 light on dark.
+    property int iconTheme: 0
+    // Sections beside the content on a wide window, stacked on a narrow one.
+    property bool wide: false
+    property StackView rootStack
+    property StackView contentStack
+    // Grows whenever cached user records change, so owner names re-read.
+    property int usersRevision: 0
+
+    signal themeToggleRequested()
+
+    function page(name) {
+        return Qt.resolvedUrl("../pages/" + name)
+    }
+
+    function openSection(type, folderId) {
+        var name = EntitiesProvider.qmlPageName(type)
+        if (name === "")
+            return null
+        var properties = { session: session, folderId: folderId }
+        if (wide || contentStack.depth === 0)
+            return contentStack.replace(null, page(name), properties)
+        return contentStack.push(page(name), properties)
+    }
+
+    // The section page at the top of the content stack opens a sub-folder.
+    function openFolder(pageUrl, folderId, title) {
+        return contentStack.push(pageUrl, { session: session, folderId: folderId, title: title })
+    }
+
+    function showSections() {
+        contentStack.replace(null, page("RootPage.qml"), { session: session })
+    }
+
+    function openOnRoot(name, properties) {
+        var all = properties || {}
+        all.session = session
+        return rootStack.push(page(name), all)
+    }
+
+    function openOnContent(name, properties) {
+        var all = properties || {}
+        all.session = session
+        return contentStack.push(page(name), all)
+    }
+
+    function openDocument(documentId, documentName) {
+        return openOnRoot("DocumentEditorPage.qml", { documentId: documentId, documentName: documentName })
+    }
+
+    function openPortal() {
+        rootStack.replace(null, page("PortalPage.qml"), { session: session })
+    }
+
+    function signIn() {
+        rootStack.replace(null, page("SignInPage.qml"), { session: session })
+    }
+
+    function back() {
+        if (rootStack.depth > 1)
+            rootStack.pop()
+        else if (contentStack && contentStack.depth > 1)
+            contentStack.pop()
+    }
+
+    property Connections usersWatch: Connections {
+        target: session.dao
+        function onUsersChanged() { session.usersRevision++ }
+    }
+}
