@@ -1,14 +1,20 @@
 #include "coreinit.h"
 
 #include "app/applicationversion.h"
+#include "controllers/authorizationprogresspagecontroller.h"
 #include "controllers/creationpagecontroller.h"
 #include "controllers/fileactionscontroller.h"
 #include "controllers/fileandfolderactionscontroller.h"
 #include "controllers/folderactionscontroller.h"
 #include "controllers/internetconnectionchecker.h"
+#include "controllers/passwordrecoverypagecontroller.h"
+#include "controllers/refreshtokenpagecontroller.h"
 #include "controllers/renamecontroller.h"
 #include "controllers/searchuserscontroller.h"
 #include "controllers/selectgroupscontroller.h"
+#include "controllers/supportpagecontroller.h"
+#include "controllers/useraccountpagecontroller.h"
+#include "controllers/userregisterpagecontroller.h"
 #include "database/dataaccessobject.h"
 #include "database/folderelemententity.h"
 #include "database/migrations.h"
@@ -17,7 +23,11 @@
 #include "models/customerrolesmodel.h"
 #include "models/customerrolessortfiltermodel.h"
 #include "models/directorytype.h"
+#include "models/entitiesprovider.h"
 #include "models/entitytypes.h"
+#include "models/extensionchecker.h"
+#include "models/remoteentitiesmodel.h"
+#include "models/remotesortfiltermodel.h"
 #include "models/sharedfileaccesstype.h"
 #include "models/sharedfolderaccesstype.h"
 #include "models/sortingoptions.h"
@@ -58,6 +68,14 @@ void registerTypes()
     qmlRegisterType<Settings>(s_qmlUri, 1, 0, "Settings");
     qmlRegisterType<DataAccessObject>(s_qmlUri, 1, 0, "DataAccessObject");
     qmlRegisterType<Migrations>(s_qmlUri, 1, 0, "Migrations");
+    qmlRegisterType<AuthorizationProgressPageController>(s_qmlUri, 1, 0, "AuthorizationProgressPageController");
+    qmlRegisterType<UserAccountPageController>(s_qmlUri, 1, 0, "UserAccountPageController");
+    qmlRegisterType<SupportPageController>(s_qmlUri, 1, 0, "SupportPageController");
+    qmlRegisterType<RefreshTokenPageController>(s_qmlUri, 1, 0, "RefreshTokenPageController");
+    qmlRegisterType<UserRegisterPageController>(s_qmlUri, 1, 0, "UserRegisterPageController");
+    qmlRegisterType<PasswordRecoveryPageController>(s_qmlUri, 1, 0, "PasswordRecoveryPageController");
+    qmlRegisterType<RemoteEntitiesModel>(s_qmlUri, 1, 0, "RemoteEntitiesModel");
+    qmlRegisterType<RemoteSortFilterModel>(s_qmlUri, 1, 0, "RemoteSortFilterModel");
     qmlRegisterType<CreationPageController>(s_qmlUri, 1, 0, "CreationPageController");
     qmlRegisterType<FileActionsController>(s_qmlUri, 1, 0, "FileActionsController");
     qmlRegisterType<FileAndFolderActionsController>(s_qmlUri, 1, 0, "FileAndFolderActionsController");
@@ -90,6 +108,8 @@ void registerTypes()
     qRegisterMetaType<QList<FolderElementEntity>>();
     qRegisterMetaType<NetworkReplyHandler>();
 
+    EntitiesProvider::registerSingleton(s_qmlUri);
+    ExtensionChecker::registerSingleton(s_qmlUri);
     // The one list of transfers the action controllers started.
     qmlRegisterSingletonType<TransferListModel>(s_qmlUri, 1, 0, "TransferListModel", &TransferListModel::qmlInstance);
 }

@@ -1,0 +1,93 @@
+#include "remotesortfiltermodel.h"
+
+#include "models/sortingoptions.h"
+
+RemoteSortFilterModel::RemoteSortFilterModel(QObject *parent)
+    : QSortFilterProxyModel(parent)
+{
+    setFilterRole(RemoteEntitiesModel::NameRole);
+    setSortCaseSensitivity(Qt::CaseInsensitive);
+    setSortParameter(SortingOptions::Name);
+}
+
+void RemoteSortFilterModel::setSourceModel(RemoteEntitiesModel *model)
+{
+    if (m_source == model)
+        return;
+    if (m_source)
+        disconnect(m_source, &RemoteEntitiesModel::structChanged, this, &RemoteSortFilterModel::resortAfterStructChange);
+    m_source = model;
+    QSortFilterProxyModel::setSourceModel(model);
+    if (model)
+        connect(model, &RemoteEntitiesModel::structChanged, this, &RemoteSortFilterModel::resortAfterStructChange);
+    update();
+    emit sourceModelChanged();
+    emit sourceModelChanged(model);
+}
+
+void RemoteSortFilterModel::setSortParameter(int parameter)
+{
+    if (m_sortParameter == parameter)
+        return;
+    m_sortParameter = parameter;
+    emit sortParameterChanged(parameter);
+    update();
+}
+
+void RemoteSortFilterModel::setOrder(Qt::SortOrder order)
+{
+    if (m_order == order)
+        return;
+    m_order = order;
+    emit orderChanged();
+    update();
+}
+
+bool RemoteSortFilterModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != RemoteEntitiesModel::SelectedRole || !m_source)
+        return false;
+    return m_source->setData(mapToSource(index), value, role);
+}
+
+void RemoteSortFilterModel::update()
+{
+    switch (m_sortParameter) {
+    case SortingOptions::Date:
+        setSortRole(RemoteEntitiesModel::TimestampRole);
+        break;
+    case SortingOptions::Name:
+        setSortRole(RemoteEntitiesModel::NameRole);
+        break;
+    case SortingOptions::Type:
+        setSortRole(RemoteEntitiesModel::TypeRole);
+        break;
+    case SortingOptions::Size:
+        setSortRole(RemoteEntitiesModel::SizeRole);
+        break;
+    case SortingOptions::Author:
+        setSortRole(RemoteEntitiesModel::OwnerIdRole);
+        break;
+    default:
+        break;
+    }
+    sort(0, m_order);
+}
+
+bool RemoteSortFilterModel::lessThan(const QModelIndex &left, const QModelIndex &right) const
+{
+    const bool leftIsFile = left.data(RemoteEntitiesModel::ElementTypeRole).toBool();
+    const bool rightIsFile = right.data(RemoteEntitiesModel::ElementTypeRole).toBool();
+    if (leftIsFile != rightIsFile)
+        return leftIsFile == (m_order == Qt::DescendingOrder);
+    return QSortFilterProxyModel::lessThan(left, right);
+}
+
+void RemoteSortFilterModel::resortAfterStructChange()
+{
+    if (m_sortParameter != SortingOptions::Type && m_sortParameter != SortingOptions::Author)
+        return;
+    setSortRole(RemoteEntitiesModel::NameRole);
+    sort(0, Qt::AscendingOrder);
+    update();
+}

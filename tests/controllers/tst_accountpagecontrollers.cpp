@@ -1,0 +1,269 @@
+#include "app/coreinit.h"
+#include "cachetestsupport.h"
+#include "controllers/authorizationprogresspagecontroller.h"
+#include "controllers/passwordrecoverypagecontroller.h"
+#include "controllers/refreshtokenpagecontroller.h"
+#include "controllers/supportpagecontroller.h"
+#include "controllers/useraccountpagecontroller.h"
+#include "controllers/userregisterpagecontroller.h"
+#include "settings/settings.h"
+#include "simulatorprocess.h"
+#include "testenvironment.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestAccountPageControllers : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Waits until the page's worker has answered.
+    static bool finished(ConnectionController &controller)
+    {
+        return QTest::qWaitFor([&controller] { return !controller.connectionInProgress(); }, 15000);
+    }
+    template <typename C>
+    void attach(C &controller)
+    {
+        controller.setSettings(&m_settings);
+        controller.setDao(&m_cache->dao());
+    }
+    bool signIn(const QString &password);
+
+    SimulatorProcess m_simulator;
+    Settings m_settings;
+    std::unique_ptr<CacheFixture> m_cache;
+
+private slots:
+    void initTestCase();
+    void init();
+    void portalAddress_data();
+    void portalAddress();
+    void signIn_data();
+    void signIn();
+    void refresh_data();
+    void refresh();
+    void registration_data();
+    void registration();
+    void recovery_data();
+    void recovery();
+    void support_data();
+    void support();
+    void accountPageAndSignOut();
+};
+
+void TestAccountPageControllers::initTestCase()
+{
+    CoreInit::registerTypes();
+    QVERIFY(m_simulator.start());
+}
+
+void TestAccountPageControllers::init()
+{
+    QVERIFY(m_simulator.clearFaults());
+    m_settings.logOut();
+    m_settings.savePortalAddress(m_simulator.baseUrl());
+    m_cache = std::make_unique<CacheFixture>();
+}
+
+void TestAccountPageControllers::portalAddress_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("empty stays empty") << "" << "";
+    QTest::newRow("bare host with slash") << "portal.example.com/" << "https://portal.example.com";
+    QTest::newRow("https with three slashes") << "https://portal.example.com///" << "https://portal.example.com";
+    QTest::newRow("http kept") << "http://127.0.0.1:8080/" << "http://127.0.0.1:8080";
+    QTest::newRow("capital scheme in lower case") << "HTTPS://host/" << "https://host";
+    QTest::newRow("mixed case scheme") << "Http://host/path/" << "http://host/path";
+    QTest::newRow("other scheme is a host to https") << "ftp://host" << "https://ftp://host";
+    QTest::newRow("only slashes") << "///" << "";
+}
+
+void TestAccountPageControllers::portalAddress()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    AuthorizationProgressPageController controller;
+    QSignalSpy changed(&controller, &AuthorizationProgressPageController::portalAddressChanged);
+    controller.setProperty("portalAddress", typed);
+    QCOMPARE(controller.portalAddress(), stored);
+    QCOMPARE(changed.count(), 1);
+}
+
+bool TestAccountPageControllers::signIn(const QString &password)
+{
+    AuthorizationProgressPageController controller;
+    attach(controller);
+    controller.setPortalAddress(m_simulator.baseUrl() + QStringLiteral("/"));
+    controller.setLogin(SimulatorProcess::s_demoLogin);
+    controller.setPassword(password);
+    QSignalSpy done(&controller, &AuthorizationProgressPageController::authFinished);
+    controller.authorize();
+    return controller.connectionInProgress() && finished(controller) && done.count() == 1
+        && controller.isAuthorized();
+}
+
+void TestAccountPageControllers::signIn_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("accepted") << SimulatorProcess::s_demoPassword << "";
+    QTest::newRow("wrong password") << "wrong" << "Authorization error:\nIncorrect login and/or password. Error 401.";
+}
+
+void TestAccountPageControllers::signIn()
+{
+    QFETCH(QString, password);
+    QFETCH(QString, message);
+    m_settings.saveDocumentServerAddress(QString());
+    AuthorizationProgressPageController controller;
+    attach(controller);
+    controller.setPortalAddress(m_simulator.baseUrl() + QStringLiteral("/"));
+    controller.setLogin(SimulatorProcess::s_demoLogin);
+    controller.setPassword(password);
+    QSignalSpy done(&controller, &AuthorizationProgressPageController::authFinished);
+    controller.authorize();
+    QVERIFY(controller.connectionInProgress());
+    QVERIFY(finished(controller));
+    QCOMPARE(done.count(), message.isEmpty() ? 1 : 0);
+    QCOMPARE(controller.connectionFailed(), !message.isEmpty());
+    QCOMPARE(controller.errorMessage(), message);
+    QCOMPARE(controller.isAuthorized(), message.isEmpty());
+    // What was typed is stored, accepted or not.
+    QCOMPARE(m_settings.portalAddress(), m_simulator.baseUrl());
+    QCOMPARE(m_settings.login(), SimulatorProcess::s_demoLogin);
+    QCOMPARE(m_settings.password(), password);
+    if (message.isEmpty())
+        QTRY_VERIFY_WITH_TIMEOUT(!m_settings.documentServerAddress().isEmpty(), 15000);
+}
+
+void TestAccountPageControllers::refresh_data()
+{
+    QTest::addColumn<bool>("signedIn");
+    QTest::newRow("after sign-in") << true;
+    QTest::newRow("without token") << false;
+}
+
+void TestAccountPageControllers::refresh()
+{
+    QFETCH(bool, signedIn);
+    if (signedIn)
+        QVERIFY(signIn(SimulatorProcess::s_demoPassword));
+    QVERIFY(m_simulator.clearRequests());
+    RefreshTokenPageController controller;
+    attach(controller);
+    QSignalSpy refreshed(&controller, &RefreshTokenPageController::refreshedChanged);
+    controller.refreshToken();
+    QCOMPARE(controller.errorMessage(), signedIn ? QString() : QStringLiteral("Error refresh token"));
+    QVERIFY(finished(controller));
+    QCOMPARE(controller.property("refreshed").toBool(), signedIn);
+    QCOMPARE(refreshed.count(), signedIn ? 1 : 0);
+    QCOMPARE(controller.connectionFailed(), !signedIn);
+    // The refresh is asked for in either case.
+    QVERIFY(QJsonDocument(m_simulator.requests()).toJson().contains("refresh"));
+}
+
+void TestAccountPageControllers::registration_data()
+{
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("new user") << "someone.new@vellix.local" << "";
+    QTest::newRow("existing user") << SimulatorProcess::s_demoLogin
+                                   << QStringLiteral("User already exists: ") + SimulatorProcess::s_demoLogin;
+}
+
+void TestAccountPageControllers::registration()
+{
+    QFETCH(QString, email);
+    QFETCH(QString, message);
+    UserRegisterPageController controller;
+    attach(controller);
+    QSignalSpy registered(&controller, &UserRegisterPageController::registered);
+    // Stored as typed, without normalisation.
+    controller.userRegister(m_simulator.baseUrl() + QStringLiteral("/"), email, QStringLiteral("pw"),
+                            QStringLiteral("New"), QStringLiteral("User"));
+    QCOMPARE(m_settings.portalAddress(), m_simulator.baseUrl() + QStringLiteral("/"));
+    QVERIFY(finished(controller));
+    QCOMPARE(registered.count(), message.isEmpty() ? 1 : 0);
+    QCOMPARE(controller.errorMessage(), message);
+    QCOMPARE(controller.connectionFailed(), !message.isEmpty());
+}
+
+void TestAccountPageControllers::recovery_data()
+{
+    QTest::addColumn<QString>("login");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("known user") << SimulatorProcess::s_demoLogin << "";
+    QTest::newRow("unknown user") << "nobody@vellix.local" << "User not found";
+}
+
+void TestAccountPageControllers::recovery()
+{
+    QFETCH(QString, login);
+    QFETCH(QString, message);
+    PasswordRecoveryPageController controller;
+    attach(controller);
+    controller.sendForget(login);
+    QVERIFY(finished(controller));
+    QCOMPARE(controller.errorMessage(), message);
+    QCOMPARE(controller.connectionFailed(), !message.isEmpty());
+}
+
+void TestAccountPageControllers::support_data()
+{
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("sent") << false;
+    QTest::newRow("refused") << true;
+}
+
+void TestAccountPageControllers::support()
+{
+    QFETCH(bool, refused);
+    QVERIFY(signIn(SimulatorProcess::s_demoPassword));
+    if (refused)
+        QVERIFY(m_simulator.setFault(QStringLiteral("/api/v1/Support/Feedback"), {{QStringLiteral("status"), 500}}));
+    SupportPageController controller;
+    attach(controller);
+    QSignalSpy sent(&controller, &SupportPageController::messageSended);
+    QSignalSpy error(&controller, &SupportPageController::errorSendMessage);
+    controller.sendMessage(m_simulator.baseUrl(), SimulatorProcess::s_demoLogin, QStringLiteral("Subject"),
+                           QStringLiteral("Text"));
+    QVERIFY(finished(controller));
+    QCOMPARE(sent.count(), refused ? 0 : 1);
+    QCOMPARE(error.count(), refused ? 1 : 0);
+    QCOMPARE(controller.connectionFailed(), refused);
+    QCOMPARE(controller.errorMessage(), QString());
+}
+
+void TestAccountPageControllers::accountPageAndSignOut()
+{
+    QVERIFY(signIn(SimulatorProcess::s_demoPassword));
+    m_cache->dao().insertUsers({QVariantMap{{QStringLiteral("Id"), 5}, {QStringLiteral("Name"), QStringLiteral("x")}}});
+    UserAccountPageController controller;
+    QCOMPARE(controller.userFullName(), QString());
+    QSignalSpy address(&controller, &UserAccountPageController::portalAddressChanged);
+    QSignalSpy name(&controller, &UserAccountPageController::userFullNameChanged);
+    QSignalSpy email(&controller, &UserAccountPageController::userEmailChanged);
+    QSignalSpy loggedOut(&controller, &UserAccountPageController::loggedOut);
+    attach(controller);
+    QVERIFY(address.wait(5000));
+    QCOMPARE(name.count(), 1);
+    QCOMPARE(email.count(), 1);
+    QCOMPARE(controller.property("portalAddess").toString(), m_simulator.baseUrl());
+    QCOMPARE(controller.property("userFullName").toString(), QStringLiteral("Demo User"));
+    QCOMPARE(controller.property("userEmail").toString(), SimulatorProcess::s_demoLogin);
+
+    controller.logOut();
+    QCOMPARE(loggedOut.count(), 1);
+    QCOMPARE(m_cache->count(QStringLiteral("users")), 0);
+    QCOMPARE(controller.portalAddess(), m_simulator.baseUrl());
+    QCOMPARE(controller.userFullName(), QStringLiteral(" "));
+    QCOMPARE(controller.userEmail(), QString());
+    QVERIFY(!AuthorizationProgressPageController().isAuthorized());
+    QTRY_VERIFY(email.count() > 1);
+}
+
+VELLIX_TEST_MAIN(TestAccountPageControllers, QCoreApplication)
+#include "tst_accountpagecontrollers.moc"

@@ -1,0 +1,96 @@
+#include "models/directorytype.h"
+#include "models/entitiesprovider.h"
+#include "models/extensionchecker.h"
+#include "testenvironment.h"
+
+#include <QtTest>
+
+class TestEntitiesProvider : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fileIcons_data();
+    void fileIcons();
+    void lookups_data();
+    void lookups();
+    void extensions_data();
+    void extensions();
+};
+
+void TestEntitiesProvider::fileIcons_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("theme");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("document") << "a.docx" << 0 << "../icons/light/icon-m-file-document.svg";
+    QTest::newRow("dark theme") << "a.xlsx" << 1 << "../icons/dark/icon-m-file-spreadsheet.svg";
+    QTest::newRow("any value above is dark") << "a.pdf" << 7 << "../icons/dark/icon-m-file-pdf.svg";
+    QTest::newRow("below zero is light") << "a.png" << -1 << "../icons/light/icon-m-image.svg";
+    QTest::newRow("last dot counts") << "a.pdf.pptx" << 0 << "../icons/light/icon-m-file-presentation.svg";
+    QTest::newRow("capitals are another extension") << "a.DOCX" << 0 << "../icons/light/icon-m-file-other.svg";
+    QTest::newRow("no dot") << "docx" << 0 << "../icons/light/icon-m-file-document.svg";
+    QTest::newRow("unknown") << "a.zip" << 0 << "../icons/light/icon-m-file-other.svg";
+}
+
+void TestEntitiesProvider::fileIcons()
+{
+    QFETCH(QString, name);
+    QFETCH(int, theme);
+    QFETCH(QString, path);
+    QCOMPARE(EntitiesProvider().getFileIcon(name, theme), path);
+}
+
+void TestEntitiesProvider::lookups_data()
+{
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<QString>("expected");
+    EntitiesProvider provider;
+    QTest::newRow("empty picture") << provider.getEmptyIcon(EntitiesProvider::Folder, 1)
+                                   << "../icons/dark/empty/empty-folder.svg";
+    QTest::newRow("unknown empty picture") << provider.getEmptyIcon(EntitiesProvider::EmptyImages(9), 0) << "";
+    QTest::newRow("intro picture") << provider.getIntroIcon(5, 0) << "../icons/light/intro/intro-step-five.png";
+    QTest::newRow("intro step 0") << provider.getIntroIcon(0, 0) << "";
+    QTest::newRow("section icon") << provider.directoryIcon(DirectoryType::Trash, 0)
+                                  << "../icons/light/icon-m-delete.svg";
+    QTest::newRow("plain folder icon") << provider.directoryIcon(DirectoryType::Default, 1)
+                                       << "../icons/dark/icon-m-file-folder.svg";
+    QTest::newRow("icon of unknown section") << provider.directoryIcon(DirectoryType::Private, 0) << "";
+    QTest::newRow("page") << provider.qmlPageName(DirectoryType::Virtual) << "AvailableToMePage.qml";
+    QTest::newRow("title") << provider.directoryName(DirectoryType::LastDocuments) << "Last documents";
+    QTest::newRow("Private has no title") << provider.directoryName(DirectoryType::Private) << "";
+    QTest::newRow("Default has no page") << provider.qmlPageName(DirectoryType::Default) << "";
+}
+
+void TestEntitiesProvider::lookups()
+{
+    QFETCH(QString, found);
+    QFETCH(QString, expected);
+    QCOMPARE(found, expected);
+}
+
+void TestEntitiesProvider::extensions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("document");
+    QTest::addColumn<bool>("image");
+    QTest::newRow("document") << "Report.final.odt" << true << false;
+    QTest::newRow("image") << "Photo.jpeg" << false << true;
+    QTest::newRow("svg is an image only") << "Diagram.svg" << false << true;
+    QTest::newRow("capitals") << "PHOTO.JPG" << false << false;
+    QTest::newRow("no dot") << "pdf" << true << false;
+    QTest::newRow("neither") << "archive.zip" << false << false;
+}
+
+void TestEntitiesProvider::extensions()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, document);
+    QFETCH(bool, image);
+    ExtensionChecker checker;
+    QCOMPARE(checker.isDocument(name), document);
+    QCOMPARE(checker.isImage(name), image);
+}
+
+VELLIX_TEST_MAIN(TestEntitiesProvider, QCoreApplication)
+#include "tst_entitiesprovider.moc"
