@@ -1,15 +1,20 @@
 #include "fileactionscontroller.h"
 
+#include "securestorage/sstorewrapper.h"
 #include "workers/addfavoriteworker.h"
 #include "workers/copyfileworker.h"
 #include "workers/deletefavoriteworker.h"
 #include "workers/downloadfileworker.h"
+#include "workers/downloadpdfworker.h"
 #include "workers/movefiletotrashworker.h"
 #include "workers/movefileworker.h"
 #include "workers/renamefileworker.h"
 #include "workers/restorefileworker.h"
 #include "workers/sharefileworker.h"
 #include "workers/unsharefileworker.h"
+
+#include <QDebug>
+#include <QThreadPool>
 
 FileActionsController::FileActionsController(QObject *parent)
     : ActionsController(parent)
@@ -78,4 +83,19 @@ void FileActionsController::downloadTo(int fileId, const QString &path, const QS
 {
     startTransfer(new DownloadFileWorker(m_dao, fileId, path, fileName, folderType()), fileName,
                   TransferListModel::Download);
+}
+
+void FileActionsController::downloadAsPdf(int fileId, const QString &fileName, SecureStorage *sstore)
+{
+    // Without an open container the target would be a folder at the root of the file system.
+    const QString containerPath = sstore ? sstore->path() : QString();
+    if (containerPath.isEmpty()) {
+        qWarning() << "Download as PDF refused: the secure storage is not open";
+        showErrorMessage(tr("The secure storage is not open, %1 cannot be saved").arg(fileName));
+        return;
+    }
+    auto *worker = new DownloadPdfWorker(m_dao, fileId, fileName, containerPath + SecureStorage::documentsSuffix(),
+                                         folderType());
+    TransferListModel::instance()->track(worker, fileName, TransferListModel::Download);
+    QThreadPool::globalInstance()->start(worker);
 }

@@ -31,4 +31,7 @@ public:
     Q_INVOKABLE void deleteSelectedFilesFromFavorites(const QHash<int, QString> &selectedFiles);
     Q_INVOKABLE void restoreFile(int documentID, int toFolderId, const QString &documentName);
     Q_INVOKABLE void downloadTo(int fileId, const QString &path, const QString &fileName);
+    // Into the documents of the open secure container; its end shows only in
+    // the transfer list and the notifications. Refused without an open container.
+    Q_INVOKABLE void downloadAsPdf(int fileId, const QString &fileName, SecureStorage *sstore);
 };

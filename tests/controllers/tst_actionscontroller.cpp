@@ -3,6 +3,7 @@
 #include "controllers/folderactionscontroller.h"
 #include "models/entitytypes.h"
 #include "portalrefusal.h"
+#include "securestorage/sstorewrapper.h"
 #include "testenvironment.h"
 #include "transferfixture.h"
 
@@ -348,6 +349,30 @@ private slots:
         for (const QList<QVariant> &signal : checked)
             seen << signal.first();
         QCOMPARE(seen, answers);
+    }
+
+    void pdfNeedsAnOpenContainer_data()
+    {
+        QTest::addColumn<bool>("withStorage");
+        QTest::newRow("no storage") << false;
+        QTest::newRow("container not open") << true;
+    }
+
+    void pdfNeedsAnOpenContainer()
+    {
+        QFETCH(bool, withStorage);
+        SecureStorage storage;
+        FileActionsController controller;
+        controller.setDao(&m_fixture.dao());
+        const int transfers = TransferListModel::instance()->rowCount();
+        QTest::ignoreMessage(QtWarningMsg, "Download as PDF refused: the secure storage is not open");
+        controller.downloadAsPdf(1001, QStringLiteral("Welcome.docx"), withStorage ? &storage : nullptr);
+        QCOMPARE(controller.connectionFailed(), true);
+        QVERIFY(!controller.errorMessage().isEmpty());
+        QCOMPARE(TransferListModel::instance()->rowCount(), transfers);
+        QTest::qWait(200);
+        QCOMPARE(m_fixture.requests(), QStringList());
+        QCOMPARE(m_fixture.busyCount(), 0);
     }
 
     void folderTypeNotifiesOnChange()
