@@ -2,6 +2,7 @@
 
 #include "models/customerrolesmodel.h"
 #include "models/customerrolessortfiltermodel.h"
+#include "models/regexptext.h"
 #include "workers/getcustomerrolesworker.h"
 
 #include <QDebug>
@@ -58,14 +59,7 @@ QList<UserOrRoleEntity> SelectGroupsController::getSelectionEntities() const
 
 QString SelectGroupsController::escapeRegExp(const QString &text) const
 {
-    static const QString s_special = QStringLiteral("-[]{}()*+?.,\\^$|#");
-    QString escaped;
-    for (const QChar character : text) {
-        if (s_special.contains(character) || character.isSpace())
-            escaped += QLatin1Char('\\');
-        escaped += character;
-    }
-    return escaped;
+    return RegExpText::escape(text);
 }
 
 void SelectGroupsController::handleRoles(const QList<UserOrRoleEntity> &roles)
