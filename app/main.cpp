@@ -1,6 +1,7 @@
 #include "app/coreinit.h"
 #include "app/fsutils.h"
 #include "app/terminationsignals.h"
+#include "app/translationloader.h"
 #include "logging/eventlogger.h"
 #include "platform/sailfishapp.h"
 #include "requests/requestinterface.h"
@@ -51,6 +52,9 @@ int main(int argc, char *argv[])
 
     CoreInit::initResources();
     CoreInit::registerTypes();
+
+    TranslationLoader translations;
+    translations.install();
 
     QQuickView *view = SailfishApp::createView();
     view->rootContext()->setContextProperty(QStringLiteral("appVersion"), QStringLiteral("1.8.5.114"));
