@@ -2,1482 +2,1703 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>AccessSettingsPage</name>
+    <message>
+        <source>Access settings</source>
+        <translation>Настройки доступа</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Who has access</source>
+        <translation>У кого есть доступ</translation>
+    </message>
+    <message>
+        <source>%1 (group)</source>
+        <translation>%1 (группа)</translation>
+    </message>
+    <message>
+        <source>Access level</source>
+        <translation>Уровень доступа</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>Only you have access</source>
+        <translation>Доступ есть только у вас</translation>
+    </message>
+    <message>
+        <source>Add users</source>
+        <translation>Добавить пользователей</translation>
+    </message>
+    <message>
+        <source>Add groups</source>
+        <translation>Добавить группы</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Ссылки</translation>
+    </message>
+    <message>
+        <source>External link access</source>
+        <translation>Доступ по внешней ссылке</translation>
+    </message>
+    <message>
+        <source>Get link</source>
+        <translation>Получить ссылку</translation>
+    </message>
+    <message>
+        <source>External link</source>
+        <translation>Внешняя ссылка</translation>
+    </message>
+    <message>
+        <source>Internal link</source>
+        <translation>Внутренняя ссылка</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Name or e-mail</source>
+        <translation>Имя или эл. почта</translation>
+    </message>
+    <message>
+        <source>Filter groups</source>
+        <translation>Фильтр групп</translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard</source>
+        <translation>Скопировано в буфер обмена</translation>
+    </message>
+</context>
+<context>
     <name>AccountPage</name>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Учётная запись</translation>
     </message>
     <message>
         <source>Portal</source>
-        <translation type="unfinished"></translation>
+        <translation>Портал</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия</translation>
     </message>
     <message>
         <source>Dark theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Тёмная тема</translation>
     </message>
     <message>
         <source>Write to support</source>
-        <translation type="unfinished"></translation>
+        <translation>Написать в поддержку</translation>
     </message>
     <message>
         <source>Sign out</source>
-        <translation type="unfinished"></translation>
+        <translation>Выйти</translation>
     </message>
 </context>
 <context>
     <name>AddFavoriteWorker</name>
     <message>
         <source>Error adding file to favorites %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка добавления файла %1 в избранное</translation>
     </message>
     <message>
         <source>File %1 already added to favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 уже добавлен в избранное</translation>
     </message>
 </context>
 <context>
     <name>AvailableToMePage</name>
     <message>
         <source>Nothing here yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь пока ничего нет</translation>
     </message>
 </context>
 <context>
     <name>Breadcrumbs</name>
     <message>
         <source>Folder path</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь к папке</translation>
     </message>
 </context>
 <context>
     <name>ClearFolderWorker</name>
     <message>
         <source>Folder %1 already cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка %1 уже очищена</translation>
     </message>
     <message>
         <source>Error clear folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка очистки папки %1</translation>
     </message>
 </context>
 <context>
     <name>CommonPage</name>
     <message>
         <source>Nothing here yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь пока ничего нет</translation>
     </message>
 </context>
 <context>
     <name>ConflictDialog</name>
     <message>
         <source>Folders with these names exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Папки с такими именами уже есть</translation>
     </message>
     <message>
         <source>The destination already holds a folder of the same name.</source>
-        <translation type="unfinished"></translation>
+        <translation>В месте назначения уже есть папка с таким именем.</translation>
     </message>
     <message>
         <source>Keep both</source>
-        <translation type="unfinished"></translation>
+        <translation>Оставить обе</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Заменить</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропустить</translation>
     </message>
 </context>
 <context>
     <name>CopyFileAndFolderWorkers</name>
     <message>
         <source>Files are copied successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы успешно скопированы</translation>
     </message>
     <message>
         <source>Error copy files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка копирования файлов</translation>
     </message>
     <message>
         <source>Folders are copied successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Папки успешно скопированы</translation>
     </message>
     <message>
         <source>Error copy folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка копирования папок</translation>
     </message>
     <message>
         <source>Error copy folders %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка копирования папок %1</translation>
     </message>
 </context>
 <context>
     <name>CopyFileWorker</name>
     <message>
         <source>Error copy file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка копирования файла %1</translation>
     </message>
     <message>
         <source>File %1 is duplicated</source>
-        <translation type="unfinished"></translation>
+        <translation>Создана копия файла %1</translation>
     </message>
     <message>
         <source>File %1 is copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 скопирован</translation>
     </message>
 </context>
 <context>
     <name>CopyFolderWorker</name>
     <message>
         <source>Folder %1 already copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка %1 уже скопирована</translation>
     </message>
     <message>
         <source>Error copy folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка копирования папки %1</translation>
     </message>
 </context>
 <context>
     <name>CreateEntryWorker</name>
     <message>
         <source>Error create</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка создания</translation>
     </message>
     <message>
         <source>%1 created successfuly</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 успешно создан</translation>
     </message>
 </context>
 <context>
     <name>CreationPage</name>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Создать</translation>
     </message>
     <message>
         <source>“%1” is ready</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» готов</translation>
     </message>
     <message>
         <source>What to create</source>
-        <translation type="unfinished"></translation>
+        <translation>Что создать</translation>
     </message>
     <message>
         <source>Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Документ</translation>
     </message>
     <message>
         <source>Spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица</translation>
     </message>
     <message>
         <source>Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Презентация</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Upload a file from this device</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить файл с этого устройства</translation>
     </message>
     <message>
         <source>Uploading %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка %1…</translation>
     </message>
 </context>
 <context>
     <name>DeleteFavoriteWorker</name>
     <message>
         <source>Error removing file %1 from favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка удаления файла %1 из избранного</translation>
     </message>
     <message>
         <source>Error removing files %1 from favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка удаления файлов %1 из избранного</translation>
     </message>
     <message>
         <source>File %1 already removed from favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 уже удалён из избранного</translation>
     </message>
     <message>
         <source>Files %1 already removed from favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы %1 уже удалены из избранного</translation>
     </message>
 </context>
 <context>
     <name>DeleteFileAndFolderWorker</name>
     <message>
         <source>Error delete folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка удаления папки %1</translation>
     </message>
     <message>
         <source>Error delete folders %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка удаления папок %1</translation>
     </message>
     <message>
         <source>Error move folder %1 to trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка перемещения папки %1 в корзину</translation>
     </message>
     <message>
         <source>Error move folders %1 to trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка перемещения папок %1 в корзину</translation>
     </message>
     <message>
         <source>File %1 already removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 уже удалён</translation>
     </message>
     <message>
         <source>Files %1 already removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы %1 уже удалены</translation>
     </message>
     <message>
         <source>Error delete file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка удаления файла %1</translation>
     </message>
     <message>
         <source>Error delete files %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка удаления файлов %1</translation>
     </message>
     <message>
         <source>Folder %1 already deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка %1 уже удалена</translation>
     </message>
     <message>
         <source>Folders %1 already deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Папки %1 уже удалены</translation>
     </message>
     <message>
         <source>File %1 already move to trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 уже перемещён в корзину</translation>
     </message>
     <message>
         <source>Files %1 already move to trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы %1 уже перемещены в корзину</translation>
     </message>
     <message>
         <source>Error move file %1 to trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка перемещения файла %1 в корзину</translation>
     </message>
     <message>
         <source>Error move files %1 to trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка перемещения файлов %1 в корзину</translation>
     </message>
     <message>
         <source>Folder %1 already moved to trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка %1 уже перемещена в корзину</translation>
     </message>
     <message>
         <source>Folders %1 already moved to trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Папки %1 уже перемещены в корзину</translation>
     </message>
 </context>
 <context>
     <name>DeleteFolderWorker</name>
     <message>
         <source>Folder %1 already deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка %1 уже удалена</translation>
     </message>
     <message>
         <source>Folder %1 already moved to trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка %1 уже перемещена в корзину</translation>
     </message>
     <message>
         <source>Error delete folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка удаления папки %1</translation>
     </message>
     <message>
         <source>Error move folder %1 to trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка перемещения папки %1 в корзину</translation>
     </message>
 </context>
 <context>
     <name>DownloadArchiveDirectoryWorker</name>
     <message>
         <source>Start download archive %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Начато скачивание архива %1</translation>
     </message>
     <message>
         <source>Error download folder archive %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка скачивания архива папки %1</translation>
     </message>
     <message>
         <source>Could not save the archive in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить архив в %1</translation>
     </message>
     <message>
         <source>Download folder archive %1 success</source>
-        <translation type="unfinished"></translation>
+        <translation>Архив папки %1 скачан</translation>
     </message>
     <message>
         <source>Error archive folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка архивации папки %1</translation>
     </message>
 </context>
 <context>
     <name>DownloadFileWorker</name>
     <message>
         <source>Start download file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Начато скачивание файла %1</translation>
     </message>
     <message>
         <source>Error download file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка скачивания файла %1</translation>
     </message>
     <message>
         <source>Could not save the file in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить файл в %1</translation>
     </message>
     <message>
         <source>Error download document %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка скачивания документа %1</translation>
     </message>
     <message>
         <source>Download file %1 success</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 скачан</translation>
     </message>
 </context>
 <context>
     <name>DownloadPdfWorker</name>
     <message>
         <source>Error prepare document %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка подготовки документа %1</translation>
     </message>
     <message>
         <source>Error convert document %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка преобразования документа %1</translation>
     </message>
     <message>
         <source>Start download document %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Начато скачивание документа %1</translation>
     </message>
     <message>
         <source>Could not save the document in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить документ в %1</translation>
     </message>
     <message>
         <source>Download document %1 success</source>
-        <translation type="unfinished"></translation>
+        <translation>Документ %1 скачан</translation>
     </message>
     <message>
         <source>Error download document %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка скачивания документа %1</translation>
     </message>
 </context>
 <context>
     <name>EntitiesProvider</name>
     <message>
         <source>Common</source>
-        <translation type="unfinished"></translation>
+        <translation>Общие</translation>
     </message>
     <message>
         <source>My documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Мои документы</translation>
     </message>
     <message>
         <source>Available for me</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступные мне</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Избранное</translation>
     </message>
     <message>
         <source>Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Корзина</translation>
     </message>
     <message>
         <source>Last documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Последние документы</translation>
     </message>
     <message>
         <source>Shared access</source>
-        <translation type="unfinished"></translation>
+        <translation>Общий доступ</translation>
     </message>
 </context>
 <context>
     <name>EntitiesView</name>
     <message>
         <source>This folder is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта папка пуста</translation>
     </message>
     <message>
         <source>Copy to</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать в</translation>
     </message>
     <message>
         <source>Move to</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить в</translation>
     </message>
     <message>
         <source>Delete for good</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить навсегда</translation>
     </message>
     <message>
         <source>“%1” will be deleted and cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» будет удалён без возможности восстановления.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message numerus="yes">
         <source>Delete %n selected item(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>Удалить %n выбранный элемент?</numerusform><numerusform>Удалить %n выбранных элемента?</numerusform><numerusform>Удалить %n выбранных элементов?</numerusform></translation>
     </message>
     <message>
         <source>Leave selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Выйти из выбора</translation>
     </message>
     <message>
         <source>%1 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрано: %1</translation>
     </message>
     <message>
         <source>Select none</source>
-        <translation type="unfinished"></translation>
+        <translation>Снять выбор</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать все</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Восстановить</translation>
     </message>
     <message>
         <source>The selection holds an empty file: the portal may refuse to copy or move it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Среди выбранного есть пустой файл: портал может отказаться его копировать или перемещать.</translation>
     </message>
     <message>
         <source>Files and folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы и папки</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Переименовать</translation>
     </message>
     <message>
         <source>Copy to…</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать в…</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Создать копию</translation>
     </message>
     <message>
         <source>Move to…</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить в…</translation>
     </message>
     <message>
         <source>Add to favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить в избранное</translation>
     </message>
     <message>
         <source>Remove from favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Убрать из избранного</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Скачать</translation>
     </message>
     <message>
         <source>Download as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Скачать как PDF</translation>
     </message>
     <message>
         <source>Download as ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Скачать как ZIP-архив</translation>
     </message>
     <message>
         <source>Move to trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить в корзину</translation>
     </message>
 </context>
 <context>
     <name>EntityDelegate</name>
     <message>
         <source>File %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1</translation>
     </message>
     <message>
         <source>Folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка %1</translation>
     </message>
     <message>
         <source>Select %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать %1</translation>
     </message>
     <message>
         <source>Shared</source>
-        <translation type="unfinished"></translation>
+        <translation>Общий</translation>
     </message>
     <message>
         <source>Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Избранный</translation>
     </message>
 </context>
 <context>
     <name>ErrorBanner</name>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
     <name>FavoritesPage</name>
     <message>
         <source>No favorites yet</source>
-        <translation type="unfinished"></translation>
+        <translation>В избранном пока ничего нет</translation>
     </message>
     <message>
         <source>Add a document to the favorites from its menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавьте документ в избранное из его меню</translation>
     </message>
     <message>
         <source>Clear the favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить избранное</translation>
     </message>
     <message>
         <source>Every document will be removed from the favorites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Все документы будут убраны из избранного.</translation>
     </message>
 </context>
 <context>
     <name>FileAndFolderWorker</name>
     <message>
         <source>Nothing is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не выбрано</translation>
     </message>
 </context>
 <context>
     <name>FileDownloadRequest</name>
     <message>
         <source>Error write downloaded file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка записи скачанного файла</translation>
     </message>
 </context>
 <context>
     <name>ForgotPasswordWorker</name>
     <message>
         <source>empty login</source>
-        <translation type="unfinished"></translation>
+        <translation>пустой логин</translation>
     </message>
     <message>
         <source>user not found</source>
-        <translation type="unfinished"></translation>
+        <translation>пользователь не найден</translation>
     </message>
     <message>
         <source>Request done</source>
-        <translation type="unfinished"></translation>
+        <translation>Запрос выполнен</translation>
     </message>
     <message>
         <source>Error send forgot request to portal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка отправки запроса восстановления пароля на портал</translation>
     </message>
 </context>
 <context>
     <name>Format</name>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>Б</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>КБ</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>МБ</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>ГБ</translation>
     </message>
 </context>
 <context>
     <name>FreeFileName</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Без названия</translation>
     </message>
     <message>
         <source>copy</source>
-        <translation type="unfinished"></translation>
+        <translation>копия</translation>
     </message>
 </context>
 <context>
     <name>GetFolderInfoWorker</name>
     <message>
         <source>The folder is not found on the portal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка не найдена на портале.</translation>
     </message>
 </context>
 <context>
     <name>HeaderBar</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>Sections</source>
-        <translation type="unfinished"></translation>
+        <translation>Разделы</translation>
+    </message>
+</context>
+<context>
+    <name>ImageViewerPage</name>
+    <message>
+        <source>Fit to page</source>
+        <translation>Вписать в страницу</translation>
     </message>
 </context>
 <context>
     <name>InternetConnectionChecker</name>
     <message>
         <source>Internet connection restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение к интернету восстановлено</translation>
     </message>
     <message>
         <source>Internet connection lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение к интернету потеряно</translation>
     </message>
 </context>
 <context>
     <name>IntroductionPage</name>
     <message>
         <source>Your documents, everywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваши документы всегда под рукой</translation>
     </message>
     <message>
         <source>Open the documents, spreadsheets and presentations of your portal on your phone or desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывайте документы, таблицы и презентации портала на телефоне или компьютере.</translation>
     </message>
     <message>
         <source>Sections and folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Разделы и папки</translation>
     </message>
     <message>
         <source>Browse My documents, what colleagues made available to you, the favorites, the last documents and the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Просматривайте свои документы, доступные вам документы коллег, избранное, последние документы и корзину.</translation>
     </message>
     <message>
         <source>Create and edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Создание и правка</translation>
     </message>
     <message>
-        <source>Create documents and folders, rename, copy and move them, and edit in the portal&apos;s editor.</source>
-        <translation type="unfinished"></translation>
+        <source>Create documents and folders, rename, copy and move them, and edit in the portal's editor.</source>
+        <translation>Создавайте документы и папки, переименовывайте, копируйте и перемещайте их, редактируйте в редакторе портала.</translation>
     </message>
     <message>
         <source>Work together</source>
-        <translation type="unfinished"></translation>
+        <translation>Совместная работа</translation>
     </message>
     <message>
         <source>Share documents and folders with people and groups of your company.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывайте доступ к документам и папкам сотрудникам и группам вашей компании.</translation>
     </message>
     <message>
         <source>Safe on the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Надёжно на устройстве</translation>
     </message>
     <message>
         <source>What you keep on the device stays in an encrypted store; the lists stay readable without a connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранённое на устройстве хранится в зашифрованном хранилище; списки доступны и без подключения.</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропустить</translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Шаг %1 из %2</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Начать</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Далее</translation>
     </message>
 </context>
 <context>
     <name>LastDocumentsPage</name>
     <message>
         <source>No documents opened yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы ещё не открывали документы</translation>
     </message>
 </context>
 <context>
     <name>LocalFilePickerPage</name>
     <message>
         <source>Save into</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить в</translation>
     </message>
     <message>
         <source>Choose a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите файл</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверх</translation>
     </message>
     <message>
         <source>Save here</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить сюда</translation>
+    </message>
+</context>
+<context>
+    <name>LocalFilesPage</name>
+    <message>
+        <source>Opening the container…</source>
+        <translation>Открытие хранилища…</translation>
+    </message>
+    <message>
+        <source>Files on this device</source>
+        <translation>Файлы на устройстве</translation>
+    </message>
+    <message>
+        <source>“%1” could not be copied out of the container.</source>
+        <translation>Не удалось скопировать «%1» из хранилища.</translation>
+    </message>
+    <message>
+        <source>Local trash</source>
+        <translation>Локальная корзина</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Сортировка</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Выбрать</translation>
+    </message>
+    <message>
+        <source>A new container was created on this device.</source>
+        <translation>На устройстве создано новое хранилище.</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>По имени</translation>
+    </message>
+    <message>
+        <source>By date</source>
+        <translation>По дате</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>По размеру</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>По возрастанию</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>По убыванию</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Документы</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Выбрать все</translation>
+    </message>
+    <message>
+        <source>Move to trash</source>
+        <translation>Переместить в корзину</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Delete for good</source>
+        <translation>Удалить навсегда</translation>
+    </message>
+    <message>
+        <source>The selected files will be deleted from this device.</source>
+        <translation>Выбранные файлы будут удалены с устройства.</translation>
+    </message>
+    <message>
+        <source>Empty the local trash</source>
+        <translation>Очистить локальную корзину</translation>
+    </message>
+    <message>
+        <source>Every file of the local trash will be deleted from this device.</source>
+        <translation>Все файлы локальной корзины будут удалены с устройства.</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Действия</translation>
+    </message>
+    <message>
+        <source>The local trash is empty</source>
+        <translation>Локальная корзина пуста</translation>
+    </message>
+    <message>
+        <source>No documents on this device yet</source>
+        <translation>На устройстве пока нет документов</translation>
+    </message>
+    <message>
+        <source>Downloaded documents are kept here, encrypted.</source>
+        <translation>Скачанные документы хранятся здесь в зашифрованном виде.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>“%1” will be deleted from this device.</source>
+        <translation>«%1» будет удалён с устройства.</translation>
     </message>
 </context>
 <context>
     <name>MoveFileAndFolderWorker</name>
     <message>
         <source>Files are moved successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы успешно перемещены</translation>
     </message>
     <message>
         <source>Error move files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка перемещения файлов</translation>
     </message>
     <message>
         <source>Folders are moved successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Папки успешно перемещены</translation>
     </message>
     <message>
         <source>Error move folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка перемещения папок</translation>
     </message>
     <message>
         <source>Error move folders %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка перемещения папок %1</translation>
     </message>
 </context>
 <context>
     <name>MoveFileToTrashWorker</name>
     <message>
         <source>Error delete file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка удаления файла %1</translation>
     </message>
     <message>
         <source>Error move file %1 to trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка перемещения файла %1 в корзину</translation>
     </message>
     <message>
         <source>File %1 already removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 уже удалён</translation>
     </message>
     <message>
         <source>File %1 already move to trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 уже перемещён в корзину</translation>
     </message>
 </context>
 <context>
     <name>MoveFileWorker</name>
     <message>
         <source>Error move file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка перемещения файла %1</translation>
     </message>
     <message>
         <source>File %1 already moved</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 уже перемещён</translation>
     </message>
 </context>
 <context>
     <name>MoveFolderWorker</name>
     <message>
         <source>Error move folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка перемещения папки %1</translation>
     </message>
     <message>
         <source>Folder %1 already moved</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка %1 уже перемещена</translation>
     </message>
     <message>
         <source>Error move folders %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка перемещения папок %1</translation>
     </message>
     <message>
         <source>Error move folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка перемещения папок</translation>
     </message>
 </context>
 <context>
     <name>MyDocumentsPage</name>
     <message>
         <source>Create a document or a folder, or upload a file, with the button below</source>
-        <translation type="unfinished"></translation>
+        <translation>Создайте документ или папку либо загрузите файл кнопкой ниже</translation>
     </message>
 </context>
 <context>
     <name>NetworkReplyHandler</name>
     <message>
         <source>Unexpected server error</source>
-        <translation type="unfinished"></translation>
+        <translation>Непредвиденная ошибка сервера</translation>
     </message>
     <message>
         <source>Authorization error:
 Incorrect login and/or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка авторизации:
+Неверный логин и/или пароль.</translation>
     </message>
     <message>
         <source>Failed to send the request to portal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось отправить запрос на портал.</translation>
     </message>
     <message>
         <source>Error %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка %1.</translation>
     </message>
     <message>
         <source>The portal refused the connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Портал отклонил подключение.</translation>
     </message>
     <message>
         <source>The portal closed the connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Портал закрыл подключение.</translation>
     </message>
     <message>
         <source>The portal address is not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес портала не найден.</translation>
     </message>
     <message>
         <source>The connection to the portal timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Время ожидания подключения к порталу истекло.</translation>
     </message>
     <message>
         <source>The unexpected portal error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Непредвиденная ошибка портала.</translation>
     </message>
     <message>
         <source>The portal is unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Портал недоступен.</translation>
     </message>
     <message>
         <source>The ssl handshake error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка установления SSL-соединения.</translation>
     </message>
 </context>
 <context>
     <name>OfflineBanner</name>
     <message>
         <source>No internet connection: showing what was stored on this device</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет подключения к интернету: показано сохранённое на устройстве</translation>
     </message>
 </context>
 <context>
     <name>PasswordField</name>
     <message>
         <source>Hide password</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрыть пароль</translation>
     </message>
     <message>
         <source>Show password</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать пароль</translation>
     </message>
 </context>
 <context>
     <name>PasswordRecoveryPage</name>
     <message>
         <source>Password recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Восстановление пароля</translation>
     </message>
     <message>
         <source>Type the e-mail you sign in with; the portal sends instructions to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите адрес эл. почты, с которым вы входите; портал отправит на него инструкции.</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Эл. почта</translation>
     </message>
     <message>
         <source>Instructions were sent to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Инструкции отправлены на %1</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить</translation>
     </message>
 </context>
 <context>
     <name>PortalPage</name>
     <message>
         <source>Portal</source>
-        <translation type="unfinished"></translation>
+        <translation>Портал</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Учётная запись</translation>
     </message>
 </context>
 <context>
     <name>RefreshTokenPageController</name>
     <message>
         <source>Error refresh token</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка обновления токена</translation>
     </message>
 </context>
 <context>
     <name>RegistrationPage</name>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Регистрация</translation>
     </message>
     <message>
         <source>Portal address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес портала</translation>
     </message>
     <message>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Surname</source>
-        <translation type="unfinished"></translation>
+        <translation>Фамилия</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Эл. почта</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>The account was created: check your mail, then sign in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Учётная запись создана: проверьте почту и войдите.</translation>
     </message>
 </context>
 <context>
     <name>RenameDialog</name>
     <message>
         <source>Rename file</source>
-        <translation type="unfinished"></translation>
+        <translation>Переименовать файл</translation>
     </message>
     <message>
         <source>Rename folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Переименовать папку</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>New name</source>
-        <translation type="unfinished"></translation>
+        <translation>Новое имя</translation>
     </message>
     <message>
         <source>This name is already taken in the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Это имя в папке уже занято</translation>
     </message>
     <message>
         <source>A name starts with a letter, a digit or a space and holds no dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя начинается с буквы, цифры или пробела и не содержит точки</translation>
     </message>
 </context>
 <context>
     <name>RenameFileWorker</name>
     <message>
         <source>Error rename file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка переименования файла %1</translation>
     </message>
     <message>
         <source>File %1 already renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 уже переименован</translation>
     </message>
 </context>
 <context>
     <name>RenameFolderWorker</name>
     <message>
         <source>Error rename folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка переименования папки %1</translation>
     </message>
     <message>
         <source>Folder %1 already renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка %1 уже переименована</translation>
     </message>
 </context>
 <context>
     <name>RequestInterface</name>
     <message>
         <source>No internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет подключения к интернету</translation>
     </message>
 </context>
 <context>
     <name>RequestOutcome</name>
     <message>
         <source>The portal sent an answer that cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Портал прислал ответ, который не удаётся прочитать.</translation>
     </message>
 </context>
 <context>
     <name>RestoreFileAndFolderWorker</name>
     <message>
         <source>File %1 already restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 уже восстановлен</translation>
     </message>
     <message>
         <source>Files %1 already restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы %1 уже восстановлены</translation>
     </message>
     <message>
         <source>Error restore file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка восстановления файла %1</translation>
     </message>
     <message>
         <source>Error restore files %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка восстановления файлов %1</translation>
     </message>
     <message>
         <source>Folder %1 already restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка %1 уже восстановлена</translation>
     </message>
     <message>
         <source>Folders %1 already restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Папки %1 уже восстановлены</translation>
     </message>
     <message>
         <source>Error restore folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка восстановления папки %1</translation>
     </message>
     <message>
         <source>Error restore folders %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка восстановления папок %1</translation>
     </message>
 </context>
 <context>
     <name>RestoreFileWorker</name>
     <message>
         <source>Error restore file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка восстановления файла %1</translation>
     </message>
     <message>
         <source>File %1 already restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 уже восстановлен</translation>
     </message>
 </context>
 <context>
     <name>RestoreFolderWorker</name>
     <message>
         <source>Error restore folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка восстановления папки %1</translation>
     </message>
     <message>
         <source>Folder %1 already restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка %1 уже восстановлена</translation>
     </message>
 </context>
 <context>
     <name>RootPage</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Учётная запись</translation>
     </message>
 </context>
 <context>
     <name>SaveAccessRightsWorker</name>
     <message>
         <source>Error edit access</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка изменения доступа</translation>
     </message>
     <message>
         <source>Access granted</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ предоставлен</translation>
     </message>
 </context>
 <context>
     <name>SearchPage</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск</translation>
     </message>
     <message>
         <source>Search documents and folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск документов и папок</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить</translation>
     </message>
     <message>
         <source>Search results</source>
-        <translation type="unfinished"></translation>
+        <translation>Результаты поиска</translation>
     </message>
     <message>
         <source>Type what you are looking for</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите, что вы ищете</translation>
     </message>
     <message>
         <source>The search did not reach the portal</source>
-        <translation type="unfinished"></translation>
+        <translation>Поисковый запрос не дошёл до портала</translation>
     </message>
     <message>
         <source>Nothing found</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не найдено</translation>
     </message>
 </context>
 <context>
     <name>SectionPage</name>
     <message>
         <source>This folder is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта папка пуста</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Сортировка</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать</translation>
     </message>
     <message>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Ещё</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Создать</translation>
     </message>
 </context>
 <context>
     <name>SectionsList</name>
     <message>
         <source>Sections</source>
-        <translation type="unfinished"></translation>
+        <translation>Разделы</translation>
     </message>
 </context>
 <context>
     <name>SelectFolderDialog</name>
     <message>
         <source>Up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверх в %1</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать</translation>
     </message>
     <message>
         <source>Choose %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать %1</translation>
     </message>
     <message>
         <source>No folders here</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь нет папок</translation>
     </message>
 </context>
 <context>
     <name>ServerTask</name>
     <message>
         <source>The portal sent no readable server task state.</source>
-        <translation type="unfinished"></translation>
+        <translation>Портал не прислал читаемого состояния серверной задачи.</translation>
     </message>
 </context>
 <context>
     <name>ServerTaskPoller</name>
     <message>
         <source>The portal did not finish the operation in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Портал не завершил операцию вовремя.</translation>
     </message>
 </context>
 <context>
     <name>ServerTaskWorker</name>
     <message>
         <source>Server error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка сервера</translation>
     </message>
 </context>
 <context>
     <name>ShareFileWorker</name>
     <message>
         <source>File %1 already shared</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ к файлу %1 уже открыт</translation>
     </message>
     <message>
         <source>Error share file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка открытия доступа к файлу %1</translation>
     </message>
 </context>
 <context>
     <name>ShareFolderWorker</name>
     <message>
         <source>Folder %1 already shared</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ к папке %1 уже открыт</translation>
     </message>
     <message>
         <source>Error share folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка открытия доступа к папке %1</translation>
     </message>
 </context>
 <context>
     <name>SharedAccessDocumentsPage</name>
     <message>
         <source>Nothing here yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь пока ничего нет</translation>
     </message>
 </context>
 <context>
     <name>SignInPage</name>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Войти</translation>
     </message>
     <message>
         <source>Sign in to your portal</source>
-        <translation type="unfinished"></translation>
+        <translation>Вход на ваш портал</translation>
     </message>
     <message>
         <source>Portal address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес портала</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Эл. почта</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>Signing in…</source>
-        <translation type="unfinished"></translation>
+        <translation>Вход…</translation>
     </message>
     <message>
         <source>Forgot password?</source>
-        <translation type="unfinished"></translation>
+        <translation>Забыли пароль?</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Регистрация</translation>
     </message>
     <message>
         <source>Write to support</source>
-        <translation type="unfinished"></translation>
+        <translation>Написать в поддержку</translation>
     </message>
 </context>
 <context>
     <name>SortMenu</name>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Сортировка</translation>
     </message>
     <message>
         <source>By name</source>
-        <translation type="unfinished"></translation>
+        <translation>По имени</translation>
     </message>
     <message>
         <source>By date</source>
-        <translation type="unfinished"></translation>
+        <translation>По дате</translation>
     </message>
     <message>
         <source>By type</source>
-        <translation type="unfinished"></translation>
+        <translation>По типу</translation>
     </message>
     <message>
         <source>By size</source>
-        <translation type="unfinished"></translation>
+        <translation>По размеру</translation>
     </message>
     <message>
         <source>By author</source>
-        <translation type="unfinished"></translation>
+        <translation>По автору</translation>
     </message>
     <message>
         <source>Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>По возрастанию</translation>
     </message>
     <message>
         <source>Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>По убыванию</translation>
     </message>
 </context>
 <context>
     <name>SortingOptions</name>
     <message>
         <source>by name</source>
-        <translation type="unfinished"></translation>
+        <translation>по имени</translation>
     </message>
     <message>
         <source>by date</source>
-        <translation type="unfinished"></translation>
+        <translation>по дате</translation>
     </message>
     <message>
         <source>by type</source>
-        <translation type="unfinished"></translation>
+        <translation>по типу</translation>
     </message>
     <message>
         <source>by size</source>
-        <translation type="unfinished"></translation>
+        <translation>по размеру</translation>
     </message>
     <message>
         <source>by author</source>
-        <translation type="unfinished"></translation>
+        <translation>по автору</translation>
     </message>
 </context>
 <context>
     <name>SplashPage</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия %1</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить</translation>
     </message>
     <message>
         <source>Continue with stored documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Продолжить с сохранёнными документами</translation>
     </message>
     <message>
         <source>Sign in again</source>
-        <translation type="unfinished"></translation>
+        <translation>Войти снова</translation>
     </message>
 </context>
 <context>
     <name>SupportPage</name>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Поддержка</translation>
     </message>
     <message>
         <source>Thank you: your message was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Спасибо: ваше сообщение отправлено.</translation>
     </message>
     <message>
         <source>The message could not be sent. Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось отправить сообщение. Попробуйте позже.</translation>
     </message>
     <message>
         <source>Portal address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес портала</translation>
     </message>
     <message>
         <source>Your e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваша эл. почта</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Тема</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщение</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить</translation>
+    </message>
+</context>
+<context>
+    <name>TransfersPanel</name>
+    <message>
+        <source>Preparing…</source>
+        <translation>Подготовка…</translation>
+    </message>
+    <message>
+        <source>Uploaded</source>
+        <translation>Загружено</translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation>Скачано</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>Transfers</source>
+        <translation>Передачи</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>No transfers</source>
+        <translation>Передач нет</translation>
     </message>
 </context>
 <context>
     <name>TrashPage</name>
     <message>
         <source>The trash is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Корзина пуста</translation>
     </message>
     <message>
         <source>Empty the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить корзину</translation>
     </message>
     <message>
         <source>Everything in the trash will be deleted for good.</source>
-        <translation type="unfinished"></translation>
+        <translation>Всё содержимое корзины будет удалено навсегда.</translation>
     </message>
 </context>
 <context>
     <name>UnShareFileWorker</name>
     <message>
         <source>File %1 already unshared</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ к файлу %1 уже закрыт</translation>
     </message>
     <message>
         <source>Error unshare file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка закрытия доступа к файлу %1</translation>
     </message>
 </context>
 <context>
     <name>UnShareFolderWorker</name>
     <message>
         <source>Folder %1 already unshared</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ к папке %1 уже закрыт</translation>
     </message>
     <message>
         <source>Error unshare folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка закрытия доступа к папке %1</translation>
     </message>
 </context>
 <context>
     <name>UploadDocumentRequest</name>
     <message>
         <source>error open file</source>
-        <translation type="unfinished"></translation>
+        <translation>ошибка открытия файла</translation>
     </message>
 </context>
 <context>
     <name>UploadDocumentWorker</name>
     <message>
         <source>File %1 upload started</source>
-        <translation type="unfinished"></translation>
+        <translation>Начата загрузка файла %1</translation>
     </message>
     <message>
         <source>File %1 already uploaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 уже загружен</translation>
     </message>
     <message>
         <source>Server decline upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер отклонил загрузку</translation>
     </message>
     <message>
         <source>Error upload file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка загрузки файла %1</translation>
     </message>
 </context>
 <context>
     <name>UserRegisterWorker</name>
     <message>
         <source>User already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Пользователь уже существует</translation>
     </message>
 </context>
 <context>
     <name>VellixOfficeAurora</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия %1</translation>
     </message>
 </context>
 </TS>
