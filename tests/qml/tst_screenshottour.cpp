@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Runs the screenshot tour at a phone and a desktop size and checks that every
-// page was pictured and the picture shows something.
+// Runs the screenshot tour at a phone size in English and a desktop size in
+// Russian and checks that every page was pictured and the picture shows something.
 class TestScreenshotTour : public QObject
 {
     Q_OBJECT
@@ -21,7 +21,7 @@ private slots:
         tour.setProcessChannelMode(QProcess::ForwardedChannels);
         tour.start(TestEnvironment::binDirectory() + QStringLiteral("/vellix-screenshot-tour"),
                    {QStringLiteral("--out"), m_pictures.path(), QStringLiteral("--size"), QStringLiteral("phone:360x640"),
-                    QStringLiteral("--size"), QStringLiteral("desktop:1024x640"), QStringLiteral("--settle"),
+                    QStringLiteral("--size"), QStringLiteral("desktop:1024x640:ru_RU"), QStringLiteral("--settle"),
                     QStringLiteral("400")});
         QVERIFY(tour.waitForFinished(400000));
         QCOMPARE(tour.exitStatus(), QProcess::NormalExit);
