@@ -13,6 +13,10 @@
 #include "database/migrations.h"
 #include "database/sharedlink.h"
 #include "database/userorroleentity.h"
+#include "localfiles/imageviewercontroller.h"
+#include "localfiles/localfilesmodel.h"
+#include "localfiles/localfilessortfiltermodel.h"
+#include "localfiles/localpagecontroller.h"
 #include "models/directorytype.h"
 #include "models/entitiesprovider.h"
 #include "models/entitytypes.h"
@@ -25,6 +29,7 @@
 #include "requests/copyfolderflags.h"
 #include "requests/documentlink.h"
 #include "requests/networkreplyhandler.h"
+#include "securestorage/sstorewrapper.h"
 #include "settings/settings.h"
 
 #include <QHash>
@@ -64,6 +69,11 @@ void registerTypes()
     qmlRegisterType<PasswordRecoveryPageController>(s_qmlUri, 1, 0, "PasswordRecoveryPageController");
     qmlRegisterType<RemoteEntitiesModel>(s_qmlUri, 1, 0, "RemoteEntitiesModel");
     qmlRegisterType<RemoteSortFilterModel>(s_qmlUri, 1, 0, "RemoteSortFilterModel");
+    qmlRegisterType<LocalPageController>(s_qmlUri, 1, 0, "LocalPageController");
+    qmlRegisterType<LocalFilesModel>(s_qmlUri, 1, 0, "LocalFilesModel");
+    qmlRegisterType<LocalFilesSortFilterModel>(s_qmlUri, 1, 0, "LocalFilesSortFilterModel");
+    qmlRegisterType<ImageViewerController>(s_qmlUri, 1, 0, "ImageViewerController");
+    qmlRegisterType<SecureStorage>(s_qmlUri, 1, 0, "SStore");
     qmlRegisterType<ApplicationVersion>(s_qmlUri, 1, 0, "ApplicationVersion");
     qmlRegisterType<InternetConnectionChecker>(s_qmlUri, 1, 0, "InternetConnectionChecker");
 

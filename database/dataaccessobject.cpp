@@ -810,8 +810,15 @@ bool DataAccessObject::insertPassword(const QString &name, const QString &passwo
 
 QString DataAccessObject::getPassword(const QString &name)
 {
+    bool ok = false;
+    return getPassword(name, &ok);
+}
+
+QString DataAccessObject::getPassword(const QString &name, bool *ok)
+{
     if (!isOwnerThread())
-        return resultFromOwnerThread<QString>([=] { return getPassword(name); });
+        return resultFromOwnerThread<QString>([=] { return getPassword(name, ok); });
+    *ok = true;
     if (name.isEmpty())
         return QString();
     QSqlQuery query(m_db);
@@ -819,6 +826,7 @@ QString DataAccessObject::getPassword(const QString &name)
     query.bindValue(QStringLiteral(":name"), name);
     if (!query.exec()) {
         qWarning().noquote() << "Select password failed: " + query.lastError().text();
+        *ok = false;
         return QString();
     }
     QString password;

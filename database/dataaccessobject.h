@@ -87,6 +87,8 @@ public:
     // Named passwords.
     Q_INVOKABLE bool insertPassword(const QString &name, const QString &password);
     Q_INVOKABLE QString getPassword(const QString &name);
+    // Tells a missing row (ok true, empty result) from a failed query (ok false).
+    QString getPassword(const QString &name, bool *ok);
     Q_INVOKABLE bool removePassword(const QString &name);
 
 signals:

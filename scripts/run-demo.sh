@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the application and the portal simulator, starts the simulator with
-# the demo data on 127.0.0.1:8765 and runs the application against it.
+# the demo data on 127.0.0.1:8765 and the secure-storage service on a private
+# bus that stands in for the system bus, and runs the application against them.
 # Without a display the application runs under Xvfb. It builds in build-demo/,
 # apart from the test builds, through ccache.
 set -euo pipefail
@@ -8,12 +9,24 @@ cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
 export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 cmake -S . -B build-demo -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLIX_BUILD_TESTS=OFF -DVELLIX_BUILD_BENCH=OFF >/dev/null
-cmake --build build-demo -j "$(nproc)" --target VellixOfficeAurora vellix-portal-simulator vellix_qml
+cmake --build build-demo -j "$(nproc)" --target VellixOfficeAurora vellix-portal-simulator vellix-securestorage vellix_qml
 
 port=${VELLIX_DEMO_PORT:-8765}
 build-demo/bin/vellix-portal-simulator --port "$port" > /tmp/vellix-demo-simulator.out &
 simulator=$!
-trap 'kill "$simulator" 2>/dev/null; wait "$simulator" 2>/dev/null || true' EXIT
+bus_address_file=$(mktemp)
+dbus-daemon --session --nofork --print-address=3 3> "$bus_address_file" &
+bus=$!
+trap 'kill "$simulator" "${sstore:-}" 2>/dev/null; wait "${sstore:-}" 2>/dev/null; kill "$bus" 2>/dev/null;
+      wait "$simulator" "$bus" 2>/dev/null || true; rm -f "$bus_address_file"' EXIT
+for _ in $(seq 50); do
+    [[ -s "$bus_address_file" ]] && break
+    sleep 0.1
+done
+DBUS_SYSTEM_BUS_ADDRESS=$(head -n 1 "$bus_address_file")
+export DBUS_SYSTEM_BUS_ADDRESS
+build-demo/bin/vellix-securestorage > /tmp/vellix-demo-securestorage.out 2> /tmp/vellix-demo-securestorage.log &
+sstore=$!
 for _ in $(seq 50); do
     grep -q "listening on" /tmp/vellix-demo-simulator.out && break
     sleep 0.1

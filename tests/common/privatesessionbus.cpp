@@ -12,7 +12,7 @@ PrivateSessionBus::~PrivateSessionBus()
     }
 }
 
-bool PrivateSessionBus::start()
+bool PrivateSessionBus::start(const char *addressVariable)
 {
     m_daemon.start(QStringLiteral("dbus-daemon"),
                    {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
@@ -23,7 +23,7 @@ bool PrivateSessionBus::start()
             return false;
     }
     m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
-    qputenv("DBUS_SESSION_BUS_ADDRESS", m_address.toUtf8());
+    qputenv(addressVariable, m_address.toUtf8());
     return !m_address.isEmpty();
 }
 

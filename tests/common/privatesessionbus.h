@@ -8,14 +8,15 @@
 #include <QVariantMap>
 
 // A dbus-daemon of the test's own; its address becomes the session bus of the
-// test process. Start it before anything touches QDBusConnection::sessionBus().
+// test process, or whichever bus the variable names (DBUS_SYSTEM_BUS_ADDRESS
+// for the system bus). Start it before anything touches that bus.
 class PrivateSessionBus
 {
 public:
     PrivateSessionBus();
     ~PrivateSessionBus();
 
-    bool start();
+    bool start(const char *addressVariable = "DBUS_SESSION_BUS_ADDRESS");
     QString address() const { return m_address; }
 
 private:
