@@ -241,6 +241,7 @@ Page {
                         }
                     }
                     IconButton {
+                        objectName: "localFileMenuButton"
                         iconName: "more"
                         text: qsTr("Actions")
                         onClicked: { fileMenu.file = model; fileMenu.popup(this, 0, height) }

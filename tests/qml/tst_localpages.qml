@@ -1,0 +1,67 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import QtTest 1.12
+
+// The pages over the device: the encrypted container's documents and local
+// trash, and the image viewer.
+Item {
+    id: root
+    width: 400
+    height: 760
+
+    Loader {
+        id: loader
+        anchors.fill: parent
+    }
+
+    JourneyCase {
+        name: "LocalPages"
+        loader: loader
+
+        function fileMenu(page, fileName, action) {
+            var row = waitFor("localFile_" + fileName, page)
+            click("localFileMenuButton", row)
+            click("localMenu_" + action)
+        }
+
+        function test_documentToTrashRestoreAndDelete() {
+            var session = signedIn()
+            click("localFilesSection")
+            var page = waitFor("localFilesPage")
+            tryVerify(function() { return page.folderPath() !== "" }, 20000, "the container never opened")
+            verify(testSetup.writeFile(page.folderPath() + "/Report.docx", "kept on the device"))
+            waitFor("localFile_Report.docx", page)
+
+            fileMenu(page, "Report.docx", "trash")
+            waitGone("localFile_Report.docx", page)
+            click("trashTab", page)
+            tryCompare(findChild(page, "localFileList"), "count", 1, 20000)
+            var trashed = findChild(page, "localFileList").itemAtIndex(0)
+            click("localFileMenuButton", trashed)
+            click("localMenu_restore")
+            tryCompare(findChild(page, "localFileList"), "count", 0, 20000)
+
+            click("documentsTab", page)
+            fileMenu(page, "Report.docx", "delete")
+            var confirm = waitFor("confirmDialog", page)
+            mouseClick(confirm.standardButton(Dialog.Ok))
+            waitGone("localFile_Report.docx", page)
+            session.back()
+        }
+
+        function test_imageFitsThePage() {
+            var session = signedIn()
+            session.openOnRoot("ImageViewerPage.qml", { imageId: 1006, imageName: "Logo.png" })
+            var page = waitFor("imageViewerPage")
+            var image = findChild(page, "image")
+            tryCompare(image, "status", Image.Ready, 20000)
+            verify(image.paintedWidth <= page.width && image.paintedHeight <= page.height)
+            var flick = findChild(page, "imageFlick")
+            var fitted = flick.contentWidth
+            page.zoomBy(2)
+            compare(flick.contentWidth, fitted * 2)
+            click("zoomResetButton", page)
+            compare(flick.contentWidth, fitted)
+        }
+    }
+}
