@@ -160,8 +160,11 @@ SecureStorageBus::Code GocryptfsContainer::open(const QString &password, QString
         return SecureStorageBus::Failed;
     switch (exitCode) {
     case 0:
-        m_salt = QByteArray(16, Qt::Uninitialized);
-        QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(m_salt.data()), m_salt.size() / 4);
+        m_salt.clear();
+        for (int i = 0; i < 4; ++i) {
+            const quint32 word = QRandomGenerator::system()->generate();
+            m_salt.append(reinterpret_cast<const char *>(&word), sizeof word);
+        }
         m_openedWith = passwordCheck(password);
         *message = m_mountPath;
         return SecureStorageBus::Done;

@@ -1,3 +1,4 @@
+#include "app/coreinit.h"
 #include "database/dataaccessobject.h"
 #include "database/migrations.h"
 #include "localfiles/localpagecontroller.h"
@@ -13,6 +14,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QThreadPool>
@@ -123,6 +127,28 @@ private slots:
         QCOMPARE(second.created.count(), 0);
         QCOMPARE(readFile(second.documents() + QStringLiteral("/kept.txt")), QByteArray("kept"));
         QCOMPARE(storedPassword(), password);
+    }
+
+    void pageMadeByQmlOpensOnceAllIsSet()
+    {
+        CoreInit::registerTypes();
+        QQmlEngine engine;
+        engine.rootContext()->setContextProperty(QStringLiteral("cache"), m_dao.get());
+        QQmlComponent component(&engine);
+        component.setData("import com.vellix.VellixOfficeAurora 1.0\n"
+                          "LocalPageController {\n"
+                          "    property var errors: []\n"
+                          "    property int opened: 0\n"
+                          "    dao: cache\n"
+                          "    sstorage: SStore {}\n"
+                          "    onErrorOpenStorage: errors.push(errorMessage)\n"
+                          "    onStorageOpen: opened += 1\n"
+                          "}\n",
+                          QUrl());
+        const std::unique_ptr<QObject> page(component.create());
+        QVERIFY2(page, qPrintable(component.errorString()));
+        QCOMPARE(page->property("errors").toStringList(), QStringList());
+        QCOMPARE(page->property("opened").toInt(), 1);
     }
 
     void storedPasswordProblems_data()
