@@ -509,7 +509,11 @@
     </message>
     <message numerus="yes">
         <source>Delete %n selected item(s)?</source>
-        <translation><numerusform>Удалить %n выбранный элемент?</numerusform><numerusform>Удалить %n выбранных элемента?</numerusform><numerusform>Удалить %n выбранных элементов?</numerusform></translation>
+        <translation>
+            <numerusform>Удалить %n выбранный элемент?</numerusform>
+            <numerusform>Удалить %n выбранных элемента?</numerusform>
+            <numerusform>Удалить %n выбранных элементов?</numerusform>
+        </translation>
     </message>
     <message>
         <source>Leave selection</source>
@@ -938,6 +942,33 @@
     <message>
         <source>“%1” will be deleted from this device.</source>
         <translation>«%1» будет удалён с устройства.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalPageController</name>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Непредвиденная ошибка</translation>
+    </message>
+    <message>
+        <source>Create new storage fail</source>
+        <translation>Не удалось создать новое хранилище</translation>
+    </message>
+    <message>
+        <source>Create storage error</source>
+        <translation>Ошибка создания хранилища</translation>
+    </message>
+    <message>
+        <source>Password error</source>
+        <translation>Ошибка пароля</translation>
+    </message>
+    <message>
+        <source>Empty container</source>
+        <translation>Пустое хранилище</translation>
+    </message>
+    <message>
+        <source>Incorrect password</source>
+        <translation>Неверный пароль</translation>
     </message>
 </context>
 <context>
@@ -1371,6 +1402,29 @@ Incorrect login and/or password.</source>
     <message>
         <source>Sections</source>
         <translation>Разделы</translation>
+    </message>
+    <message>
+        <source>Files on this device</source>
+        <translation>Файлы на устройстве</translation>
+    </message>
+</context>
+<context>
+    <name>SecureStorage</name>
+    <message>
+        <source>Storage ready</source>
+        <translation>Хранилище готово</translation>
+    </message>
+    <message>
+        <source>Permission error</source>
+        <translation>Нет прав доступа</translation>
+    </message>
+    <message>
+        <source>SSTORE not install</source>
+        <translation>Служба защищённого хранилища не установлена</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Непредвиденная ошибка</translation>
     </message>
 </context>
 <context>

@@ -32,7 +32,7 @@ QStringList untranslatedTexts(const QString &catalogue)
     QString source;
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {
-        if (!xml.readNextStartElement())
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
