@@ -18,15 +18,20 @@ Item {
         name: "LocalPages"
         loader: loader
 
-        function fileMenu(page, fileName, action) {
-            var row = waitFor("localFile_" + fileName, page)
+        function menuAction(row, action) {
             click("localFileMenuButton", row)
+            tryCompare(find("localFileMenu"), "opened", true, 20000)
             click("localMenu_" + action)
+        }
+        function fileMenu(page, fileName, action) {
+            menuAction(waitFor("localFile_" + fileName, page), action)
         }
 
         function test_documentToTrashRestoreAndDelete() {
-            var session = signedIn()
-            click("localFilesSection")
+            testSetup.forgetSettings()
+            start()
+            var session = loader.item.session
+            session.openOnRoot("LocalFilesPage.qml")
             var page = waitFor("localFilesPage")
             tryVerify(function() { return page.folderPath() !== "" }, 20000, "the container never opened")
             verify(testSetup.writeFile(page.folderPath() + "/Report.docx", "kept on the device"))
@@ -37,13 +42,13 @@ Item {
             click("trashTab", page)
             tryCompare(findChild(page, "localFileList"), "count", 1, 20000)
             var trashed = findChild(page, "localFileList").itemAtIndex(0)
-            click("localFileMenuButton", trashed)
-            click("localMenu_restore")
+            menuAction(trashed, "restore")
             tryCompare(findChild(page, "localFileList"), "count", 0, 20000)
 
             click("documentsTab", page)
             fileMenu(page, "Report.docx", "delete")
             var confirm = waitFor("confirmDialog", page)
+            tryCompare(confirm, "opened", true, 20000)
             mouseClick(confirm.standardButton(Dialog.Ok))
             waitGone("localFile_Report.docx", page)
             session.back()
