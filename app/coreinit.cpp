@@ -2,12 +2,23 @@
 
 #include "app/applicationversion.h"
 #include "controllers/authorizationprogresspagecontroller.h"
+#include "controllers/favoritespagecontroller.h"
+#include "controllers/folderpagecontroller.h"
+#include "controllers/folderpageinterface.h"
 #include "controllers/internetconnectionchecker.h"
+#include "controllers/lastdocumentscontroller.h"
+#include "controllers/metafolderpagecontroller.h"
+#include "controllers/mydocumentspagecontroller.h"
 #include "controllers/passwordrecoverypagecontroller.h"
 #include "controllers/refreshtokenpagecontroller.h"
+#include "controllers/remotesearchpagecontroller.h"
+#include "controllers/remoteselectpagecontroller.h"
+#include "controllers/selectfolderdialogcontroller.h"
 #include "controllers/supportpagecontroller.h"
+#include "controllers/trashpagecontroller.h"
 #include "controllers/useraccountpagecontroller.h"
 #include "controllers/userregisterpagecontroller.h"
+#include "controllers/vellixofficepagecontroller.h"
 #include "database/dataaccessobject.h"
 #include "database/folderelemententity.h"
 #include "database/migrations.h"
@@ -58,6 +69,10 @@ void registerTypes()
     qRegisterMetaType<QList<UserOrRoleEntity>>();
     qRegisterMetaType<QList<SharedLink>>();
 
+    // A QObject interface: QML must know its meta-object to hold one in a
+    // property, which an interface registration does not give it.
+    qmlRegisterUncreatableType<FolderPageInterface>(s_qmlUri, 1, 0, "FolderPageInterface", s_notCreatable);
+
     qmlRegisterType<Settings>(s_qmlUri, 1, 0, "Settings");
     qmlRegisterType<DataAccessObject>(s_qmlUri, 1, 0, "DataAccessObject");
     qmlRegisterType<Migrations>(s_qmlUri, 1, 0, "Migrations");
@@ -67,6 +82,16 @@ void registerTypes()
     qmlRegisterType<RefreshTokenPageController>(s_qmlUri, 1, 0, "RefreshTokenPageController");
     qmlRegisterType<UserRegisterPageController>(s_qmlUri, 1, 0, "UserRegisterPageController");
     qmlRegisterType<PasswordRecoveryPageController>(s_qmlUri, 1, 0, "PasswordRecoveryPageController");
+    qmlRegisterType<VellixOfficePageController>(s_qmlUri, 1, 0, "VellixOfficePageController");
+    qmlRegisterType<MyDocumentsPageController>(s_qmlUri, 1, 0, "MyDocumentsPageController");
+    qmlRegisterType<RemoteSelectPageController>(s_qmlUri, 1, 0, "RemoteSelectPageController");
+    qmlRegisterType<LastDocumentsController>(s_qmlUri, 1, 0, "LastDocumentsController");
+    qmlRegisterType<FavoritesPageController>(s_qmlUri, 1, 0, "FavoritesPageController");
+    qmlRegisterType<TrashPageController>(s_qmlUri, 1, 0, "TrashPageController");
+    qmlRegisterType<SelectFolderDialogController>(s_qmlUri, 1, 0, "SelectFolderDialogController");
+    qmlRegisterType<MetaFolderPageController>(s_qmlUri, 1, 0, "MetaFolderPageController");
+    qmlRegisterType<FolderPageController>(s_qmlUri, 1, 0, "FolderPageController");
+    qmlRegisterType<RemoteSearchPageController>(s_qmlUri, 1, 0, "RemoteSearchPageController");
     qmlRegisterType<RemoteEntitiesModel>(s_qmlUri, 1, 0, "RemoteEntitiesModel");
     qmlRegisterType<RemoteSortFilterModel>(s_qmlUri, 1, 0, "RemoteSortFilterModel");
     qmlRegisterType<LocalPageController>(s_qmlUri, 1, 0, "LocalPageController");

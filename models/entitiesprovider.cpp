@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QQmlEngine>
-#include <QSet>
 #include <QStringList>
 
 namespace {
@@ -75,22 +74,6 @@ QString EntitiesProvider::directoryIcon(int directoryType, int darkOnLight) cons
     const auto section = sections().constFind(directoryType);
     return section == sections().cend() ? QString()
                                         : themed(darkOnLight, QString(), QString::fromLatin1(section->icon));
-}
-
-QStringList EntitiesProvider::pictureFiles()
-{
-    QSet<QString> files{s_otherFileIcon};
-    for (const QString &icon : fileIcons())
-        files.insert(icon);
-    for (const Section &section : sections())
-        files.insert(QString::fromLatin1(section.icon));
-    for (const QString &picture : emptyImages())
-        files.insert(QStringLiteral("empty/") + picture);
-    for (const QString &picture : introImages())
-        files.insert(QStringLiteral("intro/") + picture);
-    QStringList sorted(files.begin(), files.end());
-    sorted.sort();
-    return sorted;
 }
 
 const QHash<QString, QString> &EntitiesProvider::fileIcons()

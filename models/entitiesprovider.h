@@ -30,10 +30,6 @@ public:
     Q_INVOKABLE QString directoryName(int directoryType) const;
     Q_INVOKABLE QString directoryIcon(int directoryType, int darkOnLight) const;
 
-    // Every picture file the tables name, relative to the theme folder
-    // ("icon-m-...", "empty/...", "intro/...").
-    static QStringList pictureFiles();
-
 private:
     struct Section
     {

@@ -105,6 +105,9 @@ QList<FolderElementEntity> RemoteEntitiesModel::getEntities(bool isFile) const
 
 void RemoteEntitiesModel::setEntitiesData(const QList<FolderElementEntity> &newFilesData)
 {
+    // A re-read of an unchanged listing usually comes in the same order.
+    if (newFilesData == m_entities)
+        return;
     const QList<FolderElementEntity> arrived = arrivals(newFilesData);
     const bool removed = removeVanished(newFilesData);
     if (!arrived.isEmpty()) {

@@ -17,7 +17,7 @@ Page {
 
     Flickable {
         anchors.fill: parent
-        contentHeight: column.implicitHeight + 48
+        contentHeight: column.height + 48
         boundsBehavior: Flickable.StopAtBounds
         clip: true
         ScrollBar.vertical: ScrollBar {}

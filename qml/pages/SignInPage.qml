@@ -19,6 +19,13 @@ FormPage {
         onAuthFinished: page.session.openPortal()
     }
 
+    // Registration, recovery and support go to the portal typed here.
+    function keepPortalAddress() {
+        controller.portalAddress = address.text.trim()
+        page.session.settings.portalAddress = controller.portalAddress
+        return controller.portalAddress
+    }
+
     function signIn() {
         if (!ready)
             return
@@ -102,7 +109,10 @@ FormPage {
             flat: true
             text: qsTr("Forgot password?")
             Accessible.name: text
-            onClicked: page.session.openOnRoot("PasswordRecoveryPage.qml", { login: login.text })
+            onClicked: {
+                page.keepPortalAddress()
+                page.session.openOnRoot("PasswordRecoveryPage.qml", { login: login.text })
+            }
         }
         Button {
             objectName: "registerButton"
@@ -110,7 +120,7 @@ FormPage {
             flat: true
             text: qsTr("Register")
             Accessible.name: text
-            onClicked: page.session.openOnRoot("RegistrationPage.qml", { portalAddress: address.text })
+            onClicked: page.session.openOnRoot("RegistrationPage.qml", { portalAddress: page.keepPortalAddress() })
         }
     }
     Button {
@@ -119,6 +129,6 @@ FormPage {
         flat: true
         text: qsTr("Write to support")
         Accessible.name: text
-        onClicked: page.session.openOnRoot("SupportPage.qml", { portalAddress: address.text, email: login.text })
+        onClicked: page.session.openOnRoot("SupportPage.qml", { portalAddress: page.keepPortalAddress(), email: login.text })
     }
 }

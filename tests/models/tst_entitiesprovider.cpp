@@ -1,8 +1,12 @@
 #include "models/directorytype.h"
 #include "models/entitiesprovider.h"
 #include "models/extensionchecker.h"
+#include "platform/sailfishapp.h"
 #include "testenvironment.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QMetaEnum>
 #include <QtTest>
 
 class TestEntitiesProvider : public QObject
@@ -16,6 +20,7 @@ private slots:
     void lookups();
     void extensions_data();
     void extensions();
+    void everyNamedPictureIsShipped();
 };
 
 void TestEntitiesProvider::fileIcons_data()
@@ -90,6 +95,32 @@ void TestEntitiesProvider::extensions()
     ExtensionChecker checker;
     QCOMPARE(checker.isDocument(name), document);
     QCOMPARE(checker.isImage(name), image);
+}
+
+void TestEntitiesProvider::everyNamedPictureIsShipped()
+{
+    // Pages live in qml/pages/, which the provider's paths are relative to.
+    const QDir pages(SailfishApp::dataDirectory() + QStringLiteral("/qml/pages"));
+    EntitiesProvider provider;
+    QStringList paths;
+    for (const int theme : {int(EntitiesProvider::DarkOnLight), int(EntitiesProvider::LightOnDark)}) {
+        const QMetaEnum empty = QMetaEnum::fromType<EntitiesProvider::EmptyImages>();
+        for (int i = 0; i < empty.keyCount(); ++i)
+            paths.append(provider.getEmptyIcon(EntitiesProvider::EmptyImages(empty.value(i)), theme));
+        for (int step = 1; step <= 5; ++step)
+            paths.append(provider.getIntroIcon(step, theme));
+        const QMetaEnum sections = QMetaEnum::fromType<DirectoryType::RootDirectoryTypes>();
+        for (int i = 0; i < sections.keyCount(); ++i)
+            paths.append(provider.directoryIcon(sections.value(i), theme));
+        const QSet<QString> extensions = ExtensionChecker::documentExtensions() + ExtensionChecker::imageExtensions();
+        for (const QString &extension : extensions + QSet<QString>{QStringLiteral("zip")})
+            paths.append(provider.getFileIcon(QStringLiteral("name.") + extension, theme));
+    }
+    paths.removeAll(QString());
+    paths.removeDuplicates();
+    QCOMPARE(paths.size(), 2 * 26);
+    for (const QString &path : paths)
+        QVERIFY2(QFileInfo::exists(pages.filePath(path)), qPrintable(path));
 }
 
 VELLIX_TEST_MAIN(TestEntitiesProvider, QCoreApplication)

@@ -14,7 +14,7 @@ Item {
         anchors.fill: parent
     }
 
-    JourneyCase {
+    ApplicationTestCase {
         name: "LocalPages"
         loader: loader
 
@@ -38,7 +38,7 @@ Item {
             waitFor("localFile_Report.docx", page)
 
             fileMenu(page, "Report.docx", "trash")
-            waitGone("localFile_Report.docx", page)
+            waitGone("localFile_Report.docx")
             click("trashTab", page)
             tryCompare(findChild(page, "localFileList"), "count", 1, 20000)
             var trashed = findChild(page, "localFileList").itemAtIndex(0)
@@ -50,12 +50,17 @@ Item {
             var confirm = waitFor("confirmDialog", page)
             tryCompare(confirm, "opened", true, 20000)
             mouseClick(confirm.standardButton(Dialog.Ok))
-            waitGone("localFile_Report.docx", page)
+            waitGone("localFile_Report.docx")
             session.back()
         }
 
         function test_imageFitsThePage() {
-            var session = signedIn()
+            testSetup.forgetSettings()
+            start()
+            click("skipButton")
+            signIn(testSetup.demoPassword)
+            waitFor("portalPage")
+            var session = loader.item.session
             session.openOnRoot("ImageViewerPage.qml", { imageId: 1006, imageName: "Logo.png" })
             var page = waitFor("imageViewerPage")
             var image = findChild(page, "image")

@@ -2,9 +2,10 @@ import QtQuick 2.12
 import QtQuick.Controls 2.12
 import QtTest 1.12
 
-// A test case that drives the application from its main file in the given
-// loader, with the waits and clicks the journeys share.
+// A test case over the application loaded from its main file, with helpers
+// that find controls by name and wait for them like a user would.
 TestCase {
+    id: test
     property Loader loader
     when: windowShown
 
@@ -15,17 +16,19 @@ TestCase {
     function cleanup() {
         compare(testSetup.engineWarnings, "", "the QML engine warned")
     }
+
+    // Names may repeat on pages further down the stacks: a scope picks one.
     function find(name, scope) {
         var within = scope || loader.item
         return within ? findChild(within, name) : null
     }
     function waitFor(name, scope) {
         tryVerify(function() { var item = find(name, scope); return item !== null && item.visible }, 20000,
-                  name + " never showed")
+            name + " never showed")
         return find(name, scope)
     }
-    function waitGone(name, scope) {
-        tryVerify(function() { return find(name, scope) === null }, 20000, name + " stayed")
+    function waitGone(name) {
+        tryVerify(function() { return find(name) === null }, 20000, name + " stayed")
     }
     function settled() {
         var session = loader.item.session
@@ -40,21 +43,28 @@ TestCase {
         mouseClick(item)
         return item
     }
+    function type(name, text) {
+        waitFor(name).text = text
+    }
     function start() {
         loader.source = ""
         loader.source = qmlRoot + "VellixOfficeAurora.qml"
         verify(loader.item !== null)
     }
-    function signedIn() {
-        testSetup.forgetSettings()
-        start()
-        click("skipButton")
+    function signIn(password) {
         waitFor("signInPage")
-        waitFor("portalAddressField").text = testSetup.portalUrl
-        waitFor("loginField").text = testSetup.demoLogin
-        waitFor("passwordField").text = testSetup.demoPassword
+        type("portalAddressField", testSetup.portalUrl)
+        type("loginField", testSetup.demoLogin)
+        type("passwordField", password)
         click("signInButton")
-        waitFor("portalPage")
-        return loader.item.session
+    }
+    function listOf(page) {
+        return findChild(page, "entityList")
+    }
+    function menuOn(entityName, action) {
+        var delegate = waitFor("entity_" + entityName)
+        settled()
+        mouseClick(delegate, delegate.width / 2, delegate.height / 2, Qt.RightButton)
+        click("menu_" + action)
     }
 }

@@ -1,0 +1,6 @@
+#include "folderpageinterface.h"
+
+FolderPageInterface::FolderPageInterface(QObject *parent)
+    : ConnectionController(parent)
+{
+}
