@@ -1694,6 +1694,13 @@ Incorrect login and/or password.</source>
     </message>
 </context>
 <context>
+    <name>TrashPageController</name>
+    <message>
+        <source>Trash</source>
+        <translation>Корзина</translation>
+    </message>
+</context>
+<context>
     <name>UnShareFileWorker</name>
     <message>
         <source>File %1 already unshared</source>

@@ -2,8 +2,7 @@ import QtQuick 2.12
 import QtQuick.Controls 2.12
 import QtTest 1.12
 
-// The pages over the device: the encrypted container's documents and local
-// trash, and the image viewer.
+// The page over the device: the encrypted container's documents and local trash.
 Item {
     id: root
     width: 400
@@ -54,24 +53,5 @@ Item {
             session.back()
         }
 
-        function test_imageFitsThePage() {
-            testSetup.forgetSettings()
-            start()
-            click("skipButton")
-            signIn(testSetup.demoPassword)
-            waitFor("portalPage")
-            var session = loader.item.session
-            session.openOnRoot("ImageViewerPage.qml", { imageId: 1006, imageName: "Logo.png" })
-            var page = waitFor("imageViewerPage")
-            var image = findChild(page, "image")
-            tryCompare(image, "status", Image.Ready, 20000)
-            verify(image.paintedWidth <= page.width && image.paintedHeight <= page.height)
-            var flick = findChild(page, "imageFlick")
-            var fitted = flick.contentWidth
-            page.zoomBy(2)
-            compare(flick.contentWidth, fitted * 2)
-            click("zoomResetButton", page)
-            compare(flick.contentWidth, fitted)
-        }
     }
 }
