@@ -52,6 +52,5 @@ Item {
             waitGone("localFile_Report.docx")
             session.back()
         }
-
     }
 }
