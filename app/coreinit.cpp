@@ -2,7 +2,11 @@
 
 #include "app/applicationversion.h"
 #include "controllers/authorizationprogresspagecontroller.h"
+#include "controllers/creationpagecontroller.h"
 #include "controllers/favoritespagecontroller.h"
+#include "controllers/fileactionscontroller.h"
+#include "controllers/fileandfolderactionscontroller.h"
+#include "controllers/folderactionscontroller.h"
 #include "controllers/folderpagecontroller.h"
 #include "controllers/folderpageinterface.h"
 #include "controllers/internetconnectionchecker.h"
@@ -13,7 +17,10 @@
 #include "controllers/refreshtokenpagecontroller.h"
 #include "controllers/remotesearchpagecontroller.h"
 #include "controllers/remoteselectpagecontroller.h"
+#include "controllers/renamecontroller.h"
+#include "controllers/searchuserscontroller.h"
 #include "controllers/selectfolderdialogcontroller.h"
+#include "controllers/selectgroupscontroller.h"
 #include "controllers/supportpagecontroller.h"
 #include "controllers/trashpagecontroller.h"
 #include "controllers/useraccountpagecontroller.h"
@@ -28,6 +35,8 @@
 #include "localfiles/localfilesmodel.h"
 #include "localfiles/localfilessortfiltermodel.h"
 #include "localfiles/localpagecontroller.h"
+#include "models/customerrolesmodel.h"
+#include "models/customerrolessortfiltermodel.h"
 #include "models/directorytype.h"
 #include "models/entitiesprovider.h"
 #include "models/entitytypes.h"
@@ -37,6 +46,9 @@
 #include "models/sharedfileaccesstype.h"
 #include "models/sharedfolderaccesstype.h"
 #include "models/sortingoptions.h"
+#include "models/transferlistmodel.h"
+#include "models/usersandrolesmodel.h"
+#include "models/usersmodel.h"
 #include "requests/copyfolderflags.h"
 #include "requests/documentlink.h"
 #include "requests/networkreplyhandler.h"
@@ -99,6 +111,17 @@ void registerTypes()
     qmlRegisterType<LocalFilesSortFilterModel>(s_qmlUri, 1, 0, "LocalFilesSortFilterModel");
     qmlRegisterType<ImageViewerController>(s_qmlUri, 1, 0, "ImageViewerController");
     qmlRegisterType<SecureStorage>(s_qmlUri, 1, 0, "SStore");
+    qmlRegisterType<CreationPageController>(s_qmlUri, 1, 0, "CreationPageController");
+    qmlRegisterType<FileActionsController>(s_qmlUri, 1, 0, "FileActionsController");
+    qmlRegisterType<FileAndFolderActionsController>(s_qmlUri, 1, 0, "FileAndFolderActionsController");
+    qmlRegisterType<FolderActionsController>(s_qmlUri, 1, 0, "FolderActionsController");
+    qmlRegisterType<RenameController>(s_qmlUri, 1, 0, "RenameController");
+    qmlRegisterType<SearchUsersController>(s_qmlUri, 1, 0, "SearchUsersController");
+    qmlRegisterType<SelectGroupsController>(s_qmlUri, 1, 0, "SelectGroupsController");
+    qmlRegisterType<UsersModel>(s_qmlUri, 1, 0, "UsersModel");
+    qmlRegisterType<CustomerRolesModel>(s_qmlUri, 1, 0, "CustomerRolesModel");
+    qmlRegisterType<CustomerRolesSortFilterModel>(s_qmlUri, 1, 0, "CustomerRolesSortFilterModel");
+    qmlRegisterType<UsersAndRolesModel>(s_qmlUri, 1, 0, "UsersAndRolesModel");
     qmlRegisterType<ApplicationVersion>(s_qmlUri, 1, 0, "ApplicationVersion");
     qmlRegisterType<InternetConnectionChecker>(s_qmlUri, 1, 0, "InternetConnectionChecker");
 
@@ -122,6 +145,8 @@ void registerTypes()
 
     EntitiesProvider::registerSingleton(s_qmlUri);
     ExtensionChecker::registerSingleton(s_qmlUri);
+    // The one list of transfers the action controllers started.
+    qmlRegisterSingletonType<TransferListModel>(s_qmlUri, 1, 0, "TransferListModel", &TransferListModel::qmlInstance);
 }
 
 } // namespace CoreInit

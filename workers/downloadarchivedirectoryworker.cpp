@@ -49,8 +49,9 @@ void DownloadArchiveDirectoryWorker::startDownload(int taskId)
 {
     // Announced first, so that it never arrives after the outcome.
     publishInfoNotify(tr("Start download archive %1").arg(m_folderName));
-    startRequest(new UserTaskDownloadRequest(taskId, m_targetFolder),
-                 &DownloadArchiveDirectoryWorker::handleDownloadRequest);
+    auto *request = new UserTaskDownloadRequest(taskId, m_targetFolder);
+    forwardProgress(request);
+    startRequest(request, &DownloadArchiveDirectoryWorker::handleDownloadRequest);
 }
 
 void DownloadArchiveDirectoryWorker::handleDownloadRequest(const QVariantMap &result)

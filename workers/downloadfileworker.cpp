@@ -20,7 +20,9 @@ void DownloadFileWorker::startWork()
 {
     // Announced first, so that it never arrives after the outcome.
     publishInfoNotify(tr("Start download file %1").arg(m_fileName));
-    startRequest(new DownloadDocumentRequest(m_fileId, false, false), &DownloadFileWorker::handleDownloadRequest);
+    auto *request = new DownloadDocumentRequest(m_fileId, false, false);
+    forwardProgress(request);
+    startRequest(request, &DownloadFileWorker::handleDownloadRequest);
 }
 
 void DownloadFileWorker::handleDownloadRequest(const QVariantMap &result)

@@ -55,7 +55,9 @@ void DownloadPdfWorker::startDownload()
 {
     // Announced first, so that it never arrives after the outcome.
     publishInfoNotify(tr("Start download document %1").arg(m_fileName));
-    startRequest(new DownloadDocumentRequest(m_fileId, false, true), &DownloadPdfWorker::handleDownloadRequest);
+    auto *request = new DownloadDocumentRequest(m_fileId, false, true);
+    forwardProgress(request);
+    startRequest(request, &DownloadPdfWorker::handleDownloadRequest);
 }
 
 void DownloadPdfWorker::handleDownloadRequest(const QVariantMap &result)

@@ -17,7 +17,20 @@ class OperationWorker : public RunnableWorker
 public:
     OperationWorker(DataAccessObject *dao, DirectoryType::RootDirectoryTypes root, QObject *parent);
 
+signals:
+    // Bytes of a download or upload under way, in this worker's thread; total
+    // is -1 while the portal has not said.
+    void transferProgress(qint64 done, qint64 total);
+
 protected:
+    // Passes a transfer request's progress on as transferProgress; queued, so
+    // that it arrives before the request's result.
+    template <typename R>
+    void forwardProgress(R *request)
+    {
+        connect(request, &R::progress, this, &OperationWorker::transferProgress, Qt::QueuedConnection);
+    }
+
     // A confirmed result: "success" true and no error text.
     static bool succeeded(const QVariantMap &result);
     static QString errorText(const QVariantMap &result);

@@ -17,6 +17,7 @@ void UploadDocumentWorker::startWork()
     auto *request = new UploadDocumentRequest(m_localFilePath, m_folderId);
     connect(request, &UploadDocumentRequest::uploadStarted, this, &UploadDocumentWorker::handleUploadStarted,
             Qt::QueuedConnection);
+    forwardProgress(request);
     startRequest(request, &UploadDocumentWorker::handleUploadDocumentRequest);
 }
 
