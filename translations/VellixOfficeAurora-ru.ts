@@ -650,6 +650,13 @@
     </message>
 </context>
 <context>
+    <name>FileActionsController</name>
+    <message>
+        <source>The secure storage is not open, %1 cannot be saved</source>
+        <translation>Защищённое хранилище не открыто, %1 не может быть сохранён</translation>
+    </message>
+</context>
+<context>
     <name>FileAndFolderWorker</name>
     <message>
         <source>Nothing is selected</source>
