@@ -1,17 +1,20 @@
 #include "app/coreinit.h"
 #include "app/fsutils.h"
+#include "app/shutdown.h"
 #include "app/terminationsignals.h"
 #include "app/translationloader.h"
 #include "logging/eventlogger.h"
 #include "platform/sailfishapp.h"
 #include "requests/requestinterface.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QGuiApplication>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickView>
 
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -67,6 +70,12 @@ int main(int argc, char *argv[])
     QObject::connect(view->engine(), &QQmlEngine::quit, app, &QCoreApplication::quit);
     const int result = app->exec();
 
+    if (!Shutdown::finishWork()) {
+        // A pool thread still holds the cache of the pages: freeing them would
+        // pull it away under that thread, so the process ends as it is.
+        qWarning() << "Work still running on quit; ending without tear-down";
+        std::_Exit(result);
+    }
     delete view;
     delete app;
     return result;

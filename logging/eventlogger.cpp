@@ -10,6 +10,8 @@
 #include <QJsonObject>
 #include <QMutexLocker>
 
+#include <cstdio>
+
 const QHash<int, QString> EventLogger::s_messageTypes = {
     {QtDebugMsg, QStringLiteral("Debug")},       {QtWarningMsg, QStringLiteral("Warning")},
     {QtCriticalMsg, QStringLiteral("Critical")}, {QtFatalMsg, QStringLiteral("Fatal")},
@@ -73,12 +75,18 @@ void EventLogger::handleMessage(QtMsgType type, const QMessageLogContext &contex
     m_stream.flush();
 }
 
+void EventLogger::reportToStandardError(const QString &line)
+{
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
 void EventLogger::changeLogFileIfNeeded()
 {
     const QDate today = QDate::currentDate();
     if (today == m_currentDate)
         return;
-    qInfo() << "Начались новые сутки.";
+    reportToStandardError(QStringLiteral("Начались новые сутки."));
     m_stream.flush();
     m_file.close();
     m_currentDate = today;
@@ -88,7 +96,7 @@ void EventLogger::changeLogFileIfNeeded()
 
 void EventLogger::cleanup()
 {
-    qInfo() << "Clear log files older than 7 days.";
+    reportToStandardError(QStringLiteral("Clear log files older than 7 days."));
     const QDateTime now = QDateTime::currentDateTime();
     const QFileInfoList files = QDir(m_logDirectory).entryInfoList({QStringLiteral("*.txt")}, QDir::Files, QDir::NoSort);
     for (const QFileInfo &file : files) {
@@ -108,7 +116,7 @@ bool EventLogger::prepareWritableFile()
     if (!QDir().mkpath(m_logDirectory))
         return false;
     m_file.setFileName(m_logDirectory + m_fileName);
-    qInfo() << QStringLiteral("Попытка открытия лог-файла %1.").arg(m_file.fileName());
+    reportToStandardError(QStringLiteral("Попытка открытия лог-файла %1.").arg(m_file.fileName()));
     return m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
 }
 
@@ -116,10 +124,10 @@ void EventLogger::prepareOutputStream()
 {
     if (!prepareWritableFile()) {
         // Without a file the process carries on; lines of this day are lost.
-        qCritical("Ошибка открытия лог-файла %s.", qPrintable(m_logDirectory + m_fileName));
+        reportToStandardError(QStringLiteral("Ошибка открытия лог-файла %1.").arg(m_logDirectory + m_fileName));
         return;
     }
-    qInfo() << QStringLiteral("Лог-файл %1 открыт на запись.").arg(m_file.fileName());
+    reportToStandardError(QStringLiteral("Лог-файл %1 открыт на запись.").arg(m_file.fileName()));
     m_stream.setDevice(&m_file);
     m_stream.setCodec("utf-8");
 }

@@ -30,6 +30,10 @@ private:
     static const QHash<int, QString> s_messageTypes;
     static QString typeTag(QtMsgType type);
 
+    // The logger's own lines go to standard error, never into its file: they
+    // arise while a message is handled.
+    static void reportToStandardError(const QString &line);
+
     void changeLogFileIfNeeded();
     void cleanup();
     void prepareOutputStream();

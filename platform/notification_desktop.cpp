@@ -10,6 +10,16 @@ namespace {
 const QString s_service = QStringLiteral("org.freedesktop.Notifications");
 const QString s_path = QStringLiteral("/org/freedesktop/Notifications");
 const QString s_interface = QStringLiteral("org.freedesktop.Notifications");
+
+// Notification servers render a small markup language in the body, so a
+// portal name such as "<img src=...>" must reach them as text.
+QString bodyMarkupEscaped(QString body)
+{
+    body.replace(QLatin1Char('&'), QLatin1String("&amp;"));
+    body.replace(QLatin1Char('<'), QLatin1String("&lt;"));
+    body.replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    return body;
+}
 } // namespace
 
 Notification::Notification(QObject *parent)
@@ -32,7 +42,7 @@ void Notification::publish()
     }
     // The phone's library shows the summary as the title and the body below it.
     QDBusMessage call = QDBusMessage::createMethodCall(s_service, s_path, s_interface, QStringLiteral("Notify"));
-    call << m_appName << quint32(0) << m_appIcon << m_summary << m_body << QStringList() << QVariantMap()
+    call << m_appName << quint32(0) << m_appIcon << m_summary << bodyMarkupEscaped(m_body) << QStringList() << QVariantMap()
          << m_expireTimeout;
     // Fire and forget: a missing or slow notification daemon must not hold the caller.
     call.setAutoStartService(false);

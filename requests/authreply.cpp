@@ -14,11 +14,22 @@ AuthReply::AuthReply(const QJsonDocument &document)
     m_user = NetworkReplyHandler::findJsonValue(data, QStringLiteral("User")).toObject();
     m_accessToken = NetworkReplyHandler::findJsonValue(tokens, QStringLiteral("AuthToken"));
     m_refreshToken = NetworkReplyHandler::findJsonValue(tokens, QStringLiteral("RefreshToken")).toString();
+    m_portalMessage = NetworkReplyHandler::findJsonValue(root, QStringLiteral("ErrorMessage")).toString();
+    if (m_portalMessage.isEmpty())
+        m_portalMessage = NetworkReplyHandler::findJsonValue(response, QStringLiteral("Data")).toString();
 }
 
 bool AuthReply::isAccepted() const
 {
-    return m_status == 200 && m_accessToken.isString();
+    // A token that is no text, or an empty one, is no session: nothing could be sent in its name.
+    return m_status == 200 && !m_accessToken.toString().isEmpty();
+}
+
+QString AuthReply::failureText(const QString &refused) const
+{
+    if (m_status != 200)
+        return m_portalMessage.isEmpty() ? refused : m_portalMessage;
+    return isAccepted() ? QString() : tr("The portal did not return an access token.");
 }
 
 QString AuthReply::accessToken() const

@@ -39,7 +39,7 @@ QVariantMap AuthRequest::handleAuthReply(QNetworkReply *reply) const
 {
     const NetworkReplyHandler handler(reply);
     if (handler.isError())
-        return {{s_errorKey, handler.errorMessage()}};
+        return {{s_errorKey, failureText(handler)}};
 
     const AuthReply auth(handler.replyJSON());
     const QJsonObject &user = auth.user();
@@ -48,7 +48,7 @@ QVariantMap AuthRequest::handleAuthReply(QNetworkReply *reply) const
     };
     const QVariantMap result{
         {s_successKey, auth.isAccepted()},
-        {s_errorKey, handler.errorMessage()},
+        {s_errorKey, auth.failureText(tr("The portal refused the sign-in."))},
         {QStringLiteral("access_token"), auth.accessToken()},
         {QStringLiteral("refresh_token"), auth.refreshToken()},
         {QStringLiteral("user_id"), NetworkReplyHandler::findJsonValue(user, QStringLiteral("Id")).toInt()},

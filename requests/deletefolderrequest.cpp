@@ -15,7 +15,10 @@ QVariantMap DeleteFolderRequest::perform()
 {
     const QJsonObject body{{QStringLiteral("Ids"), toJsonArray(m_folderIds)}};
     return report(post(ApiPath::v1(ApiContants::s_deleteFolder).toString(), body), "Request error",
-                  FailureSaysSuccess | SuccessSaysError, {}, [](const NetworkReplyHandler &reply) {
-                      return QVariantMap{{QStringLiteral("taskId"), replyTaskId(reply)}};
+                  FailureSaysSuccess | SuccessSaysError, {}, [](const NetworkReplyHandler &reply) -> std::optional<QVariantMap> {
+                      const std::optional<int> taskId = replyTaskId(reply);
+                      if (!taskId)
+                          return std::nullopt;
+                      return QVariantMap{{QStringLiteral("taskId"), *taskId}};
                   });
 }

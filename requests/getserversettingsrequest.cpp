@@ -19,7 +19,7 @@ QVariantMap GetServerSettingsRequest::perform()
     const NetworkReplyHandler handler(exchange.get(createRequest(path)));
     if (handler.isError()) {
         qInfo().noquote() << "Error get server settings" << handler.errorMessage();
-        return failureResult(handler.errorMessage());
+        return failureResult(failureText(handler));
     }
     const QVariantMap result{
         {s_successKey, true},

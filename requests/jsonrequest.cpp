@@ -30,15 +30,18 @@ QVariantMap JsonRequest::report(const NetworkReplyHandler &handler, const char *
                                 const QVariantMap &both, const ReplyReader &read)
 {
     QVariantMap result = both;
-    if (handler.isError()) {
-        qWarning().noquote() << operation << handler.errorMessage();
+    std::optional<QVariantMap> fields = QVariantMap();
+    if (!handler.isError() && read)
+        fields = read(handler);
+    if (handler.isError() || !fields) {
+        const QString error = handler.isError() ? handler.errorMessage() : unreadableAnswerText();
+        qWarning().noquote() << operation << error;
         if (keys & FailureSaysSuccess)
             result.insert(s_successKey, false);
-        result.insert(s_errorKey, handler.errorMessage());
+        result.insert(s_errorKey, error);
         return result;
     }
-    if (read)
-        result.insert(read(handler));
+    result.insert(*fields);
     result.insert(s_successKey, true);
     if (keys & SuccessSaysError)
         result.insert(s_errorKey, handler.errorMessage());
@@ -92,9 +95,11 @@ QVariant JsonRequest::replyValue(const NetworkReplyHandler &handler, const QStri
     return fieldValue(handler.replyJSON().object(), key);
 }
 
-int JsonRequest::replyTaskId(const NetworkReplyHandler &handler)
+std::optional<int> JsonRequest::replyTaskId(const NetworkReplyHandler &handler)
 {
-    return replyValue(handler, QStringLiteral("TaskId")).toInt();
+    bool isNumber = false;
+    const int taskId = replyValue(handler, QStringLiteral("TaskId")).toInt(&isNumber);
+    return isNumber ? std::optional<int>(taskId) : std::nullopt;
 }
 
 void JsonRequest::logSending(const char *method, const QString &path, SendingLine line)

@@ -8,6 +8,7 @@
 #include <QVariantList>
 
 #include <functional>
+#include <optional>
 
 // A request made of one JSON exchange with the portal: log what goes out,
 // send, wait, classify. The helpers turn id lists and reply fields into the
@@ -29,12 +30,15 @@ protected:
 
     // Which of the common keys a request's result maps carry.
     enum ReportKeys { SuccessOnly = 0x0, FailureSaysSuccess = 0x1, SuccessSaysError = 0x2 };
-    using ReplyReader = std::function<QVariantMap(const NetworkReplyHandler &)>;
-    // The result map of an exchange. On failure: a warning naming the
-    // operation, and "error" with the message ("success" false only with
-    // FailureSaysSuccess). Otherwise: "success" true (the empty "error" with
-    // SuccessSaysError) and what the reader takes from the reply, logged.
-    // `both` goes into either map.
+    // What a request takes from a good reply; nothing when the reply lacks
+    // what the request stands for (a listing that is no list, a server task
+    // without its id).
+    using ReplyReader = std::function<std::optional<QVariantMap>(const NetworkReplyHandler &)>;
+    // The result map of an exchange. On failure (or a reply the reader cannot
+    // use): a warning naming the operation, and "error" with the message
+    // ("success" false only with FailureSaysSuccess). Otherwise: "success"
+    // true (the empty "error" with SuccessSaysError) and what the reader took
+    // from the reply, logged. `both` goes into either map.
     static QVariantMap report(const NetworkReplyHandler &handler, const char *operation, int keys,
                               const QVariantMap &both = {}, const ReplyReader &read = {});
 
@@ -48,8 +52,9 @@ protected:
     static QVariant fieldValue(const QJsonObject &object, const QString &key);
     // The same for a top-level field of the reply object.
     static QVariant replyValue(const NetworkReplyHandler &handler, const QString &key);
-    // A server task id; the portal may send it as a number or as decimal text.
-    static int replyTaskId(const NetworkReplyHandler &handler);
+    // A server task id; the portal may send it as a number or as decimal
+    // text. Nothing when the reply names no task.
+    static std::optional<int> replyTaskId(const NetworkReplyHandler &handler);
 
 private:
     static void logSending(const char *method, const QString &path, SendingLine line);

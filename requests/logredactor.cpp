@@ -85,6 +85,11 @@ QVariant LogRedactor::redact(const QVariant &value)
         return redactList(value.toJsonArray().toVariantList());
     case QMetaType::QJsonValue:
         return redact(value.toJsonValue().toVariant());
+    case QMetaType::QJsonDocument: {
+        const QJsonDocument document = value.toJsonDocument();
+        return document.isArray() ? QVariant(redactList(document.array().toVariantList()))
+                                  : QVariant(redact(document.object().toVariantMap()));
+    }
     default:
         return value;
     }

@@ -9,9 +9,12 @@ MoveFolderRequest::MoveFolderRequest(const QList<int> &folderIds, int toFolderId
 
 QVariantMap MoveFolderRequest::perform()
 {
-    // The task id goes on as the portal sent it.
-    return report(sendRelocation(), "Request error", FailureSaysSuccess, {}, [this](const NetworkReplyHandler &reply) {
-        return QVariantMap{{QStringLiteral("folderIds"), idList()},
-                           {QStringLiteral("taskId"), replyValue(reply, QStringLiteral("TaskId"))}};
-    });
+    return report(sendRelocation(), "Request error", FailureSaysSuccess, {},
+                  [this](const NetworkReplyHandler &reply) -> std::optional<QVariantMap> {
+                      if (!replyTaskId(reply))
+                          return std::nullopt;
+                      // The task id goes on as the portal sent it.
+                      return QVariantMap{{QStringLiteral("folderIds"), idList()},
+                                         {QStringLiteral("taskId"), replyValue(reply, QStringLiteral("TaskId"))}};
+                  });
 }

@@ -4,10 +4,40 @@
 
 #include <QEventLoop>
 #include <QHttpMultiPart>
+#include <QMutex>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QSet>
 
 namespace {
+
+// The managers of the open exchanges. An exchange leaves before its manager
+// goes, so that cancelAll() never posts to a freed one.
+struct OpenExchanges
+{
+    QMutex mutex;
+    QSet<QNetworkAccessManager *> managers;
+    bool cancelled = false;
+};
+
+OpenExchanges &openExchanges()
+{
+    static OpenExchanges exchanges;
+    return exchanges;
+}
+
+// Runs on the manager's thread, inside the wait of its request.
+void abortReplies(QNetworkAccessManager *manager)
+{
+    QMetaObject::invokeMethod(
+        manager,
+        [manager] {
+            const QList<QNetworkReply *> replies = manager->findChildren<QNetworkReply *>();
+            for (QNetworkReply *reply : replies)
+                reply->abort();
+        },
+        Qt::QueuedConnection);
+}
 
 bool hasSuccessStatus(const QNetworkReply *reply)
 {
@@ -29,9 +59,33 @@ bool drainInto(QNetworkReply *reply, QIODevice *sink)
 PortalExchange::PortalExchange()
     : m_manager(std::make_unique<QNetworkAccessManager>())
 {
+    OpenExchanges &open = openExchanges();
+    QMutexLocker lock(&open.mutex);
+    open.managers.insert(m_manager.get());
 }
 
-PortalExchange::~PortalExchange() = default;
+PortalExchange::~PortalExchange()
+{
+    OpenExchanges &open = openExchanges();
+    QMutexLocker lock(&open.mutex);
+    open.managers.remove(m_manager.get());
+}
+
+void PortalExchange::cancelAll()
+{
+    OpenExchanges &open = openExchanges();
+    QMutexLocker lock(&open.mutex);
+    open.cancelled = true;
+    for (QNetworkAccessManager *manager : qAsConst(open.managers))
+        abortReplies(manager);
+}
+
+bool PortalExchange::isCancelled()
+{
+    OpenExchanges &open = openExchanges();
+    QMutexLocker lock(&open.mutex);
+    return open.cancelled;
+}
 
 QNetworkReply *PortalExchange::get(const QNetworkRequest &request)
 {
@@ -97,5 +151,8 @@ bool PortalExchange::waitForFinished(QNetworkReply *reply, QIODevice *sink)
 QNetworkReply *PortalExchange::watched(QNetworkReply *reply)
 {
     ReplyTimeout::watch(reply);
+    // Aborted from the wait, like the replies that were running at cancelAll().
+    if (isCancelled())
+        abortReplies(m_manager.get());
     return reply;
 }

@@ -19,6 +19,11 @@ class PortalExchange
 public:
     enum class Method { Get, Post, Delete };
 
+    // On quit: the replies of every exchange end at once as cancelled, those
+    // started later too, so that no stalled portal holds the process. Any thread.
+    static void cancelAll();
+    static bool isCancelled();
+
     PortalExchange();
     ~PortalExchange();
 

@@ -39,12 +39,12 @@ QVariantMap RefreshTokenRequest::handleRefreshReply(QNetworkReply *reply) const
     const NetworkReplyHandler handler(reply);
     if (handler.isError()) {
         qInfo().noquote() << "Refresh request error" << handler.errorMessage();
-        return failureResult(handler.errorMessage());
+        return failureResult(failureText(handler));
     }
     const AuthReply auth(handler.replyJSON());
     const QVariantMap result{
         {s_successKey, auth.isAccepted()},
-        {s_errorKey, handler.errorMessage()},
+        {s_errorKey, auth.failureText(tr("The portal refused to renew the session."))},
         {QStringLiteral("access_token"), auth.accessToken()},
         {QStringLiteral("refresh_token"), auth.refreshToken()},
     };

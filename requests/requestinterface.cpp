@@ -1,6 +1,7 @@
 #include "requestinterface.h"
 
 #include "requests/logredactor.h"
+#include "requests/networkreplyhandler.h"
 #include "requests/onlinestate.h"
 #include "settings/settings.h"
 
@@ -28,6 +29,11 @@ QNetworkRequest RequestInterface::createRequest(const QString &path) const
 QByteArray RequestInterface::jsonToQByteArray(const QJsonObject &object)
 {
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+QString RequestInterface::unreadableAnswerText()
+{
+    return tr("The portal sent an answer that cannot be read.");
 }
 
 bool RequestInterface::isOnline()
@@ -70,6 +76,11 @@ QByteArray RequestInterface::authorizationValue()
 QVariantMap RequestInterface::failureResult(const QString &message)
 {
     return {{s_successKey, false}, {s_errorKey, message}};
+}
+
+QString RequestInterface::failureText(const NetworkReplyHandler &handler)
+{
+    return handler.errorMessage().isEmpty() ? unreadableAnswerText() : handler.errorMessage();
 }
 
 QVariantMap RequestInterface::offlineResult()

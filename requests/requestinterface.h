@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVariantMap>
 
+class NetworkReplyHandler;
 class QUrl;
 
 // One portal operation. A request carries its parameters, runs once (on the
@@ -32,6 +33,9 @@ public:
     QNetworkRequest createRequest(const QString &path) const;
 
     static QByteArray jsonToQByteArray(const QJsonObject &object);
+    // The failure text of a reply that came through but is not of the shape
+    // the request stands for.
+    static QString unreadableAnswerText();
     static bool isOnline();
     // Once at start-up, on the main thread: sets the network stack up there.
     static void initNetworkManager(QObject *parent);
@@ -51,6 +55,9 @@ protected:
 
     // {"success": false, "error": message}
     static QVariantMap failureResult(const QString &message);
+    // The failure text of a reply the handler found wrong: its message, or
+    // for an unreadable answer, which comes without one, a text of ours.
+    static QString failureText(const NetworkReplyHandler &handler);
     // What sign-in and refresh report without a network.
     static QVariantMap offlineResult();
 

@@ -13,14 +13,13 @@ ServerTaskStartRequest::ServerTaskStartRequest(const QString &endpoint, const QS
 QVariantMap ServerTaskStartRequest::perform()
 {
     const NetworkReplyHandler handler = get(m_path);
-    bool hasTaskId = false;
-    const int taskId = replyValue(handler, QStringLiteral("TaskId")).toInt(&hasTaskId);
+    const std::optional<int> taskId = replyTaskId(handler);
     // The workers test "error" alone: a failure must never come with an empty one.
-    if (handler.isError() || !hasTaskId) {
+    if (handler.isError() || !taskId) {
         const QString error = ServerTask::failureText(handler);
         qWarning().noquote() << "Reply error:" << error;
         return {{s_errorKey, error}};
     }
-    qInfo().noquote() << "Reply success [" << m_id << taskId << "]";
-    return {{s_successKey, true}, {QStringLiteral("documentId"), m_id}, {QStringLiteral("taskId"), taskId}};
+    qInfo().noquote() << "Reply success [" << m_id << *taskId << "]";
+    return {{s_successKey, true}, {QStringLiteral("documentId"), m_id}, {QStringLiteral("taskId"), *taskId}};
 }

@@ -2,9 +2,12 @@
 
 #include "models/sortingoptions.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include <atomic>
 
 const QString Settings::s_portalAddressKey = QStringLiteral("portal_address");
 const QString Settings::s_loginKey = QStringLiteral("login");
@@ -27,6 +30,9 @@ const QString Settings::s_documentServerAddress = QStringLiteral("document_serve
 const QString Settings::s_debugKey = QStringLiteral("debug_out_state");
 
 namespace {
+
+// -1 until the file has been read.
+std::atomic<int> s_debugStatus{-1};
 
 QString readSingleValue(const QString &key)
 {
@@ -227,7 +233,14 @@ void Settings::saveDocumentServerAddress(const QString &address)
 void Settings::saveDebugOut(bool debugOut)
 {
     saveValue(s_debugKey, debugOut);
+    announceDebugOut(debugOut);
     emit debugOutChanged();
+}
+
+void Settings::announceDebugOut(bool debugOut) const
+{
+    if (m_settings->fileName() == defaultFilePath())
+        s_debugStatus.store(debugOut ? 1 : 0);
 }
 
 void Settings::setSorting(int filterParam, Qt::SortOrder sortDirect)
@@ -265,6 +278,7 @@ void Settings::clearUserSettings()
     emit sortingNameChanged();
     emit localSortingParameterChanged();
     emit localSortingDirectionChanged();
+    announceDebugOut(false);
     emit debugOutChanged();
 }
 
@@ -293,6 +307,15 @@ QString getAuthToken()
 
 bool debugStatus()
 {
+    const int known = s_debugStatus.load();
+    if (known >= 0)
+        return known == 1;
     QSettings settings(Settings::defaultFilePath(), QSettings::IniFormat);
-    return settings.value(Settings::s_debugKey, false).toBool();
+    const bool debugOut = settings.value(Settings::s_debugKey, false).toBool();
+    // Before the names are set the path is not the application's yet.
+    if (!QCoreApplication::organizationName().isEmpty()) {
+        int unread = -1;
+        s_debugStatus.compare_exchange_strong(unread, debugOut ? 1 : 0);
+    }
+    return debugOut;
 }

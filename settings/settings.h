@@ -144,6 +144,8 @@ signals:
 private:
     int sortingFieldValue(const QString &key) const;
     Qt::SortOrder sortOrderValue(const QString &key) const;
+    // Hands a change of the debug switch of the application's file to debugStatus().
+    void announceDebugOut(bool debugOut) const;
 
     QSettings *m_settings;
 };
@@ -151,4 +153,7 @@ private:
 // Single reads of the settings file for code on any thread.
 QString getPortalAddress();
 QString getAuthToken();
+// The debug switch, asked for by every log message: read from the file once
+// (once the application's names have fixed its path), then kept up to date by
+// the Settings objects that change it.
 bool debugStatus();

@@ -22,16 +22,26 @@ AbstractLoadEntriesWorker::AbstractLoadEntriesWorker(DataAccessObject *dao, Data
 
 void AbstractLoadEntriesWorker::getFoldersFromServer(int folderId, DirectoryType::RootDirectoryTypes root)
 {
-    m_root = root;
-    m_folderId = folderId;
+    beginLoad(folderId, root);
     m_requests.start(this, new GetFoldersRequest(folderId), &AbstractLoadEntriesWorker::handleGetFoldersRequest);
 }
 
 void AbstractLoadEntriesWorker::getDocumentsFromServer(int folderId, DirectoryType::RootDirectoryTypes root)
 {
+    beginLoad(folderId, root);
+    requestDocuments();
+}
+
+void AbstractLoadEntriesWorker::requestDocuments()
+{
+    m_requests.start(this, new GetDocumentsRequest(m_folderId), &AbstractLoadEntriesWorker::handleGetDocumentsRequest);
+}
+
+void AbstractLoadEntriesWorker::beginLoad(int folderId, DirectoryType::RootDirectoryTypes root)
+{
     m_root = root;
     m_folderId = folderId;
-    m_requests.start(this, new GetDocumentsRequest(folderId), &AbstractLoadEntriesWorker::handleGetDocumentsRequest);
+    m_ownerIds.clear();
 }
 
 void AbstractLoadEntriesWorker::loadUsersInfo(const QList<QVariant> &ids)

@@ -10,13 +10,15 @@
 #include <QVariantMap>
 
 // A listing load: fetches folders and/or documents of one folder from the
-// portal, stores them in the cache, then fetches the owners the cache does
-// not know yet. Reports one workFinished per load; when a reused worker is
-// started again before its answers arrived, only the newest load reports.
+// portal, stores them in the cache, then fetches the owners of this load that
+// the cache does not know yet. Reports one workFinished per load; when a
+// reused worker is started again before its answers arrived, only the newest
+// load reports.
 class AbstractLoadEntriesWorker : public Worker
 {
     Q_OBJECT
 public:
+    // Each starts a load of its own.
     void getFoldersFromServer(int folderId, DirectoryType::RootDirectoryTypes root);
     void getDocumentsFromServer(int folderId, DirectoryType::RootDirectoryTypes root);
     void loadUsersInfo(const QList<QVariant> &ids);
@@ -25,7 +27,7 @@ public:
     // into it (top level first) and collects its owners.
     void addFolders(QList<QVariant> folders);
     void addDocuments(const QList<QVariant> &documents);
-    // Remembers the owners of entries that the users table lacks.
+    // Remembers the owners of entries that the users table lacks, for this load.
     void addOwnerIds(const QList<QVariant> &entries);
     // Appends the children lists of folders[index] down to folders[0] and of
     // all their descendants to out: siblings from last to first, each child
@@ -49,6 +51,9 @@ protected:
     int folderId() const { return m_folderId; }
     DirectoryType::RootDirectoryTypes root() const { return m_root; }
 
+    // The documents request of a load that began with its folders.
+    void requestDocuments();
+
     // Writes the listing into the cache, then loads the unknown owners or
     // reports success.
     void storeListing(const QVariantMap &response);
@@ -58,6 +63,10 @@ protected:
     bool endOnFailure(const QVariantMap &response);
 
 private:
+    // A new load forgets the owners of the one before: a redundant fetch of
+    // them could only fail a good refresh.
+    void beginLoad(int folderId, DirectoryType::RootDirectoryTypes root);
+
     QList<QVariant> m_documents;
     QList<QVariant> m_folders;
     QList<QVariant> m_ownerIds;

@@ -2,7 +2,6 @@
 
 #include "workers/freefilename.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QFile>
@@ -32,7 +31,6 @@ QString BlockFileCopy::copy(const QString &source, const FreeFileName &target)
             qWarning() << "Error write target file" << output.fileName() << output.errorString();
             return QString();
         }
-        QCoreApplication::processEvents();
     }
     if (!output.flush() || output.size() != input.size()) {
         qWarning() << "Error write target file" << output.fileName() << output.errorString();

@@ -4,10 +4,9 @@
 
 class FreeFileName;
 
-// Copies a file in blocks, keeping the interface responsive between blocks.
-// The copy grows under a hidden name in the target folder and takes its free
-// name only once complete, so a failed copy leaves nothing that looks like a
-// document.
+// Copies a file in blocks, on a pool thread (see DownloadPlacement). The copy
+// grows under a hidden name in the target folder and takes its free name only
+// once complete, so a failed copy leaves nothing that looks like a document.
 class BlockFileCopy
 {
 public:

@@ -1,10 +1,9 @@
 #include "downloadfileworker.h"
 
 #include "requests/downloaddocumentrequest.h"
-#include "workers/freefilename.h"
+#include "workers/downloadplacement.h"
 
 #include <QDebug>
-#include <QFile>
 
 DownloadFileWorker::DownloadFileWorker(DataAccessObject *dao, int fileId, const QString &targetFolder,
                                        const QString &fileName, DirectoryType::RootDirectoryTypes root,
@@ -34,10 +33,14 @@ void DownloadFileWorker::handleDownloadRequest(const QVariantMap &result)
         fail(tr("Error download file %1").arg(m_fileName), result);
         return;
     }
-    const QString tmpPath = result.value(QStringLiteral("tmpDocumentPath")).toString();
-    const bool moved = moveFileToTargetLocation(tmpPath);
-    QFile::remove(tmpPath);
-    if (!moved) {
+    DownloadPlacement::start(result.value(QStringLiteral("tmpDocumentPath")).toString(),
+                             FreeFileName(FreeFileName::Document, m_targetFolder, m_fileName), this,
+                             &DownloadFileWorker::handlePlaced);
+}
+
+void DownloadFileWorker::handlePlaced(const QString &path)
+{
+    if (path.isEmpty()) {
         qWarning() << "Move document to target location";
         const QString message = tr("Could not save the file in %1").arg(m_targetFolder);
         fail(tr("Error download document %1").arg(m_fileName), message, message);
@@ -45,12 +48,4 @@ void DownloadFileWorker::handleDownloadRequest(const QVariantMap &result)
     }
     qInfo() << "Download file" << m_fileName << "success";
     succeed(tr("Download file %1 success").arg(m_fileName), QString());
-}
-
-bool DownloadFileWorker::moveFileToTargetLocation(const QString &tmpPath)
-{
-    const FreeFileName target(FreeFileName::Document, m_targetFolder, m_fileName);
-    qInfo() << "Copy file" << tmpPath << ":" << target.firstFree();
-    // QFile::copy neither replaces a file nor leaves a partial one under the target name.
-    return !target.place([&tmpPath](const QString &name) { return QFile::copy(tmpPath, name); }).isEmpty();
 }

@@ -19,7 +19,7 @@ protected:
     void startWork() override;
 
 private:
-    bool moveFileToTargetLocation(const QString &tmpPath);
+    void handlePlaced(const QString &path);
 
     const int m_fileId;
     const QString m_targetFolder;

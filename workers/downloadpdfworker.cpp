@@ -2,12 +2,10 @@
 
 #include "requests/convertdocumenttopdfrequest.h"
 #include "requests/downloaddocumentrequest.h"
-#include "workers/blockfilecopy.h"
-#include "workers/freefilename.h"
+#include "workers/downloadplacement.h"
 #include "workers/servertaskpoller.h"
 
 #include <QDebug>
-#include <QFile>
 
 DownloadPdfWorker::DownloadPdfWorker(DataAccessObject *dao, int fileId, const QString &fileName,
                                      const QString &targetFolder, DirectoryType::RootDirectoryTypes root,
@@ -69,11 +67,15 @@ void DownloadPdfWorker::handleDownloadRequest(const QVariantMap &result)
         fail(failureText(), result);
         return;
     }
-    const QString tmpPath = result.value(QStringLiteral("tmpDocumentPath")).toString();
-    const bool moved = moveDocumentToSstorage(tmpPath);
     // Not left in the cache folder either way: the document belongs in the container only.
-    QFile::remove(tmpPath);
-    if (!moved) {
+    DownloadPlacement::start(result.value(QStringLiteral("tmpDocumentPath")).toString(),
+                             FreeFileName(FreeFileName::Pdf, m_targetFolder, m_fileName), this,
+                             &DownloadPdfWorker::handlePlaced);
+}
+
+void DownloadPdfWorker::handlePlaced(const QString &path)
+{
+    if (path.isEmpty()) {
         qWarning() << "Move document to sstore error";
         const QString message = tr("Could not save the document in %1").arg(m_targetFolder);
         fail(failureText(), message, message);
@@ -81,13 +83,6 @@ void DownloadPdfWorker::handleDownloadRequest(const QVariantMap &result)
     }
     qInfo() << "Download document" << m_fileName << "success";
     succeed(tr("Download document %1 success").arg(m_fileName), QString());
-}
-
-bool DownloadPdfWorker::moveDocumentToSstorage(const QString &tmpPath)
-{
-    const FreeFileName target(FreeFileName::Pdf, m_targetFolder, m_fileName);
-    qInfo() << "Move file" << tmpPath << "to" << target.firstFree();
-    return !BlockFileCopy::copy(tmpPath, target).isEmpty();
 }
 
 QString DownloadPdfWorker::failureText() const

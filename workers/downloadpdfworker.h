@@ -25,7 +25,7 @@ protected:
 
 private:
     void startDownload();
-    bool moveDocumentToSstorage(const QString &tmpPath);
+    void handlePlaced(const QString &path);
     QString failureText() const;
 
     const int m_fileId;

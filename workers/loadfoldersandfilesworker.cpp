@@ -15,7 +15,7 @@ void LoadFoldersAndFilesWorker::handleGetFoldersRequest(const QVariantMap &respo
     if (endOnFailure(response))
         return;
     addFolders(response.value(QStringLiteral("folders")).toList());
-    getDocumentsFromServer(folderId(), root());
+    requestDocuments();
 }
 
 void LoadFoldersAndFilesWorker::handleGetDocumentsRequest(const QVariantMap &response)

@@ -2,8 +2,6 @@
 
 #include "requests/requestinterface.h"
 
-#include <QCoreApplication>
-
 namespace RequestOutcome {
 
 bool succeeded(const QVariantMap &result)
@@ -16,7 +14,7 @@ QString failureMessage(const QVariantMap &result)
     const QString error = result.value(RequestInterface::s_errorKey).toString();
     if (!error.isEmpty())
         return error;
-    return QCoreApplication::translate("RequestOutcome", "The portal sent an answer that cannot be read.");
+    return RequestInterface::unreadableAnswerText();
 }
 
 QString finishMessage(const QVariantMap &result)

@@ -1,11 +1,14 @@
 #include "runnableworker.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QThread>
 
 RunnableWorker::RunnableWorker(Settings *settings, DataAccessObject *dao, QObject *parent)
-    : Worker(settings, dao, parent)
+    : Worker(settings, dao, nullptr)
 {
+    if (parent)
+        qWarning() << "A runnable worker is owned by its run; the parent" << parent << "is not taken";
     // Off before the pool ever sees it: the pool reads the flag when it starts run().
     setAutoDelete(false);
     // A worker created inside another worker's run() would otherwise live on a

@@ -10,7 +10,10 @@
 // A worker started on the global thread pool. From construction it belongs to
 // the main thread, where its result handlers run, and the pool never deletes
 // it: it frees itself once its run() has returned and its one workFinished has
-// been emitted, whichever comes last.
+// been emitted, whichever comes last. It is owned by its run alone: a parent
+// would delete it under a running run() and again after it, so one given is
+// refused (and logged); the worker carries on and reports to whoever is still
+// connected.
 class RunnableWorker : public Worker, public QRunnable
 {
     Q_OBJECT

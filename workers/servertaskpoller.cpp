@@ -1,5 +1,6 @@
 #include "servertaskpoller.h"
 
+#include "requests/portalexchange.h"
 #include "requests/usertaskstatusrequest.h"
 
 #include <QAtomicInt>
@@ -46,6 +47,9 @@ void ServerTaskPoller::start(int taskId)
 
 void ServerTaskPoller::requestStatus()
 {
+    // Quitting: the task is left to the portal, unwatched.
+    if (PortalExchange::isCancelled())
+        return;
     auto *request = new UserTaskStatusRequest(m_taskId);
     connect(request, &RequestInterface::requestFinished, this, &ServerTaskPoller::handleStatus, Qt::QueuedConnection);
     QThreadPool::globalInstance()->start(request);

@@ -16,14 +16,23 @@ private slots:
     {
         QTest::addColumn<QString>("summary");
         QTest::addColumn<QString>("body");
-        QTest::newRow("plain") << QStringLiteral("Download finished") << QStringLiteral("report.docx");
-        QTest::newRow("unicode") << QStringLiteral("Ошибка") << QStringLiteral("файл 🙂 & <b>");
+        // The body as the notification server receives it: markup arrives as text.
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("plain") << QStringLiteral("Download finished") << QStringLiteral("report.docx")
+                               << QStringLiteral("report.docx");
+        QTest::newRow("unicode") << QStringLiteral("Ошибка") << QStringLiteral("файл 🙂 & <b>")
+                                 << QStringLiteral("файл 🙂 &amp; &lt;b&gt;");
+        QTest::newRow("link in a name") << QStringLiteral("<b>A</b> & B") << QStringLiteral("<a href=\"x\">y</a>")
+                                        << QStringLiteral("&lt;a href=\"x\"&gt;y&lt;/a&gt;");
+        QTest::newRow("image in a name") << QStringLiteral("Saved") << QStringLiteral("<img src=\"file:///etc\"/>.txt")
+                                         << QStringLiteral("&lt;img src=\"file:///etc\"/&gt;.txt");
     }
 
     void publishReachesTheService()
     {
         QFETCH(QString, summary);
         QFETCH(QString, body);
+        QFETCH(QString, sent);
         static bool started = false;
         static NotificationListener listener;
         if (!started) {
@@ -44,7 +53,7 @@ private slots:
         QCOMPARE(received.appName, QStringLiteral("VellixOfficeAurora"));
         QCOMPARE(received.appIcon, QStringLiteral("vellix-icon"));
         QCOMPARE(received.summary, summary);
-        QCOMPARE(received.body, body);
+        QCOMPARE(received.body, sent);
         QCOMPARE(received.expireTimeout, 3000);
     }
 };

@@ -40,7 +40,7 @@ private slots:
     void signInSucceeds();
     void signInWithWrongPasswordReportsOnlyTheError();
     void signInWithRefusedPortalStatus();
-    void signInAcceptsAnEmptyTokenString();
+    void signInRefusesAnEmptyTokenString();
     void signInRefusesATokenThatIsNoString();
     void signInFailures_data();
     void signInFailures();
@@ -158,19 +158,19 @@ void TestAccountRequests::signInWithRefusedPortalStatus()
     const QVariantMap result = run(new AuthRequest(SimulatorProcess::s_demoLogin, SimulatorProcess::s_demoPassword));
     QCOMPARE(QStringList(result.keys()), s_signInKeys);
     QCOMPARE(result.value(QStringLiteral("success")), QVariant(false));
-    QCOMPARE(result.value(QStringLiteral("error")).toString(), QString());
+    QCOMPARE(result.value(QStringLiteral("error")).toString(), QStringLiteral("The portal refused the sign-in."));
     QCOMPARE(result.value(QStringLiteral("user_id")).toInt(), 0);
     QCOMPARE(result.value(QStringLiteral("user_login")).toString(), QString());
     QCOMPARE(result.value(QStringLiteral("access_token")).toString(), QString());
 }
 
-void TestAccountRequests::signInAcceptsAnEmptyTokenString()
+void TestAccountRequests::signInRefusesAnEmptyTokenString()
 {
     const QJsonObject body = QJsonDocument::fromJson(R"({"Status":200,"Response":{"Data":{"Tokens":{"AuthToken":""}}}})").object();
     QVERIFY(m_simulator.setFault(QStringLiteral("/api/v2/auth/login"), {{"status", 200}, {"body", body}}));
     const QVariantMap result = run(new AuthRequest(SimulatorProcess::s_demoLogin, SimulatorProcess::s_demoPassword));
-    QCOMPARE(result.value(QStringLiteral("success")), QVariant(true));
-    QCOMPARE(result.value(QStringLiteral("access_token")).toString(), QString());
+    QCOMPARE(result.value(QStringLiteral("success")), QVariant(false));
+    QCOMPARE(result.value(QStringLiteral("error")).toString(), QStringLiteral("The portal did not return an access token."));
 }
 
 void TestAccountRequests::signInRefusesATokenThatIsNoString()
@@ -189,7 +189,8 @@ void TestAccountRequests::signInFailures_data()
     QTest::newRow("hung portal") << QJsonObject{{"mode", "hang"}} << "The connection to the portal timed out.";
     QTest::newRow("dropped connection") << QJsonObject{{"mode", "drop"}} << "The portal closed the connection.";
     QTest::newRow("truncated reply") << QJsonObject{{"mode", "truncated"}} << "The portal closed the connection.";
-    QTest::newRow("malformed JSON") << QJsonObject{{"mode", "malformed"}} << QString();
+    QTest::newRow("malformed JSON") << QJsonObject{{"mode", "malformed"}}
+                                    << "The portal sent an answer that cannot be read.";
     QTest::newRow("server error with message")
         << QJsonObject{{"status", 500}, {"body", QJsonObject{{"ErrorMessage", "Database is down"}}}}
         << "Database is down. Error 500.";

@@ -979,15 +979,9 @@ void TestPortalRequests::unexpectedReplyShapes_data()
     QTest::newRow("search without documents keeps the folders")
         << search << searchPath << QByteArray(R"({"Directory":{"Items":[{"Id":3,"Name":"x"}]}})")
         << "directories" << QVariant(QVariantList{QVariantMap{{"Id", 3.0}, {"Name", "x"}}});
-    QTest::newRow("listing confirmed with true") << folders << foldersPath << QByteArray("true") << "folders"
-                                                 << QVariant(QVariantList());
     QTest::newRow("listing with stray scalars")
         << folders << foldersPath << QByteArray(R"([3,{"Id":7},"x",null])") << "folders"
         << QVariant(QVariantList{QVariantMap{{"Id", 7.0}}});
-    QTest::newRow("documents whose items are no array")
-        << RequestFactory([](int) { return new GetDocumentsRequest(100); })
-        << "/api/v1/DocumentDirectory/GetDocuments" << QByteArray(R"({"Items":{"Id":1}})") << "documents"
-        << QVariant(QVariantList());
     QTest::newRow("document info that is no object")
         << RequestFactory([](int) { return new GetDocumentInfoRequest(1001); }) << "/api/v1/Documents"
         << QByteArray("[1,2]") << "info" << QVariant(QVariantMap());
@@ -1000,9 +994,6 @@ void TestPortalRequests::unexpectedReplyShapes_data()
     QTest::newRow("copy task id as text")
         << RequestFactory([](int) { return new CopyFolderRequest({113}, 110, CopyFolderFlags::Copy); })
         << "/api/v1/DocumentDirectory/Copy" << QByteArray(R"({"TaskId":"42"})") << "taskId" << QVariant(42);
-    QTest::newRow("delete task id missing")
-        << RequestFactory([](int) { return new DeleteFolderRequest({113}); }) << "/api/v1/DocumentDirectory/Delete"
-        << QByteArray("{}") << "taskId" << QVariant(0);
     QTest::newRow("move task id kept as sent")
         << RequestFactory([](int) { return new MoveFolderRequest({113}, 110, CopyFolderFlags::Copy); })
         << "/api/v1/DocumentDirectory/Move" << QByteArray(R"({"TaskId":"42"})") << "taskId"

@@ -119,7 +119,8 @@ private slots:
                                       << QJsonObject{{QStringLiteral("status"), 503}, {QStringLiteral("body"), QString()}}
                                       << QStringLiteral("Failed to send the request to portal. Error 503.");
         QTest::newRow("garbage") << SimulatorProcess::s_demoPassword
-                                 << QJsonObject{{QStringLiteral("mode"), QStringLiteral("malformed")}} << QString();
+                                 << QJsonObject{{QStringLiteral("mode"), QStringLiteral("malformed")}}
+                                 << QStringLiteral("The portal sent an answer that cannot be read.");
     }
 
     void signInFailureKeepsState()
