@@ -115,6 +115,20 @@
     </message>
 </context>
 <context>
+    <name>AuthReply</name>
+    <message>
+        <source>The portal did not return an access token.</source>
+        <translation>Портал не вернул токен доступа.</translation>
+    </message>
+</context>
+<context>
+    <name>AuthRequest</name>
+    <message>
+        <source>The portal refused the sign-in.</source>
+        <translation>Портал отказал во входе.</translation>
+    </message>
+</context>
+<context>
     <name>AvailableToMePage</name>
     <message>
         <source>Nothing here yet</source>
@@ -1166,6 +1180,13 @@ Incorrect login and/or password.</source>
     </message>
 </context>
 <context>
+    <name>RefreshTokenRequest</name>
+    <message>
+        <source>The portal refused to renew the session.</source>
+        <translation>Портал отказался продлить сеанс.</translation>
+    </message>
+</context>
+<context>
     <name>RegistrationPage</name>
     <message>
         <source>Register</source>
@@ -1251,9 +1272,6 @@ Incorrect login and/or password.</source>
         <source>No internet connection</source>
         <translation>Нет подключения к интернету</translation>
     </message>
-</context>
-<context>
-    <name>RequestOutcome</name>
     <message>
         <source>The portal sent an answer that cannot be read.</source>
         <translation>Портал прислал ответ, который не удаётся прочитать.</translation>
