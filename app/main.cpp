@@ -2,6 +2,7 @@
 #include "app/fsutils.h"
 #include "app/shutdown.h"
 #include "app/terminationsignals.h"
+#include "app/translationloader.h"
 #include "app/webenginesetup.h"
 #include "logging/eventlogger.h"
 #include "platform/sailfishapp.h"
@@ -57,6 +58,9 @@ int main(int argc, char *argv[])
 
     CoreInit::initResources();
     CoreInit::registerTypes();
+
+    TranslationLoader translations;
+    translations.install();
 
     QQuickView *view = SailfishApp::createView();
     view->rootContext()->setContextProperty(QStringLiteral("appVersion"), QStringLiteral("1.8.5.114"));

@@ -51,6 +51,8 @@ ColumnLayout {
             session.openFolder(folderPageUrl, entity.id, entity.name)
         else if (ExtensionChecker.isDocument(entity.name))
             session.openDocument(entity.id, entity.name)
+        else if (ExtensionChecker.isImage(entity.name))
+            session.openOnRoot("ImageViewerPage.qml", { imageId: entity.id, imageName: entity.name, folderType: sectionType })
         else
             run("download", entity)
     }

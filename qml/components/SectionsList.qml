@@ -79,19 +79,33 @@ ListView {
         }
     }
 
-    footer: ItemDelegate {
-        objectName: "section_" + RootDirectory.Common
+    footer: Column {
         width: sections.width
-        text: EntitiesProvider.directoryName(RootDirectory.Common)
-        icon.source: EntitiesProvider.directoryIcon(RootDirectory.Common, sections.session.iconTheme)
-        icon.color: "transparent"
-        icon.width: 26
-        icon.height: 26
-        highlighted: sections.currentSection === RootDirectory.Common
-        Accessible.name: text
-        onClicked: {
-            sections.currentSection = RootDirectory.Common
-            sections.session.openSection(RootDirectory.Common, 0)
+        ItemDelegate {
+            objectName: "section_" + RootDirectory.Common
+            width: sections.width
+            text: EntitiesProvider.directoryName(RootDirectory.Common)
+            icon.source: EntitiesProvider.directoryIcon(RootDirectory.Common, sections.session.iconTheme)
+            icon.color: "transparent"
+            icon.width: 26
+            icon.height: 26
+            highlighted: sections.currentSection === RootDirectory.Common
+            Accessible.name: text
+            onClicked: {
+                sections.currentSection = RootDirectory.Common
+                sections.session.openSection(RootDirectory.Common, 0)
+            }
+        }
+        ItemDelegate {
+            objectName: "localFilesSection"
+            width: sections.width
+            text: qsTr("Files on this device")
+            icon.source: EntitiesProvider.directoryIcon(RootDirectory.MyDocuments, sections.session.iconTheme)
+            icon.color: "transparent"
+            icon.width: 26
+            icon.height: 26
+            Accessible.name: text
+            onClicked: sections.session.openOnRoot("LocalFilesPage.qml")
         }
     }
 }

@@ -19,6 +19,8 @@ void QmlTestSetup::applicationAvailable()
     CoreInit::registerTypes();
     if (!m_bus.start())
         qFatal("The private session bus did not start");
+    if (!m_secureStorage.startBus() || !m_secureStorage.start())
+        qFatal("The secure-storage service did not start");
     if (!m_simulator.start())
         qFatal("The portal simulator did not start");
 }
@@ -57,4 +59,10 @@ void QmlTestSetup::clearWarnings()
 {
     m_warnings.clear();
     emit engineWarningsChanged();
+}
+
+bool QmlTestSetup::writeFile(const QString &path, const QString &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
 }

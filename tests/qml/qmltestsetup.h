@@ -1,6 +1,7 @@
 #pragma once
 
 #include "privatesessionbus.h"
+#include "securestorageserviceprocess.h"
 #include "simulatorprocess.h"
 
 #include <QObject>
@@ -34,6 +35,8 @@ public:
     // Removes the settings file: the next start is a first start.
     Q_INVOKABLE void forgetSettings();
     Q_INVOKABLE void clearWarnings();
+    // Puts a file where a page expects one (the local container's folders).
+    Q_INVOKABLE bool writeFile(const QString &path, const QString &text);
 
 public slots:
     void applicationAvailable();
@@ -44,6 +47,7 @@ signals:
 
 private:
     PrivateSessionBus m_bus;
+    SecureStorageServiceProcess m_secureStorage;
     SimulatorProcess m_simulator;
     QStringList m_warnings;
     bool m_sawWarnings = false;

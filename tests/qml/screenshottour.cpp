@@ -1,7 +1,8 @@
 // Walks the real application through every page against the portal simulator
 // and saves a picture of each, at every window size asked for:
-//   vellix-screenshot-tour --out DIR [--size NAME:WxH ...] [--settle MS]
+//   vellix-screenshot-tour --out DIR [--size NAME:WxH[:LOCALE] ...] [--settle MS]
 #include "app/coreinit.h"
+#include "app/translationloader.h"
 #include "platform/sailfishapp.h"
 #include "privatesessionbus.h"
 #include "simulatorprocess.h"
@@ -29,6 +30,8 @@ struct WindowSize
 {
     QString name;
     QSize size;
+    // The interface language of this size's pictures; English when empty.
+    QString locale;
 };
 
 class Tour
@@ -44,6 +47,8 @@ public:
         // Each size starts as a first start: introduction, then sign-in.
         QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
                       + QStringLiteral("/appConfig.ini"));
+        if (!m_window.locale.isEmpty() && !m_translations.install(QLocale(m_window.locale)))
+            return fail(QStringLiteral("no catalogue for %1").arg(m_window.locale));
         m_view.reset(SailfishApp::createView());
         m_view->rootContext()->setContextProperty(QStringLiteral("appVersion"), QStringLiteral("1.8.5.114"));
         m_view->setSource(SailfishApp::pathTo(QStringLiteral("qml/VellixOfficeAurora.qml")));
@@ -189,6 +194,7 @@ private:
     WindowSize m_window;
     int m_settleMs;
     int m_count = 0;
+    TranslationLoader m_translations;
     std::unique_ptr<QQuickView> m_view;
 };
 
@@ -200,7 +206,8 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addOption({QStringLiteral("out"), QStringLiteral("Directory for the pictures."), QStringLiteral("dir")});
-    parser.addOption({QStringLiteral("size"), QStringLiteral("A window size, repeatable."), QStringLiteral("name:WxH")});
+    parser.addOption({QStringLiteral("size"), QStringLiteral("A window size and language, repeatable."),
+                      QStringLiteral("name:WxH[:locale]")});
     parser.addOption({QStringLiteral("settle"), QStringLiteral("Wait before each picture."), QStringLiteral("ms"),
                       QStringLiteral("1200")});
     parser.addHelpOption();
@@ -212,11 +219,11 @@ int main(int argc, char *argv[])
                                         : QStringList{QStringLiteral("phone:540x960"), QStringLiteral("desktop:1280x800")};
     for (const QString &option : sizeOptions) {
         const QStringList parts = option.split(QRegularExpression(QStringLiteral("[:x]")));
-        if (parts.size() != 3 || parts.at(1).toInt() <= 0 || parts.at(2).toInt() <= 0) {
+        if (parts.size() < 3 || parts.size() > 4 || parts.at(1).toInt() <= 0 || parts.at(2).toInt() <= 0) {
             qCritical("Not a window size: %s", qPrintable(option));
             return 2;
         }
-        sizes.append({parts.at(0), QSize(parts.at(1).toInt(), parts.at(2).toInt())});
+        sizes.append({parts.at(0), QSize(parts.at(1).toInt(), parts.at(2).toInt()), parts.value(3)});
     }
     const QString directory = parser.value(QStringLiteral("out"));
     if (directory.isEmpty() || !QDir().mkpath(directory)) {

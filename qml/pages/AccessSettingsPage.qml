@@ -1,0 +1,271 @@
+import QtQuick 2.12
+import QtQuick.Controls 2.12
+import QtQuick.Controls.Material 2.12
+import QtQuick.Layouts 1.12
+import com.vellix.VellixOfficeAurora 1.0
+import "../components"
+
+// Who has access to a document or folder and at which level, the users and
+// groups to add, and the share links; closes once the portal saved the list.
+Page {
+    id: page
+    objectName: "accessSettingsPage"
+
+    property var session
+    property int entityId: -1
+    property string entityName
+    property bool isFile: true
+    readonly property var levels: isFile
+        ? [SharedFileAccessType.ReadOnly, SharedFileAccessType.Comment, SharedFileAccessType.Edit, SharedFileAccessType.Denied]
+        : [SharedFolderAccessType.ReadOnly, SharedFolderAccessType.Edit, SharedFolderAccessType.Denied]
+    property string saveError
+
+    title: qsTr("Access settings")
+    Accessible.name: title
+
+    function levelText(level) {
+        return isFile ? access.fileAccesString(level) : access.folderAccesString(level)
+    }
+    function copyToClipboard(text) {
+        clipboard.text = text
+        clipboard.selectAll()
+        clipboard.copy()
+        copied.open()
+    }
+
+    header: HeaderBar {
+        title: page.title
+        subtitle: page.entityName
+        canGoBack: true
+        onBackRequested: page.session.back()
+
+        Button {
+            objectName: "saveAccessButton"
+            flat: true
+            text: qsTr("Save")
+            enabled: !access.connectionInProgress
+            onClicked: { page.saveError = ""; access.saveAccessRights() }
+        }
+    }
+
+    UsersAndRolesModel { id: entries }
+    AccessSettingsDialogController {
+        id: access
+        settings: page.session.settings
+        dao: page.session.dao
+        type: page.isFile ? EntityTypes.Document : EntityTypes.Directory
+        usersAndRolesModel: entries
+        onAccessRightsSaved: success ? page.session.back() : (page.saveError = message)
+        onDefaultExternalAccessReady: linkLevel.currentIndex = Math.max(0, access.defaultExternalLinkAccess())
+    }
+
+    TextEdit { id: clipboard; visible: false }
+
+    ScrollView {
+        anchors.fill: parent
+        contentWidth: availableWidth
+
+        ColumnLayout {
+            width: parent.width
+            spacing: 8
+
+            ErrorBanner {
+                Layout.fillWidth: true
+                controller: access
+                onRetryRequested: access.update()
+            }
+            StatusText { objectName: "saveError"; Layout.margins: 12; text: page.saveError }
+            ProgressBar {
+                Layout.fillWidth: true
+                indeterminate: true
+                visible: access.connectionInProgress || access.getPropertyInProcess
+            }
+
+            Label { Layout.margins: 12; text: qsTr("Who has access"); font.weight: Font.Medium }
+            Repeater {
+                id: entryList
+                objectName: "accessEntries"
+                model: entries
+                delegate: RowLayout {
+                    objectName: "accessEntry_" + model.name
+                    Layout.fillWidth: true
+                    Layout.leftMargin: 12
+                    Layout.rightMargin: 4
+                    Label {
+                        Layout.fillWidth: true
+                        text: model.isGroup ? qsTr("%1 (group)").arg(model.name) : model.name
+                        elide: Label.ElideRight
+                    }
+                    ComboBox {
+                        objectName: "accessLevel"
+                        model: page.levels.map(page.levelText)
+                        currentIndex: access.accessIndex(model.access)
+                        Accessible.name: qsTr("Access level")
+                        onActivated: access.setAccess(index, page.levels[currentIndex])
+                    }
+                    IconButton {
+                        objectName: "removeAccessButton"
+                        iconName: "close"
+                        text: qsTr("Remove")
+                        onClicked: access.removeEntity(index)
+                    }
+                }
+            }
+            Label {
+                Layout.leftMargin: 12
+                visible: entryList.count === 0 && !access.getPropertyInProcess
+                text: qsTr("Only you have access")
+                opacity: 0.7
+            }
+            RowLayout {
+                Layout.leftMargin: 8
+                Button {
+                    objectName: "addUsersButton"
+                    text: qsTr("Add users")
+                    onClicked: { users.selectedUsers = access.currentUsers(); userPicker.open() }
+                }
+                Button {
+                    objectName: "addGroupsButton"
+                    text: qsTr("Add groups")
+                    onClicked: { groups.selectedRoles = access.currentRoles(); groups.updateRoles(); groupPicker.open() }
+                }
+            }
+
+            Label { Layout.margins: 12; text: qsTr("Links"); font.weight: Font.Medium }
+            RowLayout {
+                Layout.leftMargin: 12
+                Layout.rightMargin: 8
+                Label { text: qsTr("External link access") }
+                ComboBox {
+                    id: linkLevel
+                    objectName: "linkLevel"
+                    Layout.fillWidth: true
+                    model: page.levels.map(page.levelText)
+                }
+                Button {
+                    objectName: "getLinkButton"
+                    text: qsTr("Get link")
+                    onClicked: access.getLink(page.levels[linkLevel.currentIndex])
+                }
+            }
+            Repeater {
+                model: [
+                    { key: "external", title: qsTr("External link"), link: access.externLink },
+                    { key: "internal", title: qsTr("Internal link"), link: access.internLink }
+                ]
+                RowLayout {
+                    Layout.leftMargin: 12
+                    Layout.rightMargin: 4
+                    visible: modelData.link !== ""
+                    Label { text: modelData.title }
+                    TextField {
+                        objectName: modelData.key + "Link"
+                        Layout.fillWidth: true
+                        readOnly: true
+                        text: modelData.link
+                    }
+                    Button {
+                        objectName: modelData.key + "CopyButton"
+                        flat: true
+                        text: qsTr("Copy")
+                        onClicked: page.copyToClipboard(modelData.link)
+                    }
+                }
+            }
+        }
+    }
+
+    SearchUsersController {
+        id: users
+        settings: page.session.settings
+        dao: page.session.dao
+    }
+    Dialog {
+        id: userPicker
+        objectName: "userPicker"
+        title: qsTr("Add users")
+        modal: true
+        anchors.centerIn: Overlay.overlay
+        width: Math.min(480, page.width - 32)
+        height: Math.min(560, page.height - 32)
+        standardButtons: Dialog.Ok | Dialog.Cancel
+        onAccepted: access.setUsers(users.getSelectionEntities())
+        ColumnLayout {
+            anchors.fill: parent
+            TextField {
+                objectName: "userSearchField"
+                Layout.fillWidth: true
+                placeholderText: qsTr("Name or e-mail")
+                onAccepted: users.performSearch(text)
+            }
+            ProgressBar { Layout.fillWidth: true; indeterminate: true; visible: users.connectionInProgress }
+            StatusText { text: users.connectionFailed ? users.errorMessage : "" }
+            ListView {
+                id: userList
+                objectName: "userResults"
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                clip: true
+                model: users.usersModel
+                delegate: CheckDelegate {
+                    objectName: "user_" + model.id
+                    width: userList.width
+                    text: page.session.usersRevision >= 0 ? users.ownerNameById(model.id) : ""
+                    checked: model.selected
+                    onToggled: users.reverseSelection(index)
+                }
+            }
+        }
+    }
+
+    SelectGroupsController {
+        id: groups
+        settings: page.session.settings
+        dao: page.session.dao
+    }
+    Dialog {
+        id: groupPicker
+        objectName: "groupPicker"
+        title: qsTr("Add groups")
+        modal: true
+        anchors.centerIn: Overlay.overlay
+        width: Math.min(480, page.width - 32)
+        height: Math.min(560, page.height - 32)
+        standardButtons: Dialog.Ok | Dialog.Cancel
+        onAccepted: access.setRoles(groups.getSelectionEntities())
+        ColumnLayout {
+            anchors.fill: parent
+            TextField {
+                objectName: "groupFilterField"
+                Layout.fillWidth: true
+                placeholderText: qsTr("Filter groups")
+                onTextChanged: groups.groupsModel.filterRegExp = new RegExp(groups.escapeRegExp(text), "i")
+            }
+            ProgressBar { Layout.fillWidth: true; indeterminate: true; visible: groups.connectionInProgress }
+            StatusText { text: groups.connectionFailed ? groups.errorMessage : "" }
+            ListView {
+                id: groupList
+                objectName: "groupResults"
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                clip: true
+                model: groups.groupsModel
+                delegate: CheckDelegate {
+                    objectName: "group_" + model.name
+                    width: groupList.width
+                    text: model.name
+                    checked: model.selected
+                    onToggled: groups.reverseSelection(index)
+                }
+            }
+        }
+    }
+
+    ToolTip { id: copied; text: qsTr("Copied to the clipboard"); timeout: 2000; x: (page.width - width) / 2; y: page.height - 80 }
+
+    Component.onCompleted: {
+        // The controller's "id" property cannot be bound in QML syntax.
+        access.id = entityId
+        access.update()
+    }
+}
