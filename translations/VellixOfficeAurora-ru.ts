@@ -392,6 +392,17 @@
     </message>
 </context>
 <context>
+    <name>DocumentEditorPage</name>
+    <message>
+        <source>The document cannot be opened in the editor.</source>
+        <translation>Документ не удаётся открыть в редакторе.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Повторить</translation>
+    </message>
+</context>
+<context>
     <name>DownloadArchiveDirectoryWorker</name>
     <message>
         <source>Start download archive %1</source>
@@ -792,7 +803,7 @@
         <translation>Создание и правка</translation>
     </message>
     <message>
-        <source>Create documents and folders, rename, copy and move them, and edit in the portal's editor.</source>
+        <source>Create documents and folders, rename, copy and move them, and edit in the portal&apos;s editor.</source>
         <translation>Создавайте документы и папки, переименовывайте, копируйте и перемещайте их, редактируйте в редакторе портала.</translation>
     </message>
     <message>
