@@ -134,6 +134,7 @@ void registerTypes()
     qmlRegisterUncreatableType<SharedFolderAccessType>(s_qmlUri, 1, 0, "SharedFolderAccessType", s_notCreatable);
     qmlRegisterUncreatableType<EntityTypes>(s_qmlUri, 1, 0, "EntityTypes", s_notCreatable);
 
+    qRegisterMetaType<DirectoryType::RootDirectoryTypes>("DirectoryType::RootDirectoryTypes");
     qRegisterMetaType<SortingOptions::State>("SortingOptions::State");
     qRegisterMetaType<CopyFolderFlags::Flags>("CopyFolderFlags::Flags");
     qRegisterMetaType<SharedFileAccessType::SharedFileAccessTypes>("SharedFileAccessType::SharedFileAccessTypes");
