@@ -75,7 +75,7 @@ public:
         }
 
         QMetaObject::invokeMethod(find("signInPage"), "signIn");
-        if (!waitFor("portalPage") || !waitFor("section_16") || !shoot("sections"))
+        if (!waitFor("portalPage") || !waitFor("sectionsList", 6) || !shoot("sections"))
             return false;
 
         const QList<QPair<int, QString>> sections{{16, "my-documents"},   {256, "available-for-me"},
@@ -146,11 +146,13 @@ private:
         return m_view->rootObject()->findChild<QObject *>(QLatin1String(objectName));
     }
 
-    bool waitFor(const char *objectName)
+    // A list's delegates are not its QObject children, so a list is awaited by its row count.
+    bool waitFor(const char *objectName, int rows = 0)
     {
         QElapsedTimer timer;
         timer.start();
-        while (!find(objectName)) {
+        for (QObject *item = find(objectName); !item || item->property("count").toInt() < rows;
+             item = find(objectName)) {
             if (timer.elapsed() > 20000)
                 return fail(QStringLiteral("%1 never appeared").arg(QLatin1String(objectName)));
             QTest::qWait(50);
