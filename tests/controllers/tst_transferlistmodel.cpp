@@ -155,7 +155,7 @@ private slots:
         prepare(pages);
         QByteArray bytes(6 * 1024 * 1024, Qt::Uninitialized);
         for (int i = 0; i < bytes.size(); ++i)
-            bytes[i] = char((i * 7919) >> 5);
+            bytes[i] = char((unsigned(i) * 7919u) >> 5);
         QVERIFY(TransferFixture::writeFile(pages.localFile, bytes));
         QList<Row> seen;
         QObject recording;
