@@ -3,7 +3,7 @@
 // to the same simulator endpoint, in the same run.
 #include "requests/getserversettingsrequest.h"
 #include "settings/settings.h"
-#include "simulatorprocess.h"
+#include "../quietportal.h"
 #include "testenvironment.h"
 
 #include <QCoreApplication>
@@ -72,16 +72,10 @@ int main(int argc, char *argv[])
 {
     TestEnvironment::setUp();
     QCoreApplication app(argc, argv);
-    if (qEnvironmentVariableIsEmpty("VELLIX_BIN_DIR"))
-        qputenv("VELLIX_BIN_DIR", QFile::encodeName(QCoreApplication::applicationDirPath()));
-    // Log lines would measure the terminal, not the requests.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
 
     SimulatorProcess simulator;
-    if (!simulator.start()) {
-        std::fprintf(stderr, "the portal simulator did not start\n");
+    if (!startQuietPortal(simulator))
         return 1;
-    }
     Settings().savePortalAddress(simulator.baseUrl());
     const QUrl url(simulator.baseUrl() + QStringLiteral("/api/v1/Settings"));
 

@@ -6,7 +6,7 @@
 #include "database/migrations.h"
 #include "requests/uploaddocumentrequest.h"
 #include "settings/settings.h"
-#include "simulatorprocess.h"
+#include "../quietportal.h"
 #include "testenvironment.h"
 #include "workers/downloadfileworker.h"
 #include "workers/loadfoldersandfilesworker.h"
@@ -99,16 +99,10 @@ int main(int argc, char *argv[])
 {
     TestEnvironment::setUp();
     QCoreApplication app(argc, argv);
-    if (qEnvironmentVariableIsEmpty("VELLIX_BIN_DIR"))
-        qputenv("VELLIX_BIN_DIR", QFile::encodeName(QCoreApplication::applicationDirPath()));
-    // Log lines would measure the terminal, not the workers.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
 
     SimulatorProcess simulator;
-    if (!simulator.start()) {
-        std::fprintf(stderr, "the portal simulator did not start\n");
+    if (!startQuietPortal(simulator))
         return 1;
-    }
     Settings settings;
     settings.savePortalAddress(simulator.baseUrl());
     settings.saveAccessToken(simulator.validAccessToken());
