@@ -17,7 +17,12 @@ int RemoteEntitiesModel::rowCount(const QModelIndex &parent) const
 
 QString RemoteEntitiesModel::extension(const QString &name)
 {
-    return name.section(QLatin1Char('.'), -1);
+    return extensionView(name).toString();
+}
+
+QStringView RemoteEntitiesModel::extensionView(const QString &name)
+{
+    return QStringView(name).mid(name.lastIndexOf(QLatin1Char('.')) + 1);
 }
 
 QVariant RemoteEntitiesModel::data(const QModelIndex &index, int role) const
@@ -111,6 +116,7 @@ void RemoteEntitiesModel::setEntitiesData(const QList<FolderElementEntity> &newF
     const QList<FolderElementEntity> arrived = arrivals(newFilesData);
     const bool removed = removeVanished(newFilesData);
     if (!arrived.isEmpty()) {
+        qInfo() << "Add file" << arrived.size() << "rows";
         beginInsertRows(QModelIndex(), m_entities.size(), m_entities.size() + arrived.size() - 1);
         m_entities.append(arrived);
         endInsertRows();
@@ -124,10 +130,8 @@ QList<FolderElementEntity> RemoteEntitiesModel::arrivals(const QList<FolderEleme
     const EntitySet shown(m_entities);
     QList<FolderElementEntity> arrived;
     for (const FolderElementEntity &entity : newFilesData) {
-        if (!shown.contains(entity)) {
-            qInfo() << "Add file" << entity;
+        if (!shown.contains(entity))
             arrived.append(entity);
-        }
     }
     return arrived;
 }
@@ -136,11 +140,14 @@ bool RemoteEntitiesModel::removeVanished(const QList<FolderElementEntity> &newFi
 {
     const EntitySet arriving(newFilesData);
     QVector<bool> vanished(m_entities.size());
-    bool any = false;
+    int count = 0;
     for (int row = 0; row < m_entities.size(); ++row) {
         vanished[row] = !arriving.contains(m_entities.at(row));
-        any = any || vanished.at(row);
+        count += vanished.at(row);
     }
+    if (count == 0)
+        return false;
+    qInfo() << "Remove file" << count << "rows";
     // From the back, so that the rows of the runs still to go keep their numbers.
     for (int last = m_entities.size() - 1; last >= 0; --last) {
         if (!vanished.at(last))
@@ -148,12 +155,10 @@ bool RemoteEntitiesModel::removeVanished(const QList<FolderElementEntity> &newFi
         int first = last;
         while (first > 0 && vanished.at(first - 1))
             --first;
-        for (int row = first; row <= last; ++row)
-            qInfo() << "Remove file" << m_entities.at(row);
         beginRemoveRows(QModelIndex(), first, last);
         m_entities.erase(m_entities.begin() + first, m_entities.begin() + last + 1);
         endRemoveRows();
         last = first;
     }
-    return any;
+    return true;
 }
