@@ -5,6 +5,8 @@
 
 #include <QDebug>
 
+#include <algorithm>
+
 RemoteEntitiesModel::RemoteEntitiesModel(QObject *parent)
     : QAbstractListModel(parent)
 {
@@ -113,8 +115,20 @@ void RemoteEntitiesModel::setEntitiesData(const QList<FolderElementEntity> &newF
     // A re-read of an unchanged listing usually comes in the same order.
     if (newFilesData == m_entities)
         return;
-    const QList<FolderElementEntity> arrived = arrivals(newFilesData);
-    const bool removed = removeVanished(newFilesData);
+    const EntitySet shown(m_entities);
+    QVector<bool> found(m_entities.size());
+    QList<FolderElementEntity> arrived;
+    for (const FolderElementEntity &entity : newFilesData) {
+        const int row = shown.find(entity);
+        if (row < 0)
+            arrived.append(entity);
+        else
+            found[row] = true;
+    }
+    QVector<bool> vanished(m_entities.size());
+    for (int row = 0; row < m_entities.size(); ++row)
+        vanished[row] = !found.at(shown.firstEqual(row));
+    const bool removed = removeVanished(vanished);
     if (!arrived.isEmpty()) {
         qInfo() << "Add file" << arrived.size() << "rows";
         beginInsertRows(QModelIndex(), m_entities.size(), m_entities.size() + arrived.size() - 1);
@@ -125,26 +139,9 @@ void RemoteEntitiesModel::setEntitiesData(const QList<FolderElementEntity> &newF
         emit structChanged();
 }
 
-QList<FolderElementEntity> RemoteEntitiesModel::arrivals(const QList<FolderElementEntity> &newFilesData) const
+bool RemoteEntitiesModel::removeVanished(const QVector<bool> &vanished)
 {
-    const EntitySet shown(m_entities);
-    QList<FolderElementEntity> arrived;
-    for (const FolderElementEntity &entity : newFilesData) {
-        if (!shown.contains(entity))
-            arrived.append(entity);
-    }
-    return arrived;
-}
-
-bool RemoteEntitiesModel::removeVanished(const QList<FolderElementEntity> &newFilesData)
-{
-    const EntitySet arriving(newFilesData);
-    QVector<bool> vanished(m_entities.size());
-    int count = 0;
-    for (int row = 0; row < m_entities.size(); ++row) {
-        vanished[row] = !arriving.contains(m_entities.at(row));
-        count += vanished.at(row);
-    }
+    const int count = int(std::count(vanished.cbegin(), vanished.cend(), true));
     if (count == 0)
         return false;
     qInfo() << "Remove file" << count << "rows";

@@ -61,9 +61,8 @@ signals:
     void structChanged();
 
 private:
-    // The new entities without an equal among the rows, in their order.
-    QList<FolderElementEntity> arrivals(const QList<FolderElementEntity> &newFilesData) const;
-    bool removeVanished(const QList<FolderElementEntity> &newFilesData);
+    // Removes the rows marked, runs of adjacent rows at once; whether any went.
+    bool removeVanished(const QVector<bool> &vanished);
 
     QList<FolderElementEntity> m_entities;
 };

@@ -1,5 +1,6 @@
 #include "remotesortfiltermodel.h"
 
+#include "models/foldedprefix.h"
 #include "models/sortingoptions.h"
 
 #include <algorithm>
@@ -167,11 +168,45 @@ QVector<int> RemoteSortFilterModel::sorted(QVector<int> rows, const QVector<int>
     for (int i = 0; i < roles.size(); ++i) {
         const int role = roles.at(i);
         const bool descending = i == roles.size() - 1 && m_order == Qt::DescendingOrder;
+        if (role == RemoteEntitiesModel::NameRole || role == RemoteEntitiesModel::TypeRole) {
+            sortByText(rows, role, descending);
+            continue;
+        }
         std::stable_sort(rows.begin(), rows.end(), [this, role, descending](int left, int right) {
             return descending ? lessThan(right, left, role) : lessThan(left, right, role);
         });
     }
     return rows;
+}
+
+void RemoteSortFilterModel::sortByText(QVector<int> &rows, int role, bool descending) const
+{
+    struct Keyed
+    {
+        FoldedPrefix text;
+        int row;
+        bool isFile;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(size_t(rows.size()));
+    for (const int row : qAsConst(rows)) {
+        const FolderElementEntity &entity = m_source->entityAt(row);
+        const QStringView text = role == RemoteEntitiesModel::TypeRole ? RemoteEntitiesModel::extensionView(entity.name)
+                                                                       : QStringView(entity.name);
+        keyed.push_back({FoldedPrefix(text), row, entity.isFile});
+    }
+    // The same order as lessThan, deciding on the keys where they can.
+    const bool filesFirst = m_order == Qt::DescendingOrder;
+    std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed &first, const Keyed &second) {
+        const Keyed &left = descending ? second : first;
+        const Keyed &right = descending ? first : second;
+        if (left.isFile != right.isFile)
+            return left.isFile == filesFirst;
+        if (const std::optional<bool> less = FoldedPrefix::less(left.text, right.text))
+            return *less;
+        return lessThan(left.row, right.row, role);
+    });
+    std::transform(keyed.cbegin(), keyed.cend(), rows.begin(), [](const Keyed &entry) { return entry.row; });
 }
 
 void RemoteSortFilterModel::removeRowsOf(const QModelIndex &parent, int first, int last)

@@ -59,6 +59,8 @@ private:
     // the user's order, the others ascending); sortRows as one layout change.
     void sortRows(const QVector<int> &roles);
     QVector<int> sorted(QVector<int> rows, const QVector<int> &roles) const;
+    // A stable sort by name or extension on keys copied next to each other.
+    void sortByText(QVector<int> &rows, int role, bool descending) const;
     // Source rows: folders first whatever the order, then by role; text
     // case-insensitively.
     bool lessThan(int left, int right, int role) const;
