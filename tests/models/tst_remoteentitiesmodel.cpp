@@ -278,9 +278,20 @@ void TestRemoteEntitiesModel::scatteredMergeSortsAsAFreshFill()
     model.setEntitiesData(entities(QStringLiteral("1:k.doc:f:5 2:B 3:c.txt:f:1 4:x.pdf:f:9 5:E 6:m.doc:f:2 "
                                                   "7:a.txt:f:7 8:h.pdf:f:3 9:Q 10:n.odt:f:4")));
     const QPersistentModelIndex kept = proxy.index(names(proxy).split(QLatin1Char(' ')).indexOf(QStringLiteral("h.pdf")), 0);
+    // At each of its signals the view shows every row of the source once.
+    int faults = 0;
+    const auto check = [&] {
+        QSet<int> rows;
+        for (int row = 0; row < proxy.rowCount(); ++row)
+            rows.insert(proxy.mapToSource(proxy.index(row, 0)).row());
+        faults += rows.size() != proxy.rowCount() || rows.contains(-1);
+    };
+    connect(&proxy, &QAbstractItemModel::rowsRemoved, this, check);
+    connect(&proxy, &QAbstractItemModel::rowsInserted, this, check);
     const QString after = QStringLiteral("1:k.doc:f:5 3:C.txt:f:1 5:E 6:m.doc:fv:2 8:h.pdf:f:3 10:n.odt:f:4 "
                                          "11:d.odt:f:6 12:A 13:z.txt:f:8");
     model.setEntitiesData(entities(after));
+    QCOMPARE(faults, 0);
 
     RemoteEntitiesModel freshModel;
     RemoteSortFilterModel fresh;
