@@ -234,11 +234,7 @@ private slots:
         QVERIFY(cache(m_fixture, m_listingBefore));
         QCOMPARE(m_fixture.requestCount(path), 1);
 
-        const QList<ReceivedNotification> notifications = m_fixture.notifications(1);
-        QCOMPARE(notifications.size(), 1);
-        QCOMPARE(notifications.first().body, info);
-        QCOMPARE(notifications.first().summary, QString());
-        QCOMPARE(notifications.first().appIcon, QStringLiteral("image://theme/icon-lock-information"));
+        QVERIFY(m_fixture.notified({info}));
         QTRY_VERIFY(alive.isNull());
 
         // A reload of both sections shows exactly what the portal holds.
@@ -298,11 +294,7 @@ private slots:
                                m_fixture.cachedValue(1005, true, QStringLiteral("is_favorite"))}),
                  favoritesBefore);
 
-        const QList<ReceivedNotification> notifications = m_fixture.notifications(1);
-        QCOMPARE(notifications.size(), 1);
-        QCOMPARE(notifications.first().body, warning);
-        QCOMPARE(notifications.first().summary, message);
-        QCOMPARE(notifications.first().appIcon, QStringLiteral("image://theme/icon-lock-warning"));
+        QVERIFY(m_fixture.notified({warning}, message));
     }
 
     void createKeepsIdsOfTheLastCreation_data()
@@ -366,12 +358,9 @@ private slots:
         QVERIFY(!outcome.message.isEmpty());
         QCOMPARE(createdId(), ids.last());
 
-        const QList<ReceivedNotification> notifications = m_fixture.notifications(3);
-        QCOMPARE(notifications.size(), 3);
-        QCOMPARE(notifications.at(0).body, QStringLiteral("%1 created successfuly").arg(names.first()));
-        QCOMPARE(notifications.at(1).body, QStringLiteral("%1 created successfuly").arg(names.last()));
-        QCOMPARE(notifications.at(2).body, QStringLiteral("Error create"));
-        QCOMPARE(notifications.at(2).summary, outcome.message);
+        QVERIFY(m_fixture.notified({names.first() + " created successfuly", names.last() + " created successfuly",
+                                    "Error create"},
+                                   outcome.message));
     }
 
     void clearFavorites_data()
@@ -406,17 +395,25 @@ private slots:
     {
         QTest::addColumn<int>("toFolderId");
         QTest::addColumn<bool>("conflict");
+        QTest::addColumn<QJsonObject>("fault");
+        QTest::addColumn<QString>("message");
         // 110 holds a folder named like Reports (113), see below.
-        QTest::newRow("no folder of that name") << 112 << false;
-        QTest::newRow("a folder of that name") << 110 << true;
+        QTest::newRow("no folder of that name") << 112 << false << QJsonObject() << QString();
+        QTest::newRow("a folder of that name") << 110 << true << QJsonObject() << QString();
+        for (const OperationFixture::PortalFailure &failure : OperationFixture::portalFailures())
+            QTest::newRow(failure.name) << 110 << false << failure.fault << failure.message;
     }
 
     void checkConflict()
     {
         QFETCH(int, toFolderId);
         QFETCH(bool, conflict);
+        QFETCH(QJsonObject, fault);
+        QFETCH(QString, message);
         m_fixture.loading().portal("POST", QStringLiteral("/api/v1/DocumentDirectory/AddSubDirectory"),
                                    {{QStringLiteral("Name"), QStringLiteral("Reports")}, {QStringLiteral("ParentId"), 110}});
+        if (!fault.isEmpty())
+            QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/DocumentDirectory/Conflict"), fault));
 
         CheckConflictWorker worker;
         QSignalSpy finished(&worker, &Worker::workFinished);
@@ -426,31 +423,11 @@ private slots:
         worker.checkConflict(toFolderId, {113});
         OperationFixture::Outcome outcome;
         QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
-        QCOMPARE(outcome.success, true);
-        QCOMPARE(outcome.message, QString());
-        QCOMPARE(checked.count(), 1);
-        QCOMPARE(checked.first().first().toBool(), conflict);
-    }
-
-    void checkConflictFailure_data()
-    {
-        OperationFixture::addPortalFailureRows();
-    }
-
-    void checkConflictFailure()
-    {
-        QFETCH(QJsonObject, fault);
-        QFETCH(QString, message);
-        QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/DocumentDirectory/Conflict"), fault));
-        CheckConflictWorker worker;
-        QSignalSpy finished(&worker, &Worker::workFinished);
-        QSignalSpy checked(&worker, &CheckConflictWorker::conflictChecked);
-        worker.checkConflict(100, {113});
-        OperationFixture::Outcome outcome;
-        QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
-        QCOMPARE(outcome.success, false);
+        QCOMPARE(outcome.success, fault.isEmpty());
         QCOMPARE(outcome.message, message);
-        QVERIFY(checked.isEmpty());
+        QCOMPARE(checked.count(), fault.isEmpty() ? 1 : 0);
+        if (!checked.isEmpty())
+            QCOMPARE(checked.first().first().toBool(), conflict);
         QVERIFY(m_fixture.notifications(0).isEmpty());
     }
 };
