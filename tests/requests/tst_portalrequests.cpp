@@ -46,6 +46,7 @@
 #include "requests/uploaddocumentrequest.h"
 #include "requests/usertaskdownloadrequest.h"
 #include "requests/usertaskstatusrequest.h"
+#include "filesizelimit.h"
 #include "testenvironment.h"
 
 #include <QCryptographicHash>
@@ -55,11 +56,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <csignal>
 #include <functional>
 
 namespace {
@@ -205,31 +204,6 @@ bool writePattern(const QString &path, int size)
     return file.flush();
 }
 
-// Lets no file of this process grow beyond a few bytes while it lives.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        // Past the limit write() fails with EFBIG instead of the process being killed.
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        rlimit limited = m_previous;
-        limited.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    bool isActive() const { return m_active; }
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = nullptr;
-    bool m_active = false;
-};
 
 
 QList<RequestCase> requestCases(const QString &localFolder)

@@ -1,3 +1,4 @@
+#include "editor/getdocumentlinkworker.h"
 #include "loadingfixture.h"
 #include "testenvironment.h"
 #include "workers/getcustomerrolesworker.h"
@@ -136,6 +137,25 @@ QList<Reader> readers()
              QCOMPARE(log.argument("uriReady", 0).toString(), base + "/link/" + uid);
              QCOMPARE(log.argument("uriReady", 1).toString(), base + "/s/" + uid);
              QCOMPARE(log.argument("uriReady", 2).toString(), uid);
+             QCOMPARE(log.argument("workFinished", 1).toString(), QString());
+         },
+         {"workFinished"}},
+        {"document link",
+         [](DataAccessObject *) { return new GetDocumentLinkWorker; },
+         startAs<GetDocumentLinkWorker>([](auto *worker) {
+             worker->getDocumentCustomLink(1002, DocumentLink::DefaultExternal, DocumentLink::Write, EntityTypes::Document);
+         }),
+         "/api/v1/Link/Generate", {"workFinished", "uriReady"},
+         [](const SignalLog &log, LoadingFixture &fixture) {
+             QCOMPARE(fixture.receivedRequests(),
+                      QStringList{"GET /api/v1/Link/Generate?Id=1002&type=2&lifetime=10&accessType=5"});
+             // The link is also the success message.
+             const QString uid = log.argument("uriReady", 2).toString();
+             QVERIFY(!uid.isEmpty());
+             QCOMPARE(log.argument("uriReady", 0).toString(), fixture.simulator().baseUrl() + "/link/" + uid);
+             QCOMPARE(log.argument("uriReady", 1).toString(), fixture.simulator().baseUrl() + "/s/" + uid);
+             QCOMPARE(log.argument("uriReady", 4).toString(), QStringLiteral("1"));
+             QCOMPARE(log.argument("workFinished", 1), log.argument("uriReady", 0));
          },
          {"workFinished"}},
         {"customer roles",
@@ -207,7 +227,8 @@ private slots:
         QVERIFY(log->finished());
         QCOMPARE(log->names, refused ? reader.failed : reader.succeeded);
         QCOMPARE(log->argument("workFinished", 0).toBool(), !refused);
-        QCOMPARE(log->argument("workFinished", 1).toString(), refused ? refusal.message : QString());
+        if (refused || !log->names.contains(QStringLiteral("uriReady")))
+            QCOMPARE(log->argument("workFinished", 1).toString(), refused ? refusal.message : QString());
         if (refused) {
             QVERIFY(m_fixture.dao().retrieveRoleById(1).isEmpty());
             if (log->names.contains(QStringLiteral("searchResult")))
