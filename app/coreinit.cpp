@@ -1,6 +1,7 @@
 #include "coreinit.h"
 
 #include "app/applicationversion.h"
+#include "controllers/accesssettingsdialogcontroller.h"
 #include "controllers/authorizationprogresspagecontroller.h"
 #include "controllers/creationpagecontroller.h"
 #include "controllers/favoritespagecontroller.h"
@@ -118,6 +119,7 @@ void registerTypes()
     qmlRegisterType<FileAndFolderActionsController>(s_qmlUri, 1, 0, "FileAndFolderActionsController");
     qmlRegisterType<FolderActionsController>(s_qmlUri, 1, 0, "FolderActionsController");
     qmlRegisterType<RenameController>(s_qmlUri, 1, 0, "RenameController");
+    qmlRegisterType<AccessSettingsDialogController>(s_qmlUri, 1, 0, "AccessSettingsDialogController");
     qmlRegisterType<SearchUsersController>(s_qmlUri, 1, 0, "SearchUsersController");
     qmlRegisterType<SelectGroupsController>(s_qmlUri, 1, 0, "SelectGroupsController");
     qmlRegisterType<UsersModel>(s_qmlUri, 1, 0, "UsersModel");
