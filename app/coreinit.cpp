@@ -1,6 +1,7 @@
 #include "coreinit.h"
 
 #include "app/applicationversion.h"
+#include "app/clipboard.h"
 #include "controllers/accesssettingsdialogcontroller.h"
 #include "controllers/authorizationprogresspagecontroller.h"
 #include "controllers/creationpagecontroller.h"
@@ -127,6 +128,7 @@ void registerTypes()
     qmlRegisterType<CustomerRolesSortFilterModel>(s_qmlUri, 1, 0, "CustomerRolesSortFilterModel");
     qmlRegisterType<UsersAndRolesModel>(s_qmlUri, 1, 0, "UsersAndRolesModel");
     qmlRegisterType<ApplicationVersion>(s_qmlUri, 1, 0, "ApplicationVersion");
+    qmlRegisterType<Clipboard>(s_qmlUri, 1, 0, "Clipboard");
     qmlRegisterType<InternetConnectionChecker>(s_qmlUri, 1, 0, "InternetConnectionChecker");
 
     qmlRegisterUncreatableType<SortingOptions>(s_qmlUri, 1, 0, "SortingOptions", s_notCreatable);
