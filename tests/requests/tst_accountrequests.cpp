@@ -1,3 +1,4 @@
+#include "logcapture.h"
 #include "portalfaults.h"
 #include "portalsuite.h"
 #include "requests/authrequest.h"
@@ -284,6 +285,38 @@ private slots:
         QFETCH(RequestFactory, make);
         QFETCH(QVariantMap, result);
         QCOMPARE(run(make(signIn())), result);
+    }
+
+    // Tokens and passwords never reach the log, whatever the portal answers.
+    void secretsStayOutOfTheLog_data()
+    {
+        addCaseRows();
+    }
+
+    void secretsStayOutOfTheLog()
+    {
+        QFETCH(int, index);
+        const AccountCase expected = accountCases().at(index);
+        LogCapture log;
+        const Tokens tokens = signIn();
+        QStringList secrets{PortalFaults::plantedSecret(), tokens.access, tokens.refresh, QStringLiteral("s3cret!")};
+        const auto runAndCollect = [&] {
+            const QVariantMap result = run(expected.make(tokens));
+            for (const char *key : {"access_token", "refresh_token"}) {
+                if (!result.value(QLatin1String(key)).toString().isEmpty())
+                    secrets << result.value(QLatin1String(key)).toString();
+            }
+        };
+        runAndCollect();
+        for (const QJsonValue &body : PortalFaults::secretAnswers()) {
+            QVERIFY(m_simulator.setFault(expected.path, {{"method", expected.method}, {"status", 200}, {"body", body}, {"count", 1}}));
+            runAndCollect();
+        }
+        QVERIFY(!log.linesWith(expected.path).isEmpty());
+        for (const QString &line : log.lines()) {
+            for (const QString &secret : qAsConst(secrets))
+                QVERIFY2(!line.contains(secret), qPrintable(line));
+        }
     }
 
     void signInToAClosedPort()

@@ -1,4 +1,5 @@
 #include "everythingtranslated.h"
+#include "logcapture.h"
 #include "portalfaults.h"
 #include "portalsuite.h"
 #include "editor/editrightsrequestv2.h"
@@ -330,6 +331,8 @@ private slots:
     void successResults();
     void failureResults_data();
     void failureResults();
+    void secretsStayOutOfTheLog_data();
+    void secretsStayOutOfTheLog();
 
     void taskStatusSequences_data();
     void taskStatusSequences();
@@ -584,6 +587,34 @@ void TestPortalRequests::failureResults()
     // A failed transfer leaves no file, whole or partial.
     QCOMPARE(cachedDownloads(), QStringList());
     QCOMPARE(localTaskDownloads(), QStringList());
+}
+
+void TestPortalRequests::secretsStayOutOfTheLog_data()
+{
+    QTest::addColumn<int>("index");
+    const QList<RequestCase> cases = requestCases(QString());
+    for (int i = 0; i < cases.size(); ++i)
+        QTest::addRow("%s", cases[i].name) << i;
+}
+
+// The portal's own answer, then the same call answered with secrets in every place.
+void TestPortalRequests::secretsStayOutOfTheLog()
+{
+    QFETCH(int, index);
+    const RequestCase expected = caseAt(index);
+    LogCapture log;
+    const int taskId = taskFor(expected.task);
+    QVERIFY(taskId >= 0);
+    run(expected.make(taskId));
+    for (const QJsonValue &body : PortalFaults::secretAnswers()) {
+        QVERIFY(m_simulator.setFault(expected.path, {{"method", expected.method}, {"status", 200}, {"body", body}, {"count", 1}}));
+        run(expected.make(taskId));
+    }
+    const QStringList secrets{PortalFaults::plantedSecret(), QStringLiteral("jwt-"), m_suite.settings().accessToken()};
+    for (const QString &line : log.lines()) {
+        for (const QString &secret : secrets)
+            QVERIFY2(!line.contains(secret), qPrintable(line));
+    }
 }
 
 void TestPortalRequests::taskStatusSequences_data()

@@ -10,7 +10,6 @@
 #include "workers/getserversettingsworker.h"
 #include "workers/loadfoldersandfilesworker.h"
 #include "workers/refreshtokenworker.h"
-#include "workers/supportworker.h"
 #include "workers/userregisterworker.h"
 
 #include <QCoreApplication>
@@ -237,9 +236,7 @@ private slots:
         QTest::addColumn<QJsonObject>("fault");
         QTest::addColumn<bool>("success");
         QTest::addColumn<QString>("message");
-        QTest::newRow("new user") << QStringLiteral("new.user@vellix.local") << QJsonObject() << true << QString();
-        QTest::newRow("existing user") << SimulatorProcess::s_demoLogin << QJsonObject() << false
-                                       << QStringLiteral("User already exists: ") + SimulatorProcess::s_demoLogin;
+        // A new and an existing user: see the registration page's controller.
         QTest::newRow("other error passes unchanged")
             << QStringLiteral("other@vellix.local")
             << QJsonObject{{QStringLiteral("status"), 500},
@@ -300,31 +297,6 @@ private slots:
         QVERIFY(notified.count() || notified.wait(5000));
         QCOMPARE(m_listener.received().last().body, body);
         QCOMPARE(m_listener.received().last().summary, summary);
-    }
-
-    void supportFeedback_data()
-    {
-        QTest::addColumn<QJsonObject>("fault");
-        QTest::addColumn<bool>("success");
-        QTest::newRow("sent") << QJsonObject() << true;
-        QTest::newRow("refused") << QJsonObject{{QStringLiteral("status"), 500}} << false;
-    }
-
-    void supportFeedback()
-    {
-        QFETCH(QJsonObject, fault);
-        QFETCH(bool, success);
-        Settings settings;
-        settings.saveAccessToken(m_simulator.validAccessToken());
-        if (!fault.isEmpty())
-            QVERIFY(m_simulator.setFault(QStringLiteral("/api/v1/Support/Feedback"), fault));
-        SupportWorker worker(&settings);
-        QSignalSpy finished(&worker, &Worker::workFinished);
-        worker.sendFeedback(m_simulator.baseUrl(), SimulatorProcess::s_demoLogin, QStringLiteral("Subject"),
-                            QStringLiteral("Text"));
-        const QList<QVariant> result = singleResult(finished);
-        QCOMPARE(result.value(0).toBool(), success);
-        QCOMPARE(result.value(1).toString().isEmpty(), success);
     }
 
     void serverSettingsStoreTheEditorAddress_data()
