@@ -53,6 +53,10 @@ void AccessSettingsDialogController::setType(EntityTypes::EntityType type)
 
 void AccessSettingsDialogController::setUsersAndRolesModel(UsersAndRolesModel *model)
 {
+    if (!model) {
+        qWarning() << "The access list needs a model; the current one stays";
+        return;
+    }
     if (m_usersAndRolesModel == model)
         return;
     m_usersAndRolesModel = model;

@@ -98,6 +98,7 @@ Page {
                     }
                     ComboBox {
                         objectName: "accessLevel"
+                        Layout.preferredWidth: 200
                         model: page.levels.map(page.levelText)
                         currentIndex: dialogController.accessIndex(entry.level)
                         Accessible.name: qsTr("Access level")
@@ -133,10 +134,10 @@ Page {
             }
 
             Label { Layout.margins: 12; text: qsTr("Links"); font.weight: Font.Medium }
+            Label { Layout.leftMargin: 12; text: qsTr("External link access") }
             RowLayout {
                 Layout.leftMargin: 12
                 Layout.rightMargin: 8
-                Label { text: qsTr("External link access") }
                 ComboBox {
                     id: linkLevel
                     objectName: "linkLevel"

@@ -80,6 +80,12 @@ private:
 
     QStringList portalRights(int id) { return portalShare(id, QStringLiteral("Users")) + portalShare(id, QStringLiteral("Roles")); }
 
+    // Empty when the portal received nothing.
+    QString firstRequestBody()
+    {
+        return m_fixture.simulator().requests().first().toObject().value(QStringLiteral("body")).toString();
+    }
+
     void open(int id, EntityTypes::EntityType type)
     {
         m_dialog->setId(id);
@@ -196,20 +202,24 @@ private slots:
         QTest::addColumn<Edits>("edits");
         QTest::addColumn<QStringList>("rightsAfter");
         QTest::addColumn<bool>("sharedAfter");
+        // Only those removed lose their access, with the level they had.
+        QTest::addColumn<QString>("unshared");
+        const QString userTwo = QStringLiteral(R"([{"AccessType":"Read","Ids":[1001],"ToUserIds":[2]}])");
+        const QString groupOne = QStringLiteral(R"([{"AccessType":"Read","Ids":[113],"ToRoleIds":[1]}])");
         QTest::newRow("document: user and group added, one raised to edit, the old user removed")
             << 1001 << EntityTypes::Document
             << Edits{{Edit::AddUser, 3}, {Edit::AddGroup, 2}, {Edit::SetLevel, 1, 4}, {Edit::Remove, 0}}
-            << QStringList{QStringLiteral("u3:5"), QStringLiteral("g2:1")} << true;
+            << QStringList{QStringLiteral("u3:5"), QStringLiteral("g2:1")} << true << userTwo;
         QTest::newRow("document: level changed to comment")
             << 1001 << EntityTypes::Document << Edits{{Edit::SetLevel, 0, 1}} << QStringList{QStringLiteral("u2:2")}
-            << true;
+            << true << QStringLiteral("[]");
         QTest::newRow("folder: group replaced by a user")
             << 113 << EntityTypes::Directory << Edits{{Edit::Remove, 0}, {Edit::AddUser, 4}}
-            << QStringList{QStringLiteral("u4:1")} << true;
+            << QStringList{QStringLiteral("u4:1")} << true << groupOne;
         QTest::newRow("folder: list emptied") << 113 << EntityTypes::Directory << Edits{{Edit::Remove, 0}}
-                                              << QStringList() << false;
+                                              << QStringList() << false << groupOne;
         QTest::newRow("document never shared, nothing added")
-            << 1002 << EntityTypes::Document << Edits() << QStringList() << false;
+            << 1002 << EntityTypes::Document << Edits() << QStringList() << false << QString();
     }
 
     void savesTheEdits()
@@ -219,6 +229,7 @@ private slots:
         QFETCH(Edits, edits);
         QFETCH(QStringList, rightsAfter);
         QFETCH(bool, sharedAfter);
+        QFETCH(QString, unshared);
         QVERIFY(loaded(id, type));
         for (const Edit &edit : edits) {
             switch (edit.kind) {
@@ -249,6 +260,7 @@ private slots:
             QCOMPARE(m_fixture.requests(), QStringList());
             return;
         }
+        QCOMPARE(firstRequestBody(), unshared);
         QCOMPARE(m_fixture.cachedValue(id, type == EntityTypes::Document, QStringLiteral("is_shared")).toBool(),
                  sharedAfter);
         // A second save compares with what the first one saved: nothing is taken away twice.
@@ -257,11 +269,7 @@ private slots:
         QVERIFY(saved.count() == 2 || saved.wait(10000));
         QCOMPARE(saved.last().at(0).toBool(), true);
         QCOMPARE(portalRights(id), rightsAfter);
-        const QJsonArray requests = m_fixture.simulator().requests();
-        if (rightsAfter.isEmpty())
-            QCOMPARE(requests.size(), 0);
-        else
-            QCOMPARE(requests.first().toObject().value(QStringLiteral("body")).toString(), QStringLiteral("[]"));
+        QCOMPARE(firstRequestBody(), rightsAfter.isEmpty() ? QString() : QStringLiteral("[]"));
     }
 
     void saveFailureIsReported_data()

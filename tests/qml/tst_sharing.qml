@@ -41,12 +41,13 @@ Item {
             start()
             click("skipButton")
             signIn(testSetup.demoPassword)
-            mouseClick(rowNamed(findChild(waitFor("portalPage"), "sectionsList"), "section_16"))
+            // Rows move while the list fills, so they are triggered rather than clicked at a place.
+            rowNamed(findChild(waitFor("portalPage"), "sectionsList"), "section_16").clicked()
             return waitFor("sectionPage_16")
         }
         function openAccessSettings(section, entityName) {
             var delegate = rowNamed(findChild(section, "entityList"), "entity_" + entityName)
-            mouseClick(delegate, delegate.width / 2, delegate.height / 2, Qt.RightButton)
+            delegate.menuRequested(delegate.width / 2, delegate.height / 2)
             var menu = findChild(section, "entityMenu")
             tryCompare(menu, "opened", true)
             for (var i = 0; i < menu.count; ++i) {
@@ -72,6 +73,7 @@ Item {
         }
         function pick(dialogName, listName, row) {
             var dialog = waitFor(dialogName)
+            tryCompare(dialog, "opened", true)
             var list = findChild(dialog, listName)
             tryVerify(function() { return list.count > row && list.itemAtIndex(row) !== null }, 20000)
             mouseClick(list.itemAtIndex(row))
