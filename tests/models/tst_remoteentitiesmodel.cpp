@@ -153,8 +153,6 @@ void TestRemoteEntitiesModel::roles()
     model.setEntitiesData(entities(entity));
     QCOMPARE(model.index(0, 0).data(role), value);
     QCOMPARE(model.roleNames().value(RemoteEntitiesModel::ElementTypeRole), QByteArray("is_file"));
-    QCOMPARE(int(RemoteEntitiesModel::NameRole), 257);
-    QCOMPARE(int(RemoteEntitiesModel::Metatype), 269);
 }
 
 void TestRemoteEntitiesModel::selection()
