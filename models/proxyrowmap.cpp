@@ -19,6 +19,8 @@ void ProxyRowMap::reset(int sourceCount)
 
 int ProxyRowMap::toSource(int proxyRow) const
 {
+    if (m_inserting)
+        return proxyRow < m_boundary ? m_toSource.at(proxyRow) : m_final.at(proxyRow + m_shift);
     if (!m_batch)
         return m_toSource.at(proxyRow);
     const int row = m_toSource.at(baseRow(proxyRow));
@@ -27,6 +29,14 @@ int ProxyRowMap::toSource(int proxyRow) const
 
 int ProxyRowMap::toProxy(int sourceRow)
 {
+    if (m_inserting) {
+        // Asked for in the middle of an insertion: rare enough for a search.
+        for (int row = 0; row < proxyCount(); ++row) {
+            if (toSource(row) == sourceRow)
+                return row;
+        }
+        return -1;
+    }
     settle();
     ensureToProxy();
     return m_toProxy.at(sourceRow);
@@ -106,10 +116,35 @@ void ProxyRowMap::insertSourceRows(int first, int count)
     m_toProxyValid = false;
 }
 
-void ProxyRowMap::insertProxyRows(int proxyRow, const QVector<int> &sourceRows)
+void ProxyRowMap::beginInsertion(const QVector<QPair<int, QVector<int>>> &runs)
 {
-    m_toSource.insert(proxyRow, sourceRows.size(), 0);
-    std::copy(sourceRows.cbegin(), sourceRows.cend(), m_toSource.begin() + proxyRow);
+    m_final.clear();
+    m_final.reserve(m_sourceCount);
+    m_runStarts.clear();
+    m_runsBefore.clear();
+    int copied = 0;
+    for (const QPair<int, QVector<int>> &run : runs) {
+        m_runStarts.append(run.first);
+        m_runsBefore.append(m_final.size() - copied);
+        m_final.append(m_toSource.mid(copied, run.first - copied));
+        m_final.append(run.second);
+        copied = run.first;
+    }
+    m_final.append(m_toSource.mid(copied));
+    m_boundary = m_toSource.size();
+    m_shift = m_final.size() - m_toSource.size();
+    m_inserting = true;
+}
+
+void ProxyRowMap::showRun(int index)
+{
+    m_boundary = m_runStarts.at(index);
+    m_shift = m_runsBefore.at(index);
+    if (index > 0)
+        return;
+    m_toSource.swap(m_final);
+    m_final.clear();
+    m_inserting = false;
     m_toProxyValid = false;
 }
 

@@ -16,7 +16,7 @@ public:
     // Every source row, in source order.
     void reset(int sourceCount);
 
-    int proxyCount() const { return m_toSource.size() - m_goneCount; }
+    int proxyCount() const { return m_inserting ? m_final.size() - m_shift : m_toSource.size() - m_goneCount; }
     int toSource(int proxyRow) const;
     int toProxy(int sourceRow);
     // The source rows in proxy order, to be reordered and given back.
@@ -32,7 +32,11 @@ public:
 
     // After the source inserted them; they have no proxy row yet.
     void insertSourceRows(int first, int count);
-    void insertProxyRows(int proxyRow, const QVector<int> &sourceRows);
+    // Runs of those rows with the proxy row each goes before, lowest first.
+    // They are shown one at a time from the highest down with showRun, and
+    // built into the map in one pass.
+    void beginInsertion(const QVector<QPair<int, QVector<int>>> &runs);
+    void showRun(int index);
 
 private:
     struct Removal
@@ -64,6 +68,14 @@ private:
     std::vector<int> m_removedProxy;
     std::vector<bool> m_gone;
     int m_goneCount = 0;
+    // During an insertion: the final order; rows from m_boundary on are
+    // shown from it, m_shift places further on.
+    QVector<int> m_final;
+    QVector<int> m_runStarts;
+    QVector<int> m_runsBefore;
+    int m_boundary = 0;
+    int m_shift = 0;
+    bool m_inserting = false;
     bool m_batch = false;
     int m_sourceCount = 0;
 };
