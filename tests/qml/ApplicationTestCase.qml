@@ -56,6 +56,10 @@ TestCase {
             return !session.rootStack.busy && (session.contentStack === null || !session.contentStack.busy)
         }, 10000)
     }
+    // A modal popup takes the next press until its closing animation ends.
+    function waitClosed(popup) {
+        tryCompare(popup, "visible", false, 20000)
+    }
     function click(name, scope) {
         var item = waitFor(name, scope)
         tryVerify(function() { return item.enabled }, 20000, name + " stayed disabled")
@@ -81,10 +85,18 @@ TestCase {
     function listOf(page) {
         return findChild(page, "entityList")
     }
+    // A row below the fold takes no clicks: its list scrolls it into view.
+    function reveal(delegate) {
+        var list = delegate.parent.parent
+        list.positionViewAtIndex(list.indexAt(delegate.x + 1, delegate.y + 1), ListView.Contain)
+    }
     function menuOn(entityName, action) {
         var delegate = waitFor("entity_" + entityName)
         settled()
+        reveal(delegate)
         mouseClick(delegate, delegate.width / 2, delegate.height / 2, Qt.RightButton)
+        // A click during the menu's opening animation can miss its item.
+        tryCompare(waitFor("menu_" + action).menu, "opened", true, 20000)
         click("menu_" + action)
     }
 }

@@ -56,6 +56,7 @@ Item {
             var ok = dialog.standardButton(Dialog.Ok)
             tryCompare(ok, "enabled", true, 20000)
             mouseClick(ok)
+            waitClosed(dialog)
             waitFor("entity_Renamed folder")
             waitGone("entity_Journey folder")
 
@@ -65,6 +66,7 @@ Item {
             click("folder_Renamed folder", chooser)
             tryVerify(function() { return find("folder_Renamed folder", chooser) === null }, 20000)
             click("chooseFolderButton", chooser)
+            waitClosed(chooser)
             waitGone("entity_Notes.txt")
             var folder = myDocuments.entities
             tryVerify(function() { return !folder.busy }, 20000)

@@ -63,6 +63,7 @@ Item {
             var confirm = waitFor("confirmDialog", page)
             tryCompare(confirm, "opened", true, 20000)
             mouseClick(confirm.standardButton(Dialog.Ok))
+            waitClosed(confirm)
             waitGone("localFile_Welcome.pdf")
             session.back()
         }
