@@ -123,7 +123,7 @@ public:
             return false;
         evaluate("session.transfers.close()");
         evaluate("session.openOnRoot('LocalFilesPage.qml')");
-        if (!waitUntil("session.rootStack.currentItem.files.count > 0") || !shoot("local-files"))
+        if (!waitUntil("session.rootStack.currentItem.files.rowCount() > 0") || !shoot("local-files"))
             return false;
         evaluate("session.back()");
         evaluate("session.openOnRoot('ImageViewerPage.qml', { imageId: 1006, imageName: 'Logo.png' })");
