@@ -1,6 +1,8 @@
 #include "coreinit.h"
 
 #include "app/applicationversion.h"
+#include "app/clipboard.h"
+#include "controllers/accesssettingsdialogcontroller.h"
 #include "controllers/authorizationprogresspagecontroller.h"
 #include "controllers/creationpagecontroller.h"
 #include "controllers/favoritespagecontroller.h"
@@ -118,6 +120,7 @@ void registerTypes()
     qmlRegisterType<FileAndFolderActionsController>(s_qmlUri, 1, 0, "FileAndFolderActionsController");
     qmlRegisterType<FolderActionsController>(s_qmlUri, 1, 0, "FolderActionsController");
     qmlRegisterType<RenameController>(s_qmlUri, 1, 0, "RenameController");
+    qmlRegisterType<AccessSettingsDialogController>(s_qmlUri, 1, 0, "AccessSettingsDialogController");
     qmlRegisterType<SearchUsersController>(s_qmlUri, 1, 0, "SearchUsersController");
     qmlRegisterType<SelectGroupsController>(s_qmlUri, 1, 0, "SelectGroupsController");
     qmlRegisterType<UsersModel>(s_qmlUri, 1, 0, "UsersModel");
@@ -125,6 +128,7 @@ void registerTypes()
     qmlRegisterType<CustomerRolesSortFilterModel>(s_qmlUri, 1, 0, "CustomerRolesSortFilterModel");
     qmlRegisterType<UsersAndRolesModel>(s_qmlUri, 1, 0, "UsersAndRolesModel");
     qmlRegisterType<ApplicationVersion>(s_qmlUri, 1, 0, "ApplicationVersion");
+    qmlRegisterType<Clipboard>(s_qmlUri, 1, 0, "Clipboard");
     qmlRegisterType<InternetConnectionChecker>(s_qmlUri, 1, 0, "InternetConnectionChecker");
 
     qmlRegisterUncreatableType<SortingOptions>(s_qmlUri, 1, 0, "SortingOptions", s_notCreatable);

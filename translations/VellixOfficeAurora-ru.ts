@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>AccessSettingsDialogController</name>
+    <message>
+        <source>Unnamed role</source>
+        <translation>Безымянная роль</translation>
+    </message>
+    <message>
+        <source>Denied</source>
+        <translation>Доступ запрещён</translation>
+    </message>
+    <message>
+        <source>Read only</source>
+        <translation>Только чтение</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Комментирование</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Редактирование</translation>
+    </message>
+    <message>
+        <source>Access rights cannot be saved</source>
+        <translation>Права доступа не удалось сохранить</translation>
+    </message>
+</context>
+<context>
     <name>AccessSettingsPage</name>
     <message>
         <source>Access settings</source>
@@ -619,6 +646,10 @@
     <message>
         <source>Move to trash</source>
         <translation>Переместить в корзину</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Поделиться</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,9 @@ ColumnLayout {
                             runDeletion(files, folders)
                         })
             break
+        case "share":
+            session.openOnRoot("AccessSettingsPage.qml", { entityId: e.id, entityName: e.name, isFile: e.isFile })
+            break
         case "favorite": fileActions.addFileToFavorites(e.id, e.name); break
         case "unfavorite": fileActions.deleteFileFromFavorites([e.id], [e.name]); break
         case "download":
@@ -379,6 +382,7 @@ ColumnLayout {
                 { key: "copy", text: qsTr("Copy to…") },
                 { key: "duplicate", text: qsTr("Duplicate") },
                 { key: "move", text: qsTr("Move to…") },
+                { key: "share", text: qsTr("Share") },
                 { key: "favorite", text: qsTr("Add to favorites") },
                 { key: "unfavorite", text: qsTr("Remove from favorites") },
                 { key: "download", text: qsTr("Download") },

@@ -18,18 +18,15 @@ Page {
     readonly property var levels: isFile
         ? [SharedFileAccessType.ReadOnly, SharedFileAccessType.Comment, SharedFileAccessType.Edit, SharedFileAccessType.Denied]
         : [SharedFolderAccessType.ReadOnly, SharedFolderAccessType.Edit, SharedFolderAccessType.Denied]
-    property string saveError
 
     title: qsTr("Access settings")
     Accessible.name: title
 
     function levelText(level) {
-        return isFile ? access.fileAccesString(level) : access.folderAccesString(level)
+        return isFile ? dialogController.fileAccesString(level) : dialogController.folderAccesString(level)
     }
     function copyToClipboard(text) {
         clipboard.text = text
-        clipboard.selectAll()
-        clipboard.copy()
         copied.open()
     }
 
@@ -43,23 +40,23 @@ Page {
             objectName: "saveAccessButton"
             flat: true
             text: qsTr("Save")
-            enabled: !access.connectionInProgress
-            onClicked: { page.saveError = ""; access.saveAccessRights() }
+            enabled: !dialogController.connectionInProgress
+            onClicked: { dialogController.resetView(); dialogController.saveAccessRights() }
         }
     }
 
-    UsersAndRolesModel { id: entries }
+    // Not "access": that name is a role of the list's rows.
     AccessSettingsDialogController {
-        id: access
+        id: dialogController
         settings: page.session.settings
         dao: page.session.dao
         type: page.isFile ? EntityTypes.Document : EntityTypes.Directory
-        usersAndRolesModel: entries
-        onAccessRightsSaved: success ? page.session.back() : (page.saveError = message)
-        onDefaultExternalAccessReady: linkLevel.currentIndex = Math.max(0, access.defaultExternalLinkAccess())
+        // A failed save stays open with the error in the banner.
+        onAccessRightsSaved: if (success) page.session.back()
+        onDefaultExternalAccessReady: linkLevel.currentIndex = Math.max(0, dialogController.defaultExternalLinkAccess())
     }
 
-    TextEdit { id: clipboard; visible: false }
+    Clipboard { id: clipboard }
 
     ScrollView {
         anchors.fill: parent
@@ -71,22 +68,25 @@ Page {
 
             ErrorBanner {
                 Layout.fillWidth: true
-                controller: access
-                onRetryRequested: access.update()
+                controller: dialogController
+                canRetry: false
             }
-            StatusText { objectName: "saveError"; Layout.margins: 12; text: page.saveError }
             ProgressBar {
                 Layout.fillWidth: true
                 indeterminate: true
-                visible: access.connectionInProgress || access.getPropertyInProcess
+                visible: dialogController.connectionInProgress || dialogController.getPropertyInProcess
             }
 
             Label { Layout.margins: 12; text: qsTr("Who has access"); font.weight: Font.Medium }
             Repeater {
                 id: entryList
                 objectName: "accessEntries"
-                model: entries
+                model: dialogController.usersAndRolesModel
                 delegate: RowLayout {
+                    id: entry
+                    // The combo box's own model and index hide the row's.
+                    readonly property int row: index
+                    readonly property int level: model.access
                     objectName: "accessEntry_" + model.name
                     Layout.fillWidth: true
                     Layout.leftMargin: 12
@@ -98,22 +98,24 @@ Page {
                     }
                     ComboBox {
                         objectName: "accessLevel"
+                        Layout.preferredWidth: 200
                         model: page.levels.map(page.levelText)
-                        currentIndex: access.accessIndex(model.access)
+                        currentIndex: dialogController.accessIndex(entry.level)
                         Accessible.name: qsTr("Access level")
-                        onActivated: access.setAccess(index, page.levels[currentIndex])
+                        onActivated: dialogController.setAccess(entry.row, page.levels[index])
                     }
                     IconButton {
                         objectName: "removeAccessButton"
                         iconName: "close"
                         text: qsTr("Remove")
-                        onClicked: access.removeEntity(index)
+                        onClicked: dialogController.removeEntity(entry.row)
                     }
                 }
             }
             Label {
+                objectName: "noAccessEntries"
                 Layout.leftMargin: 12
-                visible: entryList.count === 0 && !access.getPropertyInProcess
+                visible: entryList.count === 0 && !dialogController.getPropertyInProcess
                 text: qsTr("Only you have access")
                 opacity: 0.7
             }
@@ -122,20 +124,20 @@ Page {
                 Button {
                     objectName: "addUsersButton"
                     text: qsTr("Add users")
-                    onClicked: { users.selectedUsers = access.currentUsers(); userPicker.open() }
+                    onClicked: { users.selectedUsers = dialogController.currentUsers(); userPicker.open() }
                 }
                 Button {
                     objectName: "addGroupsButton"
                     text: qsTr("Add groups")
-                    onClicked: { groups.selectedRoles = access.currentRoles(); groups.updateRoles(); groupPicker.open() }
+                    onClicked: { groups.selectedRoles = dialogController.currentRoles(); groups.updateRoles(); groupPicker.open() }
                 }
             }
 
             Label { Layout.margins: 12; text: qsTr("Links"); font.weight: Font.Medium }
+            Label { Layout.leftMargin: 12; text: qsTr("External link access") }
             RowLayout {
                 Layout.leftMargin: 12
                 Layout.rightMargin: 8
-                Label { text: qsTr("External link access") }
                 ComboBox {
                     id: linkLevel
                     objectName: "linkLevel"
@@ -145,13 +147,13 @@ Page {
                 Button {
                     objectName: "getLinkButton"
                     text: qsTr("Get link")
-                    onClicked: access.getLink(page.levels[linkLevel.currentIndex])
+                    onClicked: dialogController.getLink(page.levels[linkLevel.currentIndex])
                 }
             }
             Repeater {
                 model: [
-                    { key: "external", title: qsTr("External link"), link: access.externLink },
-                    { key: "internal", title: qsTr("Internal link"), link: access.internLink }
+                    { key: "external", title: qsTr("External link"), link: dialogController.externLink },
+                    { key: "internal", title: qsTr("Internal link"), link: dialogController.internLink }
                 ]
                 RowLayout {
                     Layout.leftMargin: 12
@@ -189,7 +191,7 @@ Page {
         width: Math.min(480, page.width - 32)
         height: Math.min(560, page.height - 32)
         standardButtons: Dialog.Ok | Dialog.Cancel
-        onAccepted: access.setUsers(users.getSelectionEntities())
+        onAccepted: dialogController.setUsers(users.getSelectionEntities())
         ColumnLayout {
             anchors.fill: parent
             TextField {
@@ -232,7 +234,7 @@ Page {
         width: Math.min(480, page.width - 32)
         height: Math.min(560, page.height - 32)
         standardButtons: Dialog.Ok | Dialog.Cancel
-        onAccepted: access.setRoles(groups.getSelectionEntities())
+        onAccepted: dialogController.setRoles(groups.getSelectionEntities())
         ColumnLayout {
             anchors.fill: parent
             TextField {
@@ -265,7 +267,7 @@ Page {
 
     Component.onCompleted: {
         // The controller's "id" property cannot be bound in QML syntax.
-        access.id = entityId
-        access.update()
+        dialogController.id = entityId
+        dialogController.update()
     }
 }

@@ -13,8 +13,8 @@ SectionPage {
         dao: page.session.dao
         folderId: page.folderId
     }
-    fileActionNames: ["open", "rename", "copy", "duplicate", "move", "favorite", "unfavorite", "download", "pdf", "trash"]
-    folderActionNames: ["open", "rename", "copy", "move", "zip", "trash"]
+    fileActionNames: ["open", "rename", "copy", "duplicate", "move", "share", "favorite", "unfavorite", "download", "pdf", "trash"]
+    folderActionNames: ["open", "rename", "copy", "move", "share", "zip", "trash"]
     selectionActionNames: ["copy", "move", "delete"]
     emptyHint: qsTr("Create a document or a folder, or upload a file, with the button below")
 }

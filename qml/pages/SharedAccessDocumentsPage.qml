@@ -12,8 +12,8 @@ SectionPage {
         directoryType: RootDirectory.SharedAccess
         folderId: page.folderId
     }
-    fileActionNames: ["open", "copy", "favorite", "unfavorite", "download", "pdf"]
-    folderActionNames: ["open", "copy", "zip"]
+    fileActionNames: ["open", "copy", "share", "favorite", "unfavorite", "download", "pdf"]
+    folderActionNames: ["open", "copy", "share", "zip"]
     selectionActionNames: ["copy"]
     emptyTitle: qsTr("Nothing here yet")
 }

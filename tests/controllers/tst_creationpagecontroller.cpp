@@ -34,23 +34,6 @@ private slots:
         QVERIFY(m_fixture.reset());
     }
 
-    void extensions_data()
-    {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("extension");
-        QTest::newRow("folder") << 0 << "";
-        QTest::newRow("no value 1") << 1 << "unknown";
-        QTest::newRow("spreadsheet") << 3 << ".xlsx";
-        QTest::newRow("beyond") << 5 << "unknown";
-    }
-
-    void extensions()
-    {
-        QFETCH(int, value);
-        QFETCH(QString, extension);
-        QCOMPARE(CreationPageController().getExtension(CreationPageController::AvailableExtensions(value)), extension);
-    }
-
     void noIdsBeforeACreation()
     {
         CreationPageController controller;

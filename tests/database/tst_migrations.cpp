@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QQmlComponent>
 #include <QQmlEngine>
-#include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -107,17 +106,6 @@ private:
     }
 
 private slots:
-    void dbProperty()
-    {
-        Database database(newFile());
-        Migrations migrations;
-        QSignalSpy changed(&migrations, &Migrations::dbChanged);
-        migrations.setDb(database.db());
-        migrations.setDb(database.db());
-        QCOMPARE(changed.count(), 2);
-        QCOMPARE(migrations.db().connectionName(), database.db().connectionName());
-    }
-
     // The pages create both objects and hand the cache's handle over.
     void qmlMigratesTheCacheHandle()
     {
@@ -141,19 +129,6 @@ private slots:
         QSqlQuery query(cache->db());
         QVERIFY(query.exec("SELECT version FROM version_info") && query.next());
         QCOMPARE(query.value(0).toString(), s_lastFile);
-    }
-
-    void newDatabaseGetsTheCurrentSchema()
-    {
-        Database database(newFile());
-        database.migrate();
-        QStringList expected = s_cacheTables;
-        expected.append("version_info");
-        expected.sort();
-        QCOMPARE(database.tables(), expected);
-        QCOMPARE(database.version(), s_lastFile);
-        // One stored password per name.
-        QCOMPARE(database.column("PRAGMA index_list(passwords)").size(), 1);
     }
 
     void fromEachEarlierStep_data()
@@ -221,29 +196,18 @@ private slots:
         }
     }
 
-    void onlyLaterFilesApply()
-    {
-        Database database(newFile());
-        database.migrate(migrationsDirectory(8));
-        QCOMPARE(database.version(), QStringLiteral("20220824-140000-create-files-and-folders-table.sql"));
-        LogCapture log;
-        database.migrate();
-        QStringList expected;
-        for (const QString &file : embeddedFiles().mid(8))
-            expected.append(QStringLiteral("Migrations: migration '%1' has been completed").arg(file));
-        QCOMPARE(log.messages().filter("has been completed"), expected);
-    }
-
+    // A new cache gets the last version; a second run changes nothing.
     void secondRunChangesNothing()
     {
         Database database(newFile());
         database.migrate();
+        QCOMPARE(database.version(), s_lastFile);
+        // One stored password per name.
+        QCOMPARE(database.column("PRAGMA index_list(passwords)").size(), 1);
         const QString first = schema(database);
-        LogCapture log;
         database.migrate();
         QCOMPARE(schema(database), first);
         QCOMPARE(database.version(), s_lastFile);
-        QCOMPARE(log.count("has been completed"), 0);
     }
 
     void blankFileAdvancesTheVersion()
@@ -262,15 +226,11 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("content");
         QTest::addColumn<QString>("prepare");
-        QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QString>("version");
         const QString third = embeddedFiles().value(2);
         QTest::newRow("failing statement")
             << 3 << "20300101-000000-broken.sql"
             << "CREATE TABLE partial_a (x INTEGER);\nINSERT INTO no_such_table VALUES (1);\n" << QString()
-            << QStringList{"Migrations: Error in the file '20300101-000000-broken.sql', sql-query '\nINSERT INTO "
-                           "no_such_table VALUES (1)', type of error: no such table: no_such_table",
-                           "Migrations: Error reading sql file. Migration completed ahead of schedule."}
             << third;
         QTest::newRow("failing commit")
             << 3 << "20300101-000000-deferred.sql"
@@ -278,17 +238,9 @@ private slots:
                "CREATE TABLE partial_b (a INTEGER REFERENCES partial_a(id) DEFERRABLE INITIALLY DEFERRED);\n"
                "INSERT INTO partial_b VALUES (7);\n"
             << "--foreign-keys"
-            << QStringList{"Migrations: Error in committing the file '20300101-000000-deferred.sql', type of error: "
-                           "FOREIGN KEY constraint failed",
-                           "Migrations: Error reading sql file. Migration completed ahead of schedule."}
             << third;
         QTest::newRow("version table cannot be created")
             << 0 << "20300101-000000-any.sql" << "CREATE TABLE partial_a (x INTEGER);" << "view"
-            << QStringList{"Migrations: Error in creating the version table: view version_info already exists",
-                           "Migrations: Initialization of the table with the version is broken at the stage of "
-                           "creating the table.",
-                           "Migrations: The analysis of the migration table ended with an error. Migration completed "
-                           "ahead of schedule"}
             << "1";
     }
 
@@ -298,7 +250,6 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, content);
         QFETCH(QString, prepare);
-        QFETCH(QStringList, messages);
         QFETCH(QString, version);
         const QString fileName = newFile();
         if (prepare == "view") {
@@ -317,13 +268,6 @@ private slots:
         runner.start(TestEnvironment::binDirectory() + "/migrationrunner", arguments);
         QVERIFY(runner.waitForFinished(30000));
         QCOMPARE(runner.exitStatus(), QProcess::CrashExit);
-        const QString errors = QString::fromLocal8Bit(runner.readAllStandardError());
-        int last = -1;
-        for (const QString &message : messages) {
-            const int at = errors.indexOf(message, last + 1);
-            QVERIFY2(at > last, qPrintable(message + "\n---\n" + errors));
-            last = at;
-        }
         Database database(fileName);
         QCOMPARE(database.version(), version);
         QVERIFY(!database.tables().contains("partial_a"));

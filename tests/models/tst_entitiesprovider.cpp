@@ -16,8 +16,6 @@ class TestEntitiesProvider : public QObject
 private slots:
     void fileIcons_data();
     void fileIcons();
-    void lookups_data();
-    void lookups();
     void extensions_data();
     void extensions();
     void everyNamedPictureIsShipped();
@@ -44,34 +42,6 @@ void TestEntitiesProvider::fileIcons()
     QFETCH(int, theme);
     QFETCH(QString, path);
     QCOMPARE(EntitiesProvider().getFileIcon(name, theme), path);
-}
-
-void TestEntitiesProvider::lookups_data()
-{
-    QTest::addColumn<QString>("found");
-    QTest::addColumn<QString>("expected");
-    EntitiesProvider provider;
-    QTest::newRow("empty picture") << provider.getEmptyIcon(EntitiesProvider::Folder, 1)
-                                   << "../icons/dark/empty/empty-folder.svg";
-    QTest::newRow("unknown empty picture") << provider.getEmptyIcon(EntitiesProvider::EmptyImages(9), 0) << "";
-    QTest::newRow("intro picture") << provider.getIntroIcon(5, 0) << "../icons/light/intro/intro-step-five.png";
-    QTest::newRow("intro step 0") << provider.getIntroIcon(0, 0) << "";
-    QTest::newRow("section icon") << provider.directoryIcon(DirectoryType::Trash, 0)
-                                  << "../icons/light/icon-m-delete.svg";
-    QTest::newRow("plain folder icon") << provider.directoryIcon(DirectoryType::Default, 1)
-                                       << "../icons/dark/icon-m-file-folder.svg";
-    QTest::newRow("icon of unknown section") << provider.directoryIcon(DirectoryType::Private, 0) << "";
-    QTest::newRow("page") << provider.qmlPageName(DirectoryType::Virtual) << "AvailableToMePage.qml";
-    QTest::newRow("title") << provider.directoryName(DirectoryType::LastDocuments) << "Last documents";
-    QTest::newRow("Private has no title") << provider.directoryName(DirectoryType::Private) << "";
-    QTest::newRow("Default has no page") << provider.qmlPageName(DirectoryType::Default) << "";
-}
-
-void TestEntitiesProvider::lookups()
-{
-    QFETCH(QString, found);
-    QFETCH(QString, expected);
-    QCOMPARE(found, expected);
 }
 
 void TestEntitiesProvider::extensions_data()

@@ -49,6 +49,11 @@ bool QmlTestSetup::clearFaults()
     return m_simulator.clearFaults();
 }
 
+QVariantMap QmlTestSetup::portalState()
+{
+    return m_simulator.state().toVariantMap();
+}
+
 void QmlTestSetup::forgetSettings()
 {
     QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)

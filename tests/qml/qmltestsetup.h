@@ -32,6 +32,8 @@ public:
     // Portal steering for the tests: a fault on one path, all faults off.
     Q_INVOKABLE bool setFault(const QString &path, const QVariantMap &fault);
     Q_INVOKABLE bool clearFaults();
+    // The portal's state as its control endpoint dumps it (shares, links, ...).
+    Q_INVOKABLE QVariantMap portalState();
     // Removes the settings file: the next start is a first start.
     Q_INVOKABLE void forgetSettings();
     Q_INVOKABLE void clearWarnings();

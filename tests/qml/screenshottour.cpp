@@ -146,6 +146,11 @@ public:
             return false;
         evaluate("session.back()");
 
+        evaluate("session.openOnRoot('AccessSettingsPage.qml', { entityId: 1001, entityName: 'Welcome.docx' })");
+        if (!shoot("access-settings"))
+            return false;
+        evaluate("session.back()");
+
         evaluate("session.openOnRoot('AccountPage.qml')");
         if (!shoot("account"))
             return false;

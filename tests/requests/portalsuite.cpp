@@ -31,7 +31,12 @@ bool PortalSuite::tidyUp()
 QVariantMap PortalSuite::run(RequestInterface *request)
 {
     const QVariantMap result = m_runner.run(request);
-    [&] { QCOMPARE(m_runner.emissions(), 1); }();
+    // Exactly one report, from its pool thread, to the test's thread.
+    [&] {
+        QCOMPARE(m_runner.emissions(), 1);
+        QVERIFY(m_runner.emittingThread() != QThread::currentThread());
+        QCOMPARE(m_runner.receivingThread(), QThread::currentThread());
+    }();
     return result;
 }
 

@@ -23,7 +23,7 @@ public:
     // Removes the faults and restores the time-out.
     bool tidyUp();
 
-    // On the global pool; a result other than exactly one fails the running test.
+    // On the global pool; a result other than exactly one, from a pool thread, fails the running test.
     QVariantMap run(RequestInterface *request);
 
     SimulatorProcess &simulator() { return m_simulator; }

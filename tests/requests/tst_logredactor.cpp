@@ -12,8 +12,6 @@ class TestLogRedactor : public QObject
     Q_OBJECT
 
 private slots:
-    void masksSecretKeys_data();
-    void masksSecretKeys();
     void masksAtAnyDepth();
     void masksJsonValuesInsideMaps();
     void masksArrayDocuments();
@@ -22,26 +20,6 @@ private slots:
     void masksUrls_data();
     void masksUrls();
 };
-
-void TestLogRedactor::masksSecretKeys_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<bool>("secret");
-    for (const char *key : {"Authorization", "Password", "UserPassword", "Token", "RefreshToken", "AuthToken",
-                            "access_token", "refresh_token", "password", "ACCESS_TOKEN"})
-        QTest::newRow(key) << QString::fromLatin1(key) << true;
-    for (const char *key : {"Login", "Email", "TokenType", "DeviceId", "user_id", "error"})
-        QTest::newRow(key) << QString::fromLatin1(key) << false;
-}
-
-void TestLogRedactor::masksSecretKeys()
-{
-    QFETCH(QString, key);
-    QFETCH(bool, secret);
-    QCOMPARE(LogRedactor::isSecretKey(key), secret);
-    const QVariantMap redacted = LogRedactor::redact(QVariantMap{{key, QStringLiteral("value-1")}});
-    QCOMPARE(redacted.value(key).toString(), secret ? QStringLiteral("***") : QStringLiteral("value-1"));
-}
 
 void TestLogRedactor::masksAtAnyDepth()
 {

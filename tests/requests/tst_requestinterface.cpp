@@ -1,45 +1,16 @@
 #include "cannedhttpserver.h"
-#include "logcapture.h"
-#include "requestrunner.h"
 #include "requests/apicontants.h"
 #include "requests/apipath.h"
 #include "requests/networkreplyhandler.h"
 #include "requests/portalexchange.h"
 #include "requests/requestinterface.h"
 #include "settings/settings.h"
-#include "simulatorprocess.h"
 #include "testenvironment.h"
 
 #include <QBuffer>
-#include <QJsonDocument>
 #include <QtTest>
 
 namespace {
-
-// The smallest request: one exchange on a path, success when the reply is.
-class PathRequest : public RequestInterface
-{
-public:
-    PathRequest(PortalExchange::Method method, const QString &path)
-        : m_method(method)
-        , m_path(path)
-    {
-    }
-
-protected:
-    QVariantMap perform() override
-    {
-        PortalExchange exchange;
-        QNetworkReply *reply = exchange.start(m_method, createRequest(m_path), QByteArrayLiteral("{}"));
-        PortalExchange::waitForFinished(reply);
-        const NetworkReplyHandler handler(reply);
-        return {{s_successKey, !handler.isError()}, {s_errorKey, handler.errorMessage()}};
-    }
-
-private:
-    PortalExchange::Method m_method;
-    QString m_path;
-};
 
 // Returns without any network, to look at the frame alone.
 class ImmediateRequest : public RequestInterface
@@ -68,43 +39,24 @@ class TestRequestInterface : public QObject
 
 private slots:
     void initTestCase();
-    void init();
 
     void composesUrlAndHeaders_data();
     void composesUrlAndHeaders();
-    void sendsTheRawTokenWithoutScheme();
-    void queryValuesReachThePortalUnchanged_data();
-    void queryValuesReachThePortalUnchanged();
-    void sendsEachMethod_data();
-    void sendsEachMethod();
 
-    void emitsOncePerRunFromThePool();
     void runCalledDirectlyEmitsOnTheCallingThread();
-    void jsonIsCompact();
-    void loopbackPortalIsOnline();
 
     void streamsSuccessfulBodiesIntoTheSink();
     void keepsErrorBodiesOutOfTheSink();
     void abortsWhenTheSinkRefuses();
 
 private:
-    SimulatorProcess m_simulator;
     CannedHttpServer m_canned;
     Settings m_settings;
-    RequestRunner m_runner;
 };
 
 void TestRequestInterface::initTestCase()
 {
-    QVERIFY(m_simulator.start());
     QVERIFY(m_canned.listen());
-}
-
-void TestRequestInterface::init()
-{
-    m_settings.savePortalAddress(m_simulator.baseUrl());
-    m_settings.saveAccessToken(QString());
-    QVERIFY(m_simulator.clearRequests());
 }
 
 void TestRequestInterface::composesUrlAndHeaders_data()
@@ -136,92 +88,11 @@ void TestRequestInterface::composesUrlAndHeaders()
 
     m_settings.savePortalAddress(address);
     m_settings.saveAccessToken(token);
-    LogCapture log;
     const QNetworkRequest request = ImmediateRequest().createRequest(path);
     QCOMPARE(request.url().toString(), url);
     QCOMPARE(request.rawHeader("Content-Type"), QByteArrayLiteral("application/json"));
     QCOMPARE(request.hasRawHeader("Authorization"), !token.isEmpty());
     QCOMPARE(request.rawHeader("Authorization"), token.toUtf8());
-    QCOMPARE(log.linesWith(QStringLiteral("REQUEST")), QStringList{QStringLiteral("REQUEST ") + url});
-}
-
-void TestRequestInterface::sendsTheRawTokenWithoutScheme()
-{
-    const QString token = m_simulator.validAccessToken();
-    QVERIFY(!token.isEmpty());
-    m_settings.saveAccessToken(token);
-    const QVariantMap result =
-        m_runner.run(new PathRequest(PortalExchange::Method::Get, ApiPath::v1(ApiContants::s_getFolders).toString()));
-    QCOMPARE(result.value(QStringLiteral("success")), QVariant(true));
-    const QJsonObject recorded = m_simulator.requests().last().toObject();
-    QCOMPARE(recorded.value(QStringLiteral("headers")).toObject().value(QStringLiteral("authorization")).toString(), token);
-    QCOMPARE(recorded.value(QStringLiteral("path")).toString(), QStringLiteral("/api/v1/DocumentDirectory/Get"));
-}
-
-void TestRequestInterface::queryValuesReachThePortalUnchanged_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("ampersand") << "R&D";
-    QTest::newRow("number sign and question mark") << "#1?";
-    QTest::newRow("plus") << "C++";
-    QTest::newRow("percent") << "100% done";
-    QTest::newRow("spaces") << "annual  report ";
-    QTest::newRow("equals") << "a=b";
-    QTest::newRow("cyrillic") << "Отчёт";
-}
-
-void TestRequestInterface::queryValuesReachThePortalUnchanged()
-{
-    QFETCH(QString, text);
-    m_settings.saveAccessToken(m_simulator.validAccessToken());
-    const QString path =
-        ApiPath::v1(ApiContants::s_searchFolder).query(QStringLiteral("text"), text).query(QStringLiteral("id"), 12).toString();
-    m_runner.run(new PathRequest(PortalExchange::Method::Get, path));
-    const QJsonObject recorded = m_simulator.requests().last().toObject();
-    QCOMPARE(recorded.value(QStringLiteral("path")).toString(), QStringLiteral("/api/v1/DocumentDirectory/Search"));
-    const QJsonObject query = recorded.value(QStringLiteral("query")).toObject();
-    QCOMPARE(query.value(QStringLiteral("text")).toString(), text);
-    QCOMPARE(query.value(QStringLiteral("id")).toString(), QStringLiteral("12"));
-    QCOMPARE(query.size(), 2);
-}
-
-void TestRequestInterface::sendsEachMethod_data()
-{
-    QTest::addColumn<int>("method");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("get") << int(PortalExchange::Method::Get) << "GET";
-    QTest::newRow("post") << int(PortalExchange::Method::Post) << "POST";
-    QTest::newRow("delete") << int(PortalExchange::Method::Delete) << "DELETE";
-}
-
-void TestRequestInterface::sendsEachMethod()
-{
-    QFETCH(int, method);
-    QFETCH(QString, name);
-    m_settings.saveAccessToken(m_simulator.validAccessToken());
-    m_runner.run(new PathRequest(PortalExchange::Method(method), ApiPath::v1(ApiContants::s_clearFavorites).toString()));
-    const QJsonObject recorded = m_simulator.requests().last().toObject();
-    QCOMPARE(recorded.value(QStringLiteral("method")).toString(), name);
-    QCOMPARE(recorded.value(QStringLiteral("path")).toString(), QStringLiteral("/api/v1/Favorites/Delete"));
-    QCOMPARE(recorded.value(QStringLiteral("query")).toObject().value(QStringLiteral("type")).toString(),
-             QStringLiteral("Document"));
-    QCOMPARE(recorded.value(QStringLiteral("body")).toString(), name == QLatin1String("POST") ? "{}" : "");
-}
-
-void TestRequestInterface::emitsOncePerRunFromThePool()
-{
-    // Both a request that returns at once and one that waits for a failing exchange.
-    m_settings.savePortalAddress(m_canned.baseUrl());
-    m_canned.respond(CannedHttpServer::httpResponse(500, ""));
-    for (RequestInterface *request :
-         {static_cast<RequestInterface *>(new ImmediateRequest),
-          static_cast<RequestInterface *>(new PathRequest(PortalExchange::Method::Get, QStringLiteral("/x")))}) {
-        QVERIFY(request->autoDelete());
-        m_runner.run(request);
-        QCOMPARE(m_runner.emissions(), 1);
-        QVERIFY(m_runner.emittingThread() != thread());
-        QCOMPARE(m_runner.receivingThread(), thread());
-    }
 }
 
 void TestRequestInterface::runCalledDirectlyEmitsOnTheCallingThread()
@@ -236,17 +107,6 @@ void TestRequestInterface::runCalledDirectlyEmitsOnTheCallingThread()
     request.run();
     QCOMPARE(emittedOn, thread());
     QCOMPARE(received, (QVariantMap{{QStringLiteral("success"), true}}));
-}
-
-void TestRequestInterface::jsonIsCompact()
-{
-    const QJsonObject object{{QStringLiteral("Ids"), QJsonArray{7}}, {QStringLiteral("Name"), QStringLiteral("a b")}};
-    QCOMPARE(RequestInterface::jsonToQByteArray(object), QByteArrayLiteral(R"({"Ids":[7],"Name":"a b"})"));
-}
-
-void TestRequestInterface::loopbackPortalIsOnline()
-{
-    QVERIFY(RequestInterface::isOnline());
 }
 
 void TestRequestInterface::streamsSuccessfulBodiesIntoTheSink()

@@ -30,24 +30,6 @@ private slots:
         QFile::remove(Settings::defaultFilePath());
     }
 
-    void freshInstallationDefaults()
-    {
-        Settings settings;
-        QVERIFY(Settings::defaultFilePath().startsWith(TestEnvironment::root()));
-        QVERIFY(Settings::defaultFilePath().endsWith(QStringLiteral("/appConfig.ini")));
-        QCOMPARE(settings.portalAddress(), QString());
-        QCOMPARE(settings.userId(), 0);
-        QCOMPARE(settings.sortingParameter(), 2);
-        QCOMPARE(settings.localSortingParameter(), 2);
-        QCOMPARE(settings.sortingDirection(), Qt::AscendingOrder);
-        QCOMPARE(settings.localSortingDirection(), Qt::AscendingOrder);
-        QCOMPARE(settings.debugOut(), false);
-        QCOMPARE(settings.userFullName(), QStringLiteral(" "));
-        QCOMPARE(settings.getSortingName(), QStringLiteral("by name"));
-        QVERIFY(!settings.lastAuthorizationTime().isValid());
-        QCOMPARE(settings.password(), QString());
-    }
-
     void passwordEncoding_data()
     {
         QTest::addColumn<QString>("password");

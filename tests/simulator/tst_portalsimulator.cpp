@@ -75,18 +75,6 @@ private slots:
         QVERIFY(m_simulator.clearFaults());
     }
 
-    void faultCountLimitsWhatItTakes()
-    {
-        QVERIFY(m_simulator.setFault(QStringLiteral("/api/v1/Settings"), {{"status", 502}, {"count", 1}}));
-        QVERIFY(!m_simulator.setFault(QStringLiteral("/api/v1/Settings"), {{"mode", "explode"}}));
-        QNetworkAccessManager manager;
-        for (const int status : {502, 200}) {
-            std::unique_ptr<QNetworkReply> reply(get(manager, m_simulator, QStringLiteral("/api/v1/Settings")));
-            QVERIFY(finished(reply.get()));
-            QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), status);
-        }
-    }
-
     void httpsServesWithTheGivenCertificate()
     {
         QTemporaryDir directory;
@@ -98,20 +86,6 @@ private slots:
         QVERIFY(!secure.validAccessToken().isEmpty());
         secure.stop();
         QVERIFY(secure.exitedCleanly());
-    }
-
-    void sigtermEndsCleanlyWhileARequestHangs()
-    {
-        SimulatorProcess other;
-        QVERIFY(other.start());
-        QVERIFY(other.setFault(QStringLiteral("/api/v1/Settings"), {{"mode", "hang"}}));
-        QNetworkAccessManager manager;
-        std::unique_ptr<QNetworkReply> reply(get(manager, other, QStringLiteral("/api/v1/Settings")));
-        QTRY_COMPARE_WITH_TIMEOUT(other.requests().size(), 1, 15000);
-        QVERIFY(!reply->isFinished());
-        other.stop();
-        QVERIFY(other.exitedCleanly());
-        QVERIFY(other.serverLog().contains("stopping on signal 15"));
     }
 
     void cleanupTestCase()

@@ -165,34 +165,27 @@ bool LoadingFixture::fail(const QString &path, const QJsonObject &fault)
     return m_simulator.setFault(path, fault);
 }
 
+QList<LoadingFixture::PortalFailure> LoadingFixture::portalFailures()
+{
+    const QJsonObject refusal{{"Status", 500}, {"ErrorMessage", "Storage is offline"}};
+    return {{"portal error", {{"status", 500}, {"body", refusal}}, QStringLiteral("Storage is offline. Error 500.")},
+            {"expired sign-in", {{"status", 401}},
+             QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.")},
+            {"unreadable answer", {{"status", 200}, {"body", "<html>"}},
+             QStringLiteral("The portal sent an answer that cannot be read.")},
+            {"dropped connection", {{"mode", "drop"}}, QStringLiteral("The portal closed the connection.")}};
+}
+
 void LoadingFixture::failureClasses(const QStringList &paths)
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QJsonObject>("fault");
     QTest::addColumn<QString>("message");
-    for (const QString &path : paths)
-        addFailureRows(path);
-}
-
-void LoadingFixture::addFailureRows(const QString &path)
-{
-    const QString endpoint = path.section(QLatin1Char('/'), -1);
-    const auto newRow = [&](const char *name) -> QTestData & {
-        return QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(endpoint, QLatin1String(name)))) << path;
-    };
-    newRow("http error") << QJsonObject{{QStringLiteral("mode"), QStringLiteral("status")},
-                                               {QStringLiteral("status"), 500},
-                                               {QStringLiteral("body"), QJsonObject{{QStringLiteral("Status"), 500},
-                                                                                    {QStringLiteral("ErrorMessage"),
-                                                                                     QStringLiteral("Storage is offline")}}}}
-                                << QStringLiteral("Storage is offline. Error 500.");
-    newRow("unauthorized") << QJsonObject{{QStringLiteral("mode"), QStringLiteral("status")},
-                                                 {QStringLiteral("status"), 401}}
-                                  << QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.");
-    newRow("malformed json") << QJsonObject{{QStringLiteral("mode"), QStringLiteral("malformed")}}
-                             << QStringLiteral("The portal sent an answer that cannot be read.");
-    newRow("dropped connection") << QJsonObject{{QStringLiteral("mode"), QStringLiteral("drop")}}
-                                        << QStringLiteral("The portal closed the connection.");
+    for (const QString &path : paths) {
+        for (const PortalFailure &failure : portalFailures())
+            QTest::addRow("%s: %s", qPrintable(path.section(QLatin1Char('/'), -1)), failure.name)
+                << path << failure.fault << failure.message;
+    }
 }
 
 bool finishedOnce(QSignalSpy &spy)

@@ -10,7 +10,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
+
+class Worker;
 
 // The simulator signed in as the demo user, the settings pointing at it and a
 // migrated cache file of the test's own.
@@ -43,18 +46,32 @@ public:
     QStringList receivedRequests();
     bool fail(const QString &path, const QJsonObject &fault);
 
-    // Columns "path", "fault" and "message": each failure class of the
-    // portal, for each of the paths, with the message a worker reports.
+    // The failure classes of a portal call: the fault for setFault and the
+    // error a worker reports for it.
+    struct PortalFailure
+    {
+        const char *name;
+        QJsonObject fault;
+        QString message;
+    };
+    static QList<PortalFailure> portalFailures();
+    // Columns "path", "fault" and "message": each failure class for each of the paths.
     static void failureClasses(const QStringList &paths);
 
 private:
-    static void addFailureRows(const QString &path);
 
     SimulatorProcess m_simulator;
     QString m_token;
     std::unique_ptr<QTemporaryDir> m_cacheDirectory;
     std::unique_ptr<DataAccessObject> m_dao;
 };
+
+// A start of a worker known to be a T, for tables of workers.
+template<class T>
+std::function<void(Worker *)> startAs(const std::function<void(T *)> &start)
+{
+    return [start](Worker *worker) { start(static_cast<T *>(worker)); };
+}
 
 // Waits for the one workFinished of a run and checks that no second follows.
 bool finishedOnce(QSignalSpy &spy);

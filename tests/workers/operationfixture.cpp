@@ -6,6 +6,7 @@
 #include "testenvironment.h"
 #include "workers/worker.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QPointer>
 #include <QRunnable>
@@ -170,6 +171,31 @@ QList<ReceivedNotification> OperationFixture::notifications(int count)
     return received;
 }
 
+bool OperationFixture::notified(const QStringList &bodies, const QString &lastSummary)
+{
+    // Every notification of the application's, shown for three seconds.
+    const auto describe = [](const QString &body, const QString &summary, const QString &icon,
+                             const QString &appName = QCoreApplication::applicationName(), int timeout = 3000) {
+        return QStringLiteral("%1 | %2 | %3 | %4 %5").arg(body, summary, icon, appName).arg(timeout);
+    };
+    const QString information = QStringLiteral("image://theme/icon-lock-information");
+    QStringList expected;
+    for (int i = 0; i < bodies.size(); ++i) {
+        const QString summary = i + 1 == bodies.size() ? lastSummary : QString();
+        expected << describe(bodies.at(i), summary,
+                             summary.isEmpty() ? information : QStringLiteral("image://theme/icon-lock-warning"));
+    }
+    QStringList received;
+    for (const ReceivedNotification &notification : notifications(bodies.size()))
+        received << describe(notification.body, notification.summary, notification.appIcon, notification.appName,
+                             notification.expireTimeout);
+    if (received == expected)
+        return true;
+    qWarning().noquote() << "notifications:\n " << received.join(QStringLiteral("\n  ")) << "\nexpected:\n "
+                         << expected.join(QStringLiteral("\n  "));
+    return false;
+}
+
 int OperationFixture::requestCount(const QString &fragment)
 {
     return requests().filter(fragment).size();
@@ -182,22 +208,15 @@ bool OperationFixture::waitForRequest(const QString &fragment)
 
 const OperationFixture::PortalFailure &OperationFixture::portalError()
 {
-    static const PortalFailure s_portalError{
-        "portal error",
-        {{QStringLiteral("status"), 500},
-         {QStringLiteral("body"), QJsonObject{{QStringLiteral("Status"), 500},
-                                              {QStringLiteral("ErrorMessage"), QStringLiteral("Storage is offline")}}}},
-        QStringLiteral("Storage is offline. Error 500.")};
+    static const PortalFailure s_portalError = LoadingFixture::portalFailures().first();
     return s_portalError;
 }
 
 QList<OperationFixture::PortalFailure> OperationFixture::portalFailures()
 {
-    return {portalError(),
-            {"connection dropped", {{QStringLiteral("mode"), QStringLiteral("drop")}},
-             QStringLiteral("The portal closed the connection.")},
-            {"unreadable answer", {{QStringLiteral("status"), 200}, {QStringLiteral("body"), QStringLiteral("<html>")}},
-             QStringLiteral("The portal sent an answer that cannot be read.")}};
+    QList<PortalFailure> failures = LoadingFixture::portalFailures();
+    failures.removeAt(1);
+    return failures;
 }
 
 void OperationFixture::addPortalFailureRows()

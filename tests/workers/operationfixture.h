@@ -59,6 +59,10 @@ public:
     // Notifications received since the last reset, waiting for count of them
     // and a moment more.
     QList<ReceivedNotification> notifications(int count);
+    // Exactly these notifications came since the last reset: their bodies in
+    // order, the last with this summary and a warning icon when it has one,
+    // every other an information (logged when not).
+    bool notified(const QStringList &bodies, const QString &lastSummary = QString());
 
     // Portal requests since the last reset, as "METHOD target".
     QStringList requests() { return m_loading.receivedRequests(); }
@@ -66,14 +70,8 @@ public:
     // Waits until the portal has seen a request whose target contains fragment.
     bool waitForRequest(const QString &fragment);
 
-    // The failure classes of a portal call: the fault for setFault and the
-    // error a worker reports for it.
-    struct PortalFailure
-    {
-        const char *name;
-        QJsonObject fault;
-        QString message;
-    };
+    // The failure classes of LoadingFixture but the expired sign-in; the first is the portal's refusal.
+    using PortalFailure = LoadingFixture::PortalFailure;
     static QList<PortalFailure> portalFailures();
     static const PortalFailure &portalError();
     // Columns "fault" and "message", one row per failure class.

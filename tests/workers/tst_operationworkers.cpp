@@ -13,8 +13,15 @@
 #include "workers/renamefolderworker.h"
 #include "workers/restorefileworker.h"
 #include "workers/restorefolderworker.h"
+#include "workers/savedocumentaccessrightsworker.h"
+#include "workers/savefolderaccessrightsworker.h"
+#include "workers/sharefileworker.h"
+#include "workers/sharefolderworker.h"
+#include "workers/unsharefileworker.h"
+#include "workers/unsharefolderworker.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
 #include <QPointer>
 #include <QRunnable>
 #include <QSqlQuery>
@@ -38,6 +45,47 @@ struct Entry
 
 const DirectoryType::RootDirectoryTypes s_myDocuments = DirectoryType::MyDocuments;
 const DirectoryType::RootDirectoryTypes s_trash = DirectoryType::Trash;
+
+// The portal's access list of an entity as "u<id>:<level>" and "r<id>:<level>", in its order.
+QStringList portalRights(OperationFixture &fixture, bool isFile, int id)
+{
+    QStringList rights;
+    for (const QJsonValue &value : fixture.simulator().state().value(QStringLiteral("shares")).toArray()) {
+        const QJsonObject share = value.toObject();
+        if (share.value(QStringLiteral("EntityType")).toInt() != (isFile ? 2 : 3)
+            || share.value(QStringLiteral("EntityId")).toInt() != id)
+            continue;
+        for (const auto &list : {qMakePair(QStringLiteral("Users"), QLatin1Char('u')),
+                                 qMakePair(QStringLiteral("Roles"), QLatin1Char('r'))}) {
+            for (const QJsonValue &right : share.value(list.first).toArray())
+                rights << QStringLiteral("%1%2:%3").arg(list.second)
+                              .arg(right.toObject().value(QStringLiteral("PrincipalId")).toInt())
+                              .arg(right.toObject().value(QStringLiteral("Type")).toInt());
+        }
+    }
+    return rights;
+}
+
+// The user's access level to the entity on the portal, -1 for none.
+CacheCheck access(bool isFile, int id, int userId, int level)
+{
+    return [=](OperationFixture &fixture, const QStringList &) {
+        const QString user = QStringLiteral("u%1:").arg(userId);
+        return portalRights(fixture, isFile, id).filter(user)
+            == (level < 0 ? QStringList() : QStringList{user + QString::number(level)});
+    };
+}
+
+UserOrRoleEntity principal(int id, qint16 level, bool isGroup = false)
+{
+    UserOrRoleEntity entity;
+    entity.id = id;
+    entity.access = level;
+    entity.isGroup = isGroup;
+    return entity;
+}
+
+using Principals = QList<UserOrRoleEntity>;
 
 CacheCheck named(int id, bool isFile, const QString &name)
 {
@@ -83,6 +131,8 @@ struct Case
     QString info;
     CacheCheck cache;
     QString warning;
+    // The sharing calls: their texts for a refusal and for a dropped connection.
+    QStringList failureTexts = {};
 };
 
 QList<Case> cases()
@@ -91,6 +141,8 @@ QList<Case> cases()
     const QString oldBudget = QStringLiteral("Old budget.xlsx");
     const QString budget = QStringLiteral("Budget 2024.xlsx");
     const QString roadmap = QStringLiteral("Roadmap.pptx");
+    const QStringList handlerTexts{OperationFixture::portalError().message, QStringLiteral("The portal closed the connection.")};
+    const QStringList replyTexts{QStringLiteral("Internal Server Error"), QStringLiteral("Connection closed")};
     const auto moveToTrash = [](int id, const QString &name, DirectoryType::RootDirectoryTypes root) {
         return [=](DataAccessObject *dao) { return new MoveFileToTrashWorker(dao, id, name, root); };
     };
@@ -156,6 +208,30 @@ QList<Case> cases()
              return favorite(1002, false)(fixture, before) && favorite(1003, false)(fixture, before);
          },
          QStringLiteral("Error removing files Budget 2024.xlsx, Roadmap.pptx from favorites")},
+        {"share file",
+         [=](DataAccessObject *dao) { return new ShareFileWorker(dao, 1005, 3, FileAccessType::Write, notes, s_myDocuments); },
+         QStringLiteral("Documents/Share"), {{1005, true}}, QString(), QStringLiteral("File Notes.txt already shared"),
+         access(true, 1005, 3, 5), QStringLiteral("Error share file Notes.txt"), handlerTexts},
+        {"unshare file",
+         [](DataAccessObject *dao) {
+             return new UnShareFileWorker(dao, 1001, 2, FileAccessType::Read, QStringLiteral("Welcome.docx"), s_myDocuments);
+         },
+         QStringLiteral("Documents/UnShare"), {{1001, true}}, QString(), QStringLiteral("File Welcome.docx already unshared"),
+         access(true, 1001, 2, -1), QStringLiteral("Error unshare file Welcome.docx"), handlerTexts},
+        // The folder calls report the reply's own error text.
+        {"share folder",
+         [](DataAccessObject *dao) {
+             return new ShareFolderWorker(dao, 114, 4, FileAccessType::Read, QStringLiteral("Photos"), s_myDocuments);
+         },
+         QStringLiteral("DocumentDirectory/Share"), {{114, false}}, QString(), QStringLiteral("Folder Photos already shared"),
+         access(false, 114, 4, 1), QStringLiteral("Error share folder Photos"), replyTexts},
+        {"unshare folder",
+         [](DataAccessObject *dao) {
+             return new UnShareFolderWorker(dao, 113, 2, FileAccessType::Read, QStringLiteral("Reports"), s_myDocuments);
+         },
+         QStringLiteral("DocumentDirectory/UnShare"), {{113, false}}, QString(),
+         QStringLiteral("Folder Reports already unshared"), access(false, 113, 2, -1),
+         QStringLiteral("Error unshare folder Reports"), replyTexts},
     };
 }
 
@@ -164,6 +240,7 @@ QList<Case> cases()
 Q_DECLARE_METATYPE(Factory)
 Q_DECLARE_METATYPE(CacheCheck)
 Q_DECLARE_METATYPE(QList<Entry>)
+Q_DECLARE_METATYPE(Principals)
 
 class TestOperationWorkers : public QObject
 {
@@ -224,6 +301,10 @@ private slots:
         QFETCH(QString, info);
         QFETCH(CacheCheck, cache);
 
+        // Folder 113 is shared with a group only: user 2 gets access first.
+        if (path.endsWith(QLatin1String("DocumentDirectory/UnShare")))
+            m_fixture.loading().portal("POST", "/api/v1/DocumentDirectory/Share",
+                                       {{"AccessType", "Read"}, {"ToUserIds", QJsonArray{"2"}}, {"Ids", QJsonArray{"113"}}});
         Worker *worker = factory(&m_fixture.dao());
         QPointer<Worker> alive(worker);
         OperationFixture::Outcome outcome;
@@ -234,11 +315,7 @@ private slots:
         QVERIFY(cache(m_fixture, m_listingBefore));
         QCOMPARE(m_fixture.requestCount(path), 1);
 
-        const QList<ReceivedNotification> notifications = m_fixture.notifications(1);
-        QCOMPARE(notifications.size(), 1);
-        QCOMPARE(notifications.first().body, info);
-        QCOMPARE(notifications.first().summary, QString());
-        QCOMPARE(notifications.first().appIcon, QStringLiteral("image://theme/icon-lock-information"));
+        QVERIFY(m_fixture.notified({info}));
         QTRY_VERIFY(alive.isNull());
 
         // A reload of both sections shows exactly what the portal holds.
@@ -255,9 +332,14 @@ private slots:
         QTest::addColumn<QString>("message");
 
         for (const Case &c : cases()) {
-            for (const OperationFixture::PortalFailure &failure : OperationFixture::portalFailures()) {
-                QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(c.name), QLatin1String(failure.name))))
-                    << c.factory << QStringLiteral("/api/v1/") + c.endpoint << c.busy << c.warning << failure.fault << failure.message;
+            // Portal error, unreadable answer, dropped connection; the sharing calls read no unreadable answer.
+            const QList<OperationFixture::PortalFailure> failures = OperationFixture::portalFailures();
+            for (int i = 0; i < failures.size(); ++i) {
+                if (!c.failureTexts.isEmpty() && i == 1)
+                    continue;
+                QTest::addRow("%s: %s", c.name, failures[i].name)
+                    << c.factory << QStringLiteral("/api/v1/") + c.endpoint << c.busy << c.warning << failures[i].fault
+                    << (c.failureTexts.isEmpty() ? failures[i].message : c.failureTexts.value(i / 2));
             }
         }
         // The portal's own refusal, from its real state.
@@ -286,7 +368,7 @@ private slots:
         OperationFixture::Outcome outcome;
         QVERIFY(OperationFixture::runOnPool(factory(&m_fixture.dao()), &outcome));
         QCOMPARE(outcome.success, false);
-        QCOMPARE(outcome.message, message);
+        QVERIFY2(outcome.message.contains(message), qPrintable(outcome.message));
         for (const Entry &entry : busy)
             QVERIFY(!m_fixture.isBusy(entry.id, entry.isFile));
         QCOMPARE(m_fixture.busyCount(), 0);
@@ -298,11 +380,7 @@ private slots:
                                m_fixture.cachedValue(1005, true, QStringLiteral("is_favorite"))}),
                  favoritesBefore);
 
-        const QList<ReceivedNotification> notifications = m_fixture.notifications(1);
-        QCOMPARE(notifications.size(), 1);
-        QCOMPARE(notifications.first().body, warning);
-        QCOMPARE(notifications.first().summary, message);
-        QCOMPARE(notifications.first().appIcon, QStringLiteral("image://theme/icon-lock-warning"));
+        QVERIFY(m_fixture.notified({warning}, outcome.message));
     }
 
     void createKeepsIdsOfTheLastCreation_data()
@@ -366,12 +444,9 @@ private slots:
         QVERIFY(!outcome.message.isEmpty());
         QCOMPARE(createdId(), ids.last());
 
-        const QList<ReceivedNotification> notifications = m_fixture.notifications(3);
-        QCOMPARE(notifications.size(), 3);
-        QCOMPARE(notifications.at(0).body, QStringLiteral("%1 created successfuly").arg(names.first()));
-        QCOMPARE(notifications.at(1).body, QStringLiteral("%1 created successfuly").arg(names.last()));
-        QCOMPARE(notifications.at(2).body, QStringLiteral("Error create"));
-        QCOMPARE(notifications.at(2).summary, outcome.message);
+        QVERIFY(m_fixture.notified({names.first() + " created successfuly", names.last() + " created successfuly",
+                                    "Error create"},
+                                   outcome.message));
     }
 
     void clearFavorites_data()
@@ -406,17 +481,25 @@ private slots:
     {
         QTest::addColumn<int>("toFolderId");
         QTest::addColumn<bool>("conflict");
+        QTest::addColumn<QJsonObject>("fault");
+        QTest::addColumn<QString>("message");
         // 110 holds a folder named like Reports (113), see below.
-        QTest::newRow("no folder of that name") << 112 << false;
-        QTest::newRow("a folder of that name") << 110 << true;
+        QTest::newRow("no folder of that name") << 112 << false << QJsonObject() << QString();
+        QTest::newRow("a folder of that name") << 110 << true << QJsonObject() << QString();
+        for (const OperationFixture::PortalFailure &failure : OperationFixture::portalFailures())
+            QTest::newRow(failure.name) << 110 << false << failure.fault << failure.message;
     }
 
     void checkConflict()
     {
         QFETCH(int, toFolderId);
         QFETCH(bool, conflict);
+        QFETCH(QJsonObject, fault);
+        QFETCH(QString, message);
         m_fixture.loading().portal("POST", QStringLiteral("/api/v1/DocumentDirectory/AddSubDirectory"),
                                    {{QStringLiteral("Name"), QStringLiteral("Reports")}, {QStringLiteral("ParentId"), 110}});
+        if (!fault.isEmpty())
+            QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/DocumentDirectory/Conflict"), fault));
 
         CheckConflictWorker worker;
         QSignalSpy finished(&worker, &Worker::workFinished);
@@ -426,32 +509,125 @@ private slots:
         worker.checkConflict(toFolderId, {113});
         OperationFixture::Outcome outcome;
         QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
-        QCOMPARE(outcome.success, true);
-        QCOMPARE(outcome.message, QString());
-        QCOMPARE(checked.count(), 1);
-        QCOMPARE(checked.first().first().toBool(), conflict);
+        QCOMPARE(outcome.success, fault.isEmpty());
+        QCOMPARE(outcome.message, message);
+        QCOMPARE(checked.count(), fault.isEmpty() ? 1 : 0);
+        if (!checked.isEmpty())
+            QCOMPARE(checked.first().first().toBool(), conflict);
+        QVERIFY(m_fixture.notifications(0).isEmpty());
     }
 
-    void checkConflictFailure_data()
+    void savesAccessList_data()
     {
-        OperationFixture::addPortalFailureRows();
+        QTest::addColumn<bool>("isFile");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<Principals>("usersToShare");
+        QTest::addColumn<Principals>("rolesToShare");
+        QTest::addColumn<Principals>("usersToUnshare");
+        QTest::addColumn<Principals>("rolesToUnshare");
+        QTest::addColumn<QStringList>("rightsAfter");
+
+        QTest::newRow("document shared for the first time")
+            << true << 1002 << Principals{principal(3, 5), principal(4, 5)} << Principals{principal(2, 1, true)}
+            << Principals() << Principals()
+            << QStringList{QStringLiteral("u3:5"), QStringLiteral("u4:5"), QStringLiteral("r2:1")};
+        QTest::newRow("document access taken from everyone")
+            << true << 1001 << Principals() << Principals() << Principals{principal(2, 1)} << Principals()
+            << QStringList();
+        QTest::newRow("folder: group replaced by a user")
+            << false << 113 << Principals{principal(4, 5)} << Principals() << Principals()
+            << Principals{principal(1, 1, true)} << QStringList{QStringLiteral("u4:5")};
+        QTest::newRow("folder saved without changes")
+            << false << 113 << Principals() << Principals{principal(1, 1, true)} << Principals() << Principals()
+            << QStringList{QStringLiteral("r1:1")};
     }
 
-    void checkConflictFailure()
+    void savesAccessList()
     {
-        QFETCH(QJsonObject, fault);
-        QFETCH(QString, message);
-        QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/DocumentDirectory/Conflict"), fault));
-        CheckConflictWorker worker;
-        QSignalSpy finished(&worker, &Worker::workFinished);
-        QSignalSpy checked(&worker, &CheckConflictWorker::conflictChecked);
-        worker.checkConflict(100, {113});
+        QFETCH(bool, isFile);
+        QFETCH(int, id);
+        QFETCH(Principals, usersToShare);
+        QFETCH(Principals, rolesToShare);
+        QFETCH(Principals, usersToUnshare);
+        QFETCH(Principals, rolesToUnshare);
+        QFETCH(QStringList, rightsAfter);
+        const QString prefix = isFile ? QStringLiteral("/api/v1/Documents/") : QStringLiteral("/api/v1/DocumentDirectory/");
+        QVERIFY(m_fixture.simulator().setFault(prefix + QStringLiteral("ShareBulk"),
+                                               {{QStringLiteral("mode"), QStringLiteral("hold")}}));
+
+        Worker *worker = isFile ? static_cast<Worker *>(new SaveDocumentAccessRightsWorker(
+                                      &m_fixture.dao(), id, usersToShare, rolesToShare, usersToUnshare, rolesToUnshare))
+                                : new SaveFolderAccessRightsWorker(&m_fixture.dao(), id, usersToShare, rolesToShare,
+                                                                   usersToUnshare, rolesToUnshare);
+        QPointer<Worker> alive(worker);
+        QSignalSpy finished(worker, &Worker::workFinished);
+        QThreadPool::globalInstance()->start(dynamic_cast<QRunnable *>(worker));
+        QVERIFY(m_fixture.waitForRequest(prefix + QStringLiteral("ShareBulk")));
+        QVERIFY(finished.isEmpty());
+        QVERIFY(m_fixture.isBusy(id, isFile));
+        QVERIFY(m_fixture.simulator().releaseHeld());
+
         OperationFixture::Outcome outcome;
         QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
+        QCOMPARE(outcome.success, true);
+        QCOMPARE(outcome.message, QString());
+        QCOMPARE(m_fixture.busyCount(), 0);
+        QTRY_VERIFY(alive.isNull());
+
+        // Unsharing first, then sharing, each once.
+        QCOMPARE(m_fixture.requests(), (QStringList{QStringLiteral("POST %1UnShareBulk").arg(prefix),
+                                                    QStringLiteral("POST %1ShareBulk").arg(prefix)}));
+        QStringList rights = portalRights(m_fixture, isFile, id);
+        rights.sort();
+        rightsAfter.sort();
+        QCOMPARE(rights, rightsAfter);
+        const bool shared = !usersToShare.isEmpty() || !rolesToShare.isEmpty();
+        QCOMPARE(m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared")).toInt(), shared ? 1 : 0);
+
+        QVERIFY(m_fixture.notified({"Access granted"}));
+    }
+
+    void saveFails_data()
+    {
+        QTest::addColumn<bool>("isFile");
+        QTest::addColumn<QString>("failingStep");
+        QTest::addColumn<QStringList>("rightsAfter");
+        QTest::newRow("document: unshare fails")
+            << true << QStringLiteral("UnShareBulk") << QStringList{QStringLiteral("u2:1")};
+        QTest::newRow("document: share fails") << true << QStringLiteral("ShareBulk") << QStringList();
+        QTest::newRow("folder: unshare fails")
+            << false << QStringLiteral("UnShareBulk") << QStringList{QStringLiteral("r1:1")};
+        QTest::newRow("folder: share fails") << false << QStringLiteral("ShareBulk") << QStringList();
+    }
+
+    void saveFails()
+    {
+        QFETCH(bool, isFile);
+        QFETCH(QString, failingStep);
+        QFETCH(QStringList, rightsAfter);
+        const QString prefix = isFile ? QStringLiteral("/api/v1/Documents/") : QStringLiteral("/api/v1/DocumentDirectory/");
+        QVERIFY(m_fixture.simulator().setFault(prefix + failingStep, OperationFixture::portalError().fault));
+        const int id = isFile ? 1001 : 113;
+        const QVariant sharedBefore = m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared"));
+        // Take the current principal away and give user 4 access instead.
+        const Principals current = isFile ? Principals{principal(2, 1)} : Principals{principal(1, 1, true)};
+        Worker *worker = isFile ? static_cast<Worker *>(new SaveDocumentAccessRightsWorker(
+                                      &m_fixture.dao(), id, {principal(4, 5)}, {}, current, {}))
+                                : new SaveFolderAccessRightsWorker(&m_fixture.dao(), id, {principal(4, 5)}, {}, {},
+                                                                   current);
+
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::runOnPool(worker, &outcome));
         QCOMPARE(outcome.success, false);
-        QCOMPARE(outcome.message, message);
-        QVERIFY(checked.isEmpty());
-        QVERIFY(m_fixture.notifications(0).isEmpty());
+        QCOMPARE(outcome.message, OperationFixture::portalError().message);
+        QCOMPARE(m_fixture.busyCount(), 0);
+        QCOMPARE(m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared")), sharedBefore);
+        QCOMPARE(portalRights(m_fixture, isFile, id), rightsAfter);
+        // A failed unshare step never sends the share step.
+        QCOMPARE(m_fixture.requestCount(prefix + QStringLiteral("ShareBulk")),
+                 failingStep == QLatin1String("ShareBulk") ? 1 : 0);
+
+        QVERIFY(m_fixture.notified({"Error edit access"}, outcome.message));
     }
 };
 

@@ -156,19 +156,6 @@ private:
         return std::none_of(ids.begin(), ids.end(), [&](int id) { return m_fixture.isBusy(id, isFile); });
     }
 
-    void checkNotifications(const QStringList &bodies, const QStringList &summaries)
-    {
-        const QList<ReceivedNotification> notifications = m_fixture.notifications(bodies.size());
-        QStringList receivedBodies;
-        QStringList receivedSummaries;
-        for (const ReceivedNotification &notification : notifications) {
-            receivedBodies << notification.body;
-            receivedSummaries << notification.summary;
-        }
-        QCOMPARE(receivedBodies, bodies);
-        QCOMPARE(receivedSummaries, summaries);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -215,7 +202,7 @@ private slots:
         QTRY_VERIFY(alive.isNull());
         QCOMPARE(operationRequests(), (QStringList{expected.filesRequest, expected.foldersRequest}));
         QCOMPARE(m_fixture.requestCount(PortalPath::s_userTask), expected.task ? 3 : 0);
-        checkNotifications({expected.filesDone, expected.foldersDone}, {QString(), QString()});
+        QVERIFY(m_fixture.notified({expected.filesDone, expected.foldersDone}));
 
         // Confirmed changes show in the cache before any reload.
         QCOMPARE(allCached(selection.fileIds, true), !expected.removesEntries);
@@ -260,7 +247,7 @@ private slots:
         QCOMPARE(outcome.message, (files ? selection.fileNames : selection.folderNames).join(QStringLiteral(", ")));
         QCOMPARE(operationRequests(), QStringList{files ? expected.filesRequest : expected.foldersRequest});
         QCOMPARE(m_fixture.requestCount(PortalPath::s_userTask), !files && expected.task ? 3 : 0);
-        checkNotifications({files ? expected.filesDone : expected.foldersDone}, {QString()});
+        QVERIFY(m_fixture.notified({files ? expected.filesDone : expected.foldersDone}));
         QCOMPARE(allCached(selection.fileIds, true), selection.fileIds.isEmpty() || !expected.removesEntries);
         QCOMPARE(allCached(selection.folderIds, false), selection.folderIds.isEmpty() || !expected.removesEntries);
         QCOMPARE(m_fixture.busyCount(), 0);
@@ -285,7 +272,7 @@ private slots:
         QCOMPARE(outcome.success, false);
         QCOMPARE(outcome.message, OperationFixture::portalError().message);
         QCOMPARE(m_fixture.requests(), QStringList{expected.filesRequest});
-        checkNotifications({expected.filesFailed}, {OperationFixture::portalError().message});
+        QVERIFY(m_fixture.notified({expected.filesFailed}, OperationFixture::portalError().message));
         QCOMPARE(m_fixture.busyCount(), 0);
         QCOMPARE(m_fixture.cachedListing(OperationFixture::s_myDocuments), myDocumentsBefore);
         QCOMPARE(m_fixture.cachedListing(OperationFixture::s_trash), trashBefore);
@@ -327,49 +314,11 @@ private slots:
         QVERIFY(OperationFixture::runOnPool(create(operation, &m_fixture.dao(), expected.selection), &outcome));
         QCOMPARE(outcome.success, false);
         QCOMPARE(outcome.message, message);
-        checkNotifications({expected.filesDone, warning}, {QString(), message});
+        QVERIFY(m_fixture.notified({expected.filesDone, warning}, message));
         QCOMPARE(m_fixture.busyCount(), 0);
         // The files' change stays; the folders are as they were.
         QCOMPARE(allCached(expected.selection.fileIds, true), !expected.removesEntries);
         QVERIFY(allCached(expected.selection.folderIds, false));
-        QVERIFY(m_fixture.reloadedCacheMatchesPortal());
-    }
-
-    void namesDecideSingularOrPlural_data()
-    {
-        QTest::addColumn<Operation>("operation");
-        QTest::addColumn<QString>("files");
-        QTest::addColumn<QString>("folders");
-        QTest::newRow("restore") << Operation::Restore << QStringLiteral("Files Old budget.xlsx, Notes.txt already restored")
-                                 << QStringLiteral("Folders Drafts, Photos already restored");
-        QTest::newRow("delete in trash") << Operation::Remove << QStringLiteral("Files Old budget.xlsx, Notes.txt already removed")
-                                         << QStringLiteral("Folders Drafts, Photos already deleted");
-    }
-
-    void namesDecideSingularOrPlural()
-    {
-        QFETCH(Operation, operation);
-        QFETCH(QString, files);
-        QFETCH(QString, folders);
-        // Notes.txt and Photos go to the trash first.
-        m_fixture.loading().portal("POST", QStringLiteral("/api/v1/Documents/Delete"), {{QStringLiteral("Ids"), QJsonArray{1005}}});
-        QVERIFY(m_fixture.simulator().setTaskSteps(1));
-        const QJsonObject task = m_fixture.loading()
-                                     .portal("POST", QStringLiteral("/api/v1/DocumentDirectory/Delete"),
-                                             {{QStringLiteral("Ids"), QJsonArray{114}}})
-                                     .object();
-        m_fixture.loading().portal("GET", PortalPath::s_userTask + QStringLiteral("?Id=%1").arg(task.value(QStringLiteral("TaskId")).toInt()));
-        QVERIFY(m_fixture.refresh(OperationFixture::s_trash, DirectoryType::Trash));
-        QVERIFY(m_fixture.isCached(1005, true) && m_fixture.isCached(114, false));
-        QVERIFY(m_fixture.simulator().clearRequests());
-
-        const Selection selection{{1051, 1005}, {QStringLiteral("Old budget.xlsx"), QStringLiteral("Notes.txt")},
-                                  {120, 114}, {QStringLiteral("Drafts"), QStringLiteral("Photos")}};
-        OperationFixture::Outcome outcome;
-        QVERIFY(OperationFixture::runOnPool(create(operation, &m_fixture.dao(), selection), &outcome));
-        QCOMPARE(outcome.success, true);
-        QCOMPARE(outcome.message, QStringLiteral("Drafts, Photos"));
-        checkNotifications({files, folders}, {QString(), QString()});
         QVERIFY(m_fixture.reloadedCacheMatchesPortal());
     }
 

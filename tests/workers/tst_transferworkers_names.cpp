@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "testenvironment.h"
 #include "workers/blockfilecopy.h"
 #include "workers/freefilename.h"
@@ -8,8 +9,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 Q_DECLARE_METATYPE(FreeFileName::Kind)
 
@@ -42,26 +41,6 @@ QStringList entries(const QString &folder)
                                   QDir::Name);
 }
 
-// Writes beyond the limit fail for this process (root included) until the
-// object goes.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limited = m_saved;
-        limited.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-    bool isActive() const { return m_active; }
-
-private:
-    rlimit m_saved{};
-    bool m_active = false;
-};
 
 } // namespace
 

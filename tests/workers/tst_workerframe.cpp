@@ -1,9 +1,7 @@
-#include "privatesessionbus.h"
 #include "requests/requestinterface.h"
 #include "settings/settings.h"
 #include "testenvironment.h"
 #include "workers/runnableworker.h"
-#include "workers/workernotify.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -116,44 +114,7 @@ public:
 class TestWorkerFrame : public QObject
 {
     Q_OBJECT
-private:
-    PrivateSessionBus m_bus;
-    NotificationListener m_listener;
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_bus.start());
-        QVERIFY(m_listener.registerOn(m_bus.address()));
-    }
-
-    void notificationTexts_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("summary");
-        QTest::addColumn<QString>("icon");
-        QTest::newRow("info with summary") << int(WorkerNotify::Info) << QStringLiteral("done")
-                                           << QStringLiteral("image://theme/icon-lock-information");
-        QTest::newRow("warning without summary") << int(WorkerNotify::Warning) << QString()
-                                                 << QStringLiteral("image://theme/icon-lock-warning");
-    }
-
-    void notificationTexts()
-    {
-        QFETCH(int, type);
-        QFETCH(QString, summary);
-        QFETCH(QString, icon);
-        QSignalSpy notified(&m_listener, &NotificationListener::notified);
-        publishNotify(WorkerNotify::NotifyType(type), QStringLiteral("File a.docx already moved"), summary);
-        QVERIFY(notified.wait(5000));
-        const ReceivedNotification received = m_listener.received().last();
-        QCOMPARE(received.appName, QCoreApplication::applicationName());
-        QCOMPARE(received.body, QStringLiteral("File a.docx already moved"));
-        QCOMPARE(received.summary, summary);
-        QCOMPARE(received.appIcon, icon);
-        QCOMPARE(received.expireTimeout, 3000);
-    }
-
     void runnableWorkerOutlivesRunAndFreesItself()
     {
         auto *worker = new EchoWorker;
