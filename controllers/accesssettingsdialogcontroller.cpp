@@ -224,7 +224,8 @@ void AccessSettingsDialogController::getLink(int access)
     if (m_type == EntityTypes::Directory) {
         if (!m_folderLinkWorker) {
             m_folderLinkWorker = new GetFolderLinkWorker(this);
-            connect(m_folderLinkWorker, &GetFolderLinkWorker::uriReady, this, &AccessSettingsDialogController::handleLink);
+            connect(m_folderLinkWorker, &GetFolderLinkWorker::uriReady, this,
+                    &AccessSettingsDialogController::handleLink);
             connect(m_folderLinkWorker, &Worker::workFinished, this, &AccessSettingsDialogController::handleLinkWork);
         }
         setConnectionInProgress(true);

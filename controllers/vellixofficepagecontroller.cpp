@@ -22,9 +22,8 @@ VellixOfficePageController::VellixOfficePageController(QObject *parent)
 
 QString VellixOfficePageController::portalAddress() const
 {
-    const QString address = getPortalAddress();
-    qInfo() << "Address:" << address;
-    return address;
+    // The settings object keeps itself current; the file is not read again.
+    return m_settings ? m_settings->portalAddress() : QString();
 }
 
 QString VellixOfficePageController::userFullName() const

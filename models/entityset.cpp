@@ -3,20 +3,46 @@
 #include <QHash>
 
 EntitySet::EntitySet(const QList<FolderElementEntity> &entities)
+    : m_entities(entities)
 {
-    m_entities.reserve(size_t(entities.size()));
-    for (const FolderElementEntity &entity : entities)
-        m_entities.insert(&entity);
+    // At most half full, so that probes stay short.
+    int capacity = 16;
+    while (capacity < 2 * entities.size())
+        capacity *= 2;
+    m_slots.fill(0, capacity);
+    m_hashes.fill(0, capacity);
+    m_firstEqual.reserve(entities.size());
+    for (int row = 0; row < entities.size(); ++row) {
+        const uint entityHash = hash(entities.at(row));
+        const QPair<int, int> found = lookUp(entities.at(row), entityHash);
+        if (found.first < 0) {
+            m_slots[found.second] = row + 1;
+            m_hashes[found.second] = entityHash;
+        }
+        m_firstEqual.append(found.first < 0 ? row : found.first);
+    }
 }
 
-bool EntitySet::contains(const FolderElementEntity &entity) const
+int EntitySet::find(const FolderElementEntity &entity) const
 {
-    return m_entities.count(&entity) > 0;
+    return lookUp(entity, hash(entity)).first;
 }
 
-size_t EntitySet::Hash::operator()(const FolderElementEntity *entity) const
+uint EntitySet::hash(const FolderElementEntity &entity)
 {
-    const uint flags = uint(entity->isFavorite) | uint(entity->busy) << 1 | uint(entity->selected) << 2
-        | uint(entity->isShared) << 3;
-    return qHash(entity->name, qHash(entity->id, flags));
+    const uint flags = uint(entity.isFavorite) | uint(entity.busy) << 1 | uint(entity.selected) << 2
+        | uint(entity.isShared) << 3;
+    return qHash(entity.name, qHash(entity.id, flags));
+}
+
+QPair<int, int> EntitySet::lookUp(const FolderElementEntity &entity, uint hash) const
+{
+    const int mask = m_slots.size() - 1;
+    for (int slot = int(hash) & mask;; slot = (slot + 1) & mask) {
+        const int row = m_slots.at(slot) - 1;
+        if (row < 0)
+            return {-1, slot};
+        if (m_hashes.at(slot) == hash && m_entities.at(row) == entity)
+            return {row, slot};
+    }
 }

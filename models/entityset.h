@@ -3,32 +3,30 @@
 #include "database/folderelemententity.h"
 
 #include <QList>
+#include <QVector>
 
-#include <unordered_set>
-
-// The entities of a list, found by equality in constant time. Refers to the
-// list's elements, which must outlive the set unchanged.
+// The rows of a list, found by the equality of their entities in constant
+// time. Refers to the list, which must outlive the set unchanged.
 class EntitySet
 {
 public:
     explicit EntitySet(const QList<FolderElementEntity> &entities);
 
-    bool contains(const FolderElementEntity &entity) const;
+    // The first row equal to entity, or -1.
+    int find(const FolderElementEntity &entity) const;
+    // The first row equal to the given row (itself when none comes before).
+    int firstEqual(int row) const { return m_firstEqual.at(row); }
 
 private:
-    struct Hash
-    {
-        // The fields of equality, without the time stamp, whose hash would
-        // need a time zone conversion: equal entities still hash alike.
-        size_t operator()(const FolderElementEntity *entity) const;
-    };
-    struct Equal
-    {
-        bool operator()(const FolderElementEntity *left, const FolderElementEntity *right) const
-        {
-            return *left == *right;
-        }
-    };
+    // The fields of equality, without the time stamp, whose hash would need a
+    // time zone conversion: equal entities still hash alike.
+    static uint hash(const FolderElementEntity &entity);
+    // The first equal row and its slot, or -1 and the free slot where it would go.
+    QPair<int, int> lookUp(const FolderElementEntity &entity, uint hash) const;
 
-    std::unordered_set<const FolderElementEntity *, Hash, Equal> m_entities;
+    const QList<FolderElementEntity> &m_entities;
+    // Open addressing: row + 1 per slot (0 when free) and the row's hash.
+    QVector<int> m_slots;
+    QVector<uint> m_hashes;
+    QVector<int> m_firstEqual;
 };

@@ -5,6 +5,8 @@
 
 #include <QDebug>
 
+#include <algorithm>
+
 RemoteEntitiesModel::RemoteEntitiesModel(QObject *parent)
     : QAbstractListModel(parent)
 {
@@ -17,7 +19,12 @@ int RemoteEntitiesModel::rowCount(const QModelIndex &parent) const
 
 QString RemoteEntitiesModel::extension(const QString &name)
 {
-    return name.section(QLatin1Char('.'), -1);
+    return extensionView(name).toString();
+}
+
+QStringView RemoteEntitiesModel::extensionView(const QString &name)
+{
+    return QStringView(name).mid(name.lastIndexOf(QLatin1Char('.')) + 1);
 }
 
 QVariant RemoteEntitiesModel::data(const QModelIndex &index, int role) const
@@ -108,9 +115,22 @@ void RemoteEntitiesModel::setEntitiesData(const QList<FolderElementEntity> &newF
     // A re-read of an unchanged listing usually comes in the same order.
     if (newFilesData == m_entities)
         return;
-    const QList<FolderElementEntity> arrived = arrivals(newFilesData);
-    const bool removed = removeVanished(newFilesData);
+    const EntitySet shown(m_entities);
+    QVector<bool> found(m_entities.size());
+    QList<FolderElementEntity> arrived;
+    for (const FolderElementEntity &entity : newFilesData) {
+        const int row = shown.find(entity);
+        if (row < 0)
+            arrived.append(entity);
+        else
+            found[row] = true;
+    }
+    QVector<bool> vanished(m_entities.size());
+    for (int row = 0; row < m_entities.size(); ++row)
+        vanished[row] = !found.at(shown.firstEqual(row));
+    const bool removed = removeVanished(vanished);
     if (!arrived.isEmpty()) {
+        qInfo() << "Add file" << arrived.size() << "rows";
         beginInsertRows(QModelIndex(), m_entities.size(), m_entities.size() + arrived.size() - 1);
         m_entities.append(arrived);
         endInsertRows();
@@ -119,28 +139,12 @@ void RemoteEntitiesModel::setEntitiesData(const QList<FolderElementEntity> &newF
         emit structChanged();
 }
 
-QList<FolderElementEntity> RemoteEntitiesModel::arrivals(const QList<FolderElementEntity> &newFilesData) const
+bool RemoteEntitiesModel::removeVanished(const QVector<bool> &vanished)
 {
-    const EntitySet shown(m_entities);
-    QList<FolderElementEntity> arrived;
-    for (const FolderElementEntity &entity : newFilesData) {
-        if (!shown.contains(entity)) {
-            qInfo() << "Add file" << entity;
-            arrived.append(entity);
-        }
-    }
-    return arrived;
-}
-
-bool RemoteEntitiesModel::removeVanished(const QList<FolderElementEntity> &newFilesData)
-{
-    const EntitySet arriving(newFilesData);
-    QVector<bool> vanished(m_entities.size());
-    bool any = false;
-    for (int row = 0; row < m_entities.size(); ++row) {
-        vanished[row] = !arriving.contains(m_entities.at(row));
-        any = any || vanished.at(row);
-    }
+    const int count = int(std::count(vanished.cbegin(), vanished.cend(), true));
+    if (count == 0)
+        return false;
+    qInfo() << "Remove file" << count << "rows";
     // From the back, so that the rows of the runs still to go keep their numbers.
     for (int last = m_entities.size() - 1; last >= 0; --last) {
         if (!vanished.at(last))
@@ -148,12 +152,10 @@ bool RemoteEntitiesModel::removeVanished(const QList<FolderElementEntity> &newFi
         int first = last;
         while (first > 0 && vanished.at(first - 1))
             --first;
-        for (int row = first; row <= last; ++row)
-            qInfo() << "Remove file" << m_entities.at(row);
         beginRemoveRows(QModelIndex(), first, last);
         m_entities.erase(m_entities.begin() + first, m_entities.begin() + last + 1);
         endRemoveRows();
         last = first;
     }
-    return any;
+    return true;
 }

@@ -39,17 +39,21 @@ public:
 
     Q_INVOKABLE void clear();
     Q_INVOKABLE FolderElementEntity getEntity(int index) const;
+    // The entity of a row in range, without a copy.
+    const FolderElementEntity &entityAt(int row) const { return m_entities.at(row); }
     QList<FolderElementEntity> getEntities(bool isFile) const;
     QList<FolderElementEntity> getFiles() const { return getEntities(true); }
     QList<FolderElementEntity> getFolders() const { return getEntities(false); }
 
     // The part of a name after its last dot, or the whole name without one.
     static QString extension(const QString &name);
+    static QStringView extensionView(const QString &name);
 
 public slots:
     // Rows without an equal in the new list go (runs of adjacent rows at
     // once), new entities without an equal among the rows are appended; the
-    // rest stay where they are. Hashing keeps this linear in both lists.
+    // rest stay where they are. Hashing keeps this linear in both lists;
+    // the rows that went and came are logged as counts.
     void setEntitiesData(const QList<FolderElementEntity> &newFilesData);
 
 signals:
@@ -57,9 +61,8 @@ signals:
     void structChanged();
 
 private:
-    // The new entities without an equal among the rows, in their order.
-    QList<FolderElementEntity> arrivals(const QList<FolderElementEntity> &newFilesData) const;
-    bool removeVanished(const QList<FolderElementEntity> &newFilesData);
+    // Removes the rows marked, runs of adjacent rows at once; whether any went.
+    bool removeVanished(const QVector<bool> &vanished);
 
     QList<FolderElementEntity> m_entities;
 };

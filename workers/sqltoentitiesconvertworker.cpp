@@ -24,25 +24,38 @@ void SqlToEntitiesConvertWorker::convert(DataAccessObject *dao, const QString &s
     if (!query.lastError().text().trimmed().isEmpty())
         qWarning() << "Get entities from DAO failed";
 
+    // Columns found once by name, then read by position.
+    const QSqlRecord columns = query.record();
+    const auto column = [&columns](const char *name) { return columns.indexOf(QLatin1String(name)); };
+    const int name = column("name");
+    const int ownerId = column("owner_id");
+    const int id = column("id");
+    const int timestamp = column("timestamp");
+    const int busy = column("busy");
+    const int isShared = column("is_shared");
+    const int isFile = column("is_file");
+    const int isFavorite = column("is_favorite");
+    const int size = column("size");
+    const int type = column("type");
+
     QList<FolderElementEntity> entities;
     while (query.next()) {
-        const QSqlRecord row = query.record();
         FolderElementEntity entity;
-        entity.name = row.value(QStringLiteral("name")).toString();
-        entity.ownerId = row.value(QStringLiteral("owner_id")).toInt();
-        entity.id = row.value(QStringLiteral("id")).toInt();
-        entity.timestamp = QDateTime::fromString(row.value(QStringLiteral("timestamp")).toString(), Qt::ISODate);
-        entity.busy = row.value(QStringLiteral("busy")).toBool();
-        entity.isShared = row.value(QStringLiteral("is_shared")).toBool();
-        entity.isFile = row.value(QStringLiteral("is_file")).toBool();
+        entity.name = query.value(name).toString();
+        entity.ownerId = query.value(ownerId).toInt();
+        entity.id = query.value(id).toInt();
+        entity.timestamp = QDateTime::fromString(query.value(timestamp).toString(), Qt::ISODate);
+        entity.busy = query.value(busy).toBool();
+        entity.isShared = query.value(isShared).toBool();
+        entity.isFile = query.value(isFile).toBool();
         if (entity.isFile) {
-            entity.isFavorite = row.value(QStringLiteral("is_favorite")).toBool();
-            entity.size = row.value(QStringLiteral("size")).toInt();
+            entity.isFavorite = query.value(isFavorite).toBool();
+            entity.size = query.value(size).toInt();
         } else {
-            entity.type = row.value(QStringLiteral("type")).toInt();
+            entity.type = query.value(type).toInt();
         }
         entities.append(entity);
     }
-    qInfo() << "Converted new files data" << entities;
+    qInfo() << "Converted new files data:" << entities.size() << "entries";
     emit entitiesComplete(entities);
 }

@@ -1,7 +1,8 @@
 // Cost of showing a listing: merging N entities into a page's model behind
 // its sorting proxy (first fill, identical re-merge, 1 % changed), and one
 // whole page cycle (cache query, conversion, merge) beside the bare SELECT
-// of the same rows, in the same run.
+// of the same rows, in the same run. Each figure is the best of a few rounds,
+// as the machine may be busy with other work.
 #include "app/coreinit.h"
 #include "database/dataaccessobject.h"
 #include "database/migrations.h"
@@ -15,6 +16,7 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -41,12 +43,19 @@ QList<FolderElementEntity> entities(int count)
     return list;
 }
 
+const int s_rounds = 5;
+
 double milliseconds(const std::function<void()> &work)
 {
     QElapsedTimer timer;
     timer.start();
     work();
     return timer.nsecsElapsed() / 1e6;
+}
+
+double fastest(double previous, double current)
+{
+    return previous > 0 ? std::min(previous, current) : current;
 }
 
 struct Merges
@@ -58,18 +67,20 @@ struct Merges
 
 Merges measureMerges(int count)
 {
-    RemoteEntitiesModel model;
-    RemoteSortFilterModel proxy;
-    proxy.setSourceModel(&model);
-    QList<FolderElementEntity> list = entities(count);
     Merges result;
-    result.first = milliseconds([&] { model.setEntitiesData(list); });
-    // A re-read yields a list of its own, equal to the shown one.
-    const QList<FolderElementEntity> again = entities(count);
-    result.identical = milliseconds([&] { model.setEntitiesData(again); });
-    for (int i = 0; i < count; i += 100)
-        list[i].name += QStringLiteral(" renamed");
-    result.changed = milliseconds([&] { model.setEntitiesData(list); });
+    for (int round = 0; round < s_rounds; ++round) {
+        RemoteEntitiesModel model;
+        RemoteSortFilterModel proxy;
+        proxy.setSourceModel(&model);
+        QList<FolderElementEntity> list = entities(count);
+        result.first = fastest(result.first, milliseconds([&] { model.setEntitiesData(list); }));
+        // A re-read yields a list of its own, equal to the shown one.
+        const QList<FolderElementEntity> again = entities(count);
+        result.identical = fastest(result.identical, milliseconds([&] { model.setEntitiesData(again); }));
+        for (int i = 0; i < count; i += 100)
+            list[i].name += QStringLiteral(" renamed");
+        result.changed = fastest(result.changed, milliseconds([&] { model.setEntitiesData(list); }));
+    }
     return result;
 }
 
@@ -145,16 +156,21 @@ int main(int argc, char *argv[])
     }
 
     Cache cache(10000);
-    RemoteEntitiesModel model;
-    RemoteSortFilterModel proxy;
-    proxy.setSourceModel(&model);
-    const double bare = bareSelect(cache.dao);
-    const double first = pageCycle(cache.dao, model);
-    const double again = pageCycle(cache.dao, model);
+    double bare = 0;
+    double first = 0;
+    double again = 0;
+    for (int round = 0; round < s_rounds; ++round) {
+        RemoteEntitiesModel model;
+        RemoteSortFilterModel proxy;
+        proxy.setSourceModel(&model);
+        bare = fastest(bare, bareSelect(cache.dao));
+        first = fastest(first, pageCycle(cache.dao, model));
+        again = fastest(again, pageCycle(cache.dao, model));
+    }
     std::printf("\npage cycle of 10000 rows: bare SELECT %.2f ms, first cycle %.2f ms (%.2fx), re-read %.2f ms"
                 " (%.2fx)\n",
                 bare, first, first / bare, again, again / bare);
     std::printf("goals: growth per row flat (n log n with the sort), identical re-merge <= 0.1x first fill,"
-                " page cycle <= 3x bare SELECT\n");
+                " 1%% changed far below the first fill, page cycle <= 3x bare SELECT\n");
     return 0;
 }

@@ -21,11 +21,6 @@ private:
         file.write(content);
     }
 
-    static QByteArray readFile(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
 private slots:
     void init()
@@ -40,7 +35,7 @@ private slots:
         QVERIFY(!QDir(m_cache).exists());
         FSUtils::clearCache();
         FSUtils::prepareUserWebSettings();
-        const QByteArray userJs = readFile(m_cache + QStringLiteral("/.mozilla/user.js"));
+        const QByteArray userJs = TestEnvironment::readFile(m_cache + QStringLiteral("/.mozilla/user.js"));
         QCOMPARE(userJs.size(), 128);
         QVERIFY(userJs.startsWith("user_pref(\"general.useragent.override\", \"Mozilla/5.0 (Android 8.1.0;"));
         QVERIFY(userJs.endsWith("Firefox/78.0\");\n\n"));
@@ -61,9 +56,9 @@ private slots:
         QVERIFY(!QFile::exists(m_cache + QStringLiteral("/images")));
         QVERIFY(!QFile::exists(m_cache + QStringLiteral("/editor")));
         QVERIFY(!QFile::exists(m_cache + QStringLiteral("/1700000000000")));
-        QCOMPARE(readFile(m_cache + QStringLiteral("/.hiddenfile")), QByteArray("keep"));
+        QCOMPARE(TestEnvironment::readFile(m_cache + QStringLiteral("/.hiddenfile")), QByteArray("keep"));
         // An edited profile file is never overwritten.
-        QCOMPARE(readFile(m_cache + QStringLiteral("/.mozilla/user.js")), QByteArray("edited by the engine"));
+        QCOMPARE(TestEnvironment::readFile(m_cache + QStringLiteral("/.mozilla/user.js")), QByteArray("edited by the engine"));
     }
 
     void clearCacheLeavesOtherDirectoriesAlone()
@@ -73,7 +68,7 @@ private slots:
         writeFile(sibling, "user data");
         writeFile(m_cache + QStringLiteral("/x"), "x");
         FSUtils::clearCache();
-        QCOMPARE(readFile(sibling), QByteArray("user data"));
+        QCOMPARE(TestEnvironment::readFile(sibling), QByteArray("user data"));
         QVERIFY(!QFile::exists(m_cache + QStringLiteral("/x")));
     }
 };

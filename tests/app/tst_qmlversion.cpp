@@ -51,24 +51,6 @@ private slots:
         QVERIFY(label->property("text").toString().contains(QStringLiteral("1.8.5.114")));
     }
 
-    void enumerationHoldersAreUncreatable()
-    {
-        QQmlEngine engine;
-        QQmlComponent component(&engine);
-        component.setData("import QtQml 2.12\n"
-                          "import com.vellix.VellixOfficeAurora 1.0\n"
-                          "QtObject { property int trash: RootDirectory.Trash; property int byName: SortingOptions.Name }\n",
-                          QUrl());
-        QScopedPointer<QObject> object(component.create());
-        QVERIFY2(object, qPrintable(component.errorString()));
-        QCOMPARE(object->property("trash").toInt(), 134217728);
-        QCOMPARE(object->property("byName").toInt(), 2);
-
-        QQmlComponent creating(&engine);
-        creating.setData("import com.vellix.VellixOfficeAurora 1.0\nRootDirectory {}\n", QUrl());
-        QVERIFY(creating.isError());
-        QVERIFY(creating.errorString().contains(QStringLiteral("Error: this type is not creatable in qml.")));
-    }
 };
 
 VELLIX_TEST_MAIN(TestQmlVersion, QGuiApplication)

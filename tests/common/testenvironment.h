@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -21,6 +22,9 @@ public:
     // Waits until the global thread pool is idle and what its requests posted
     // is delivered: after it no late answer can still arrive.
     static bool settle(int timeoutMs = 30000);
+    // A whole file's bytes, empty when it cannot be read; and a file written whole.
+    static QByteArray readFile(const QString &path);
+    static bool writeFile(const QString &path, const QByteArray &bytes);
 
 private:
     static std::unique_ptr<QTemporaryDir> s_root;

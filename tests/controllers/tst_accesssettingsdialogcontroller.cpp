@@ -78,7 +78,10 @@ private:
         return entries;
     }
 
-    QStringList portalRights(int id) { return portalShare(id, QStringLiteral("Users")) + portalShare(id, QStringLiteral("Roles")); }
+    QStringList portalRights(int id)
+    {
+        return portalShare(id, QStringLiteral("Users")) + portalShare(id, QStringLiteral("Roles"));
+    }
 
     // Empty when the portal received nothing.
     QString firstRequestBody()
@@ -237,7 +240,8 @@ private slots:
                 m_dialog->removeEntity(edit.value);
                 break;
             case Edit::AddUser:
-                m_dialog->setUsers(m_dialog->currentUsers() << UserOrRoleEntity{edit.value, 0, false, false, QString()});
+                m_dialog->setUsers(m_dialog->currentUsers()
+                                   << UserOrRoleEntity{edit.value, 0, false, false, QString()});
                 break;
             case Edit::AddGroup:
                 m_dialog->setRoles(m_dialog->currentRoles() << UserOrRoleEntity{edit.value, 0, false, true, QString()});

@@ -115,7 +115,7 @@ private slots:
         const Start file = [](Pages &p) { p.file.downloadTo(1005, p.target, QStringLiteral("Notes.txt")); };
         const Start archive = [](Pages &p) { p.folder.downloadFolderAsArchive(114, QStringLiteral("Photos"), p.target); };
         const Start send = [](Pages &p) {
-            QVERIFY(TransferFixture::writeFile(p.localFile, "quarterly figures"));
+            QVERIFY(TestEnvironment::writeFile(p.localFile, "quarterly figures"));
             p.creation.uploadDocument(p.localFile, 100);
         };
         QTest::newRow("file") << file << QString() << "Notes.txt" << download << true;
@@ -162,7 +162,7 @@ private slots:
         QByteArray bytes(6 * 1024 * 1024, Qt::Uninitialized);
         for (int i = 0; i < bytes.size(); ++i)
             bytes[i] = char((unsigned(i) * 7919u) >> 5);
-        QVERIFY(TransferFixture::writeFile(pages.localFile, bytes));
+        QVERIFY(TestEnvironment::writeFile(pages.localFile, bytes));
         QList<Row> seen;
         QObject recording;
         connect(TransferListModel::instance(), &QAbstractItemModel::dataChanged, &recording,
@@ -199,7 +199,7 @@ private slots:
             return row.direction == TransferListModel::Download && row.state == TransferListModel::Running
                 && row.done > 0 && row.done < row.total;
         }));
-        QCOMPARE(TransferFixture::readFile(pages.target + QStringLiteral("/copy.bin")), bytes);
+        QCOMPARE(TestEnvironment::readFile(pages.target + QStringLiteral("/copy.bin")), bytes);
     }
 
     void endedRowsGo()

@@ -43,17 +43,6 @@ struct Page
     QString documents() const { return controller.storagePath() + SecureStorage::documentsSuffix(); }
 };
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 } // namespace
 
 class TestLocalPageController : public QObject
@@ -114,7 +103,7 @@ private slots:
         QVERIFY(!first.controller.storagePath().isEmpty());
         QCOMPARE(first.controller.filesModel()->rootPath(), first.controller.storagePath());
         QVERIFY(QFileInfo(first.controller.storagePath() + SecureStorage::trashSuffix()).isDir());
-        QVERIFY(writeFile(first.documents() + QStringLiteral("/kept.txt"), "kept"));
+        QVERIFY(TestEnvironment::writeFile(first.documents() + QStringLiteral("/kept.txt"), "kept"));
         first.controller.setDao(m_dao.get());
         QCOMPARE(first.opened.count(), 1);
 
@@ -125,7 +114,7 @@ private slots:
         second.controller.setSstorage(&m_storage);
         QCOMPARE(second.opened.count(), 1);
         QCOMPARE(second.created.count(), 0);
-        QCOMPARE(readFile(second.documents() + QStringLiteral("/kept.txt")), QByteArray("kept"));
+        QCOMPARE(TestEnvironment::readFile(second.documents() + QStringLiteral("/kept.txt")), QByteArray("kept"));
         QCOMPARE(storedPassword(), password);
     }
 
@@ -169,7 +158,7 @@ private slots:
         QFETCH(bool, containerKept);
         Page first;
         open(first);
-        QVERIFY(writeFile(first.documents() + QStringLiteral("/kept.txt"), "kept"));
+        QVERIFY(TestEnvironment::writeFile(first.documents() + QStringLiteral("/kept.txt"), "kept"));
         const QString password = storedPassword();
         if (problem == QLatin1String("wrong"))
             QVERIFY(m_dao->insertPassword(LocalPageController::s_passwordName, password + QLatin1Char('x')));
@@ -190,7 +179,7 @@ private slots:
         }
         QVERIFY(m_storage.close());
         QCOMPARE(m_storage.open(password), quint8(0));
-        QCOMPARE(readFile(m_storage.path() + QStringLiteral("/documents/kept.txt")), QByteArray("kept"));
+        QCOMPARE(TestEnvironment::readFile(m_storage.path() + QStringLiteral("/documents/kept.txt")), QByteArray("kept"));
     }
 
     void creationGivesUpWhenTheServiceKeepsRefusing()
@@ -198,7 +187,7 @@ private slots:
         // A plain file where the container's folder belongs: every Create fails.
         const QString userDirectory = QFileInfo(m_service.cipherDirectory()).absolutePath();
         QVERIFY(QDir(userDirectory).removeRecursively());
-        QVERIFY(writeFile(userDirectory, "in the way"));
+        QVERIFY(TestEnvironment::writeFile(userDirectory, "in the way"));
         QVERIFY(m_service.start());
         Page page;
         open(page);
@@ -213,7 +202,7 @@ private slots:
     {
         Page page;
         open(page);
-        QVERIFY(writeFile(page.documents() + QStringLiteral("/report.txt"), "report"));
+        QVERIFY(TestEnvironment::writeFile(page.documents() + QStringLiteral("/report.txt"), "report"));
         QSignalSpy copying(&page.controller, &LocalPageController::copyInProcessChanged);
         const QString first = page.controller.copyFileFromSStore(QStringLiteral("report.txt"));
         const QString second = page.controller.copyFileFromSStore(QStringLiteral("report.txt"));
@@ -221,7 +210,7 @@ private slots:
         QVERIFY(first != second);
         for (const QString &copy : {first, second}) {
             QVERIFY(copy.startsWith(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QLatin1Char('/')));
-            QCOMPARE(readFile(copy), QByteArray("report"));
+            QCOMPARE(TestEnvironment::readFile(copy), QByteArray("report"));
         }
         for (const QString &name : {QStringLiteral("missing.txt"), QStringLiteral("../documents/report.txt"),
                                     QStringLiteral(".."), QString()}) {

@@ -149,22 +149,6 @@ private slots:
         QCOMPARE(blocker.size(), 0);
     }
 
-    void variantMapToJson_data()
-    {
-        QTest::addColumn<QVariantMap>("map");
-        QTest::addColumn<QString>("json");
-        QTest::newRow("success") << QVariantMap{{QStringLiteral("success"), true}} << QStringLiteral("{\"success\":true}");
-        QTest::newRow("empty") << QVariantMap() << QStringLiteral("{}");
-        QTest::newRow("nested") << QVariantMap{{QStringLiteral("a"), QVariantList{1, QStringLiteral("ü")}}}
-                                << QStringLiteral("{\"a\":[1,\"ü\"]}");
-    }
-
-    void variantMapToJson()
-    {
-        QFETCH(QVariantMap, map);
-        QFETCH(QString, json);
-        QCOMPARE(EventLogger::variantMapToJsonString(map), json);
-    }
 };
 
 VELLIX_TEST_MAIN(TestEventLogger, QCoreApplication)

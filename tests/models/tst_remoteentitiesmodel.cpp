@@ -61,6 +61,9 @@ private slots:
     void sorting();
     void typeAndAuthorTiesStayInNameOrder_data();
     void typeAndAuthorTiesStayInNameOrder();
+    void scatteredMergeSortsAsAFreshFill_data();
+    void scatteredMergeSortsAsAFreshFill();
+    void namesSortAsCaseInsensitiveComparison();
 };
 
 void TestRemoteEntitiesModel::merge_data()
@@ -150,8 +153,6 @@ void TestRemoteEntitiesModel::roles()
     model.setEntitiesData(entities(entity));
     QCOMPARE(model.index(0, 0).data(role), value);
     QCOMPARE(model.roleNames().value(RemoteEntitiesModel::ElementTypeRole), QByteArray("is_file"));
-    QCOMPARE(int(RemoteEntitiesModel::NameRole), 257);
-    QCOMPARE(int(RemoteEntitiesModel::Metatype), 269);
 }
 
 void TestRemoteEntitiesModel::selection()
@@ -247,6 +248,84 @@ void TestRemoteEntitiesModel::typeAndAuthorTiesStayInNameOrder()
     model.setEntitiesData(entities(QStringLiteral("5:e.doc:f:0:1 3:c.txt:f:0:2 4:d.doc:f:0:2 2:b.txt:f:0:1 "
                                                   "1:a.doc:f:0:1")));
     QCOMPARE(names(proxy), shown);
+}
+
+void TestRemoteEntitiesModel::scatteredMergeSortsAsAFreshFill_data()
+{
+    QTest::addColumn<int>("parameter");
+    QTest::addColumn<int>("order");
+    QTest::newRow("name ascending") << int(SortingOptions::Name) << int(Qt::AscendingOrder);
+    QTest::newRow("name descending") << int(SortingOptions::Name) << int(Qt::DescendingOrder);
+    QTest::newRow("size ascending") << int(SortingOptions::Size) << int(Qt::AscendingOrder);
+    QTest::newRow("date descending") << int(SortingOptions::Date) << int(Qt::DescendingOrder);
+    QTest::newRow("type descending") << int(SortingOptions::Type) << int(Qt::DescendingOrder);
+}
+
+// Rows go in separate runs and come at many places of the view in one merge;
+// the view then holds what a fresh fill would show, and kept rows stay valid.
+void TestRemoteEntitiesModel::scatteredMergeSortsAsAFreshFill()
+{
+    QFETCH(int, parameter);
+    QFETCH(int, order);
+    RemoteEntitiesModel model;
+    RemoteSortFilterModel proxy;
+    proxy.setSourceModel(&model);
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    proxy.setSortParameter(parameter);
+    proxy.setOrder(Qt::SortOrder(order));
+    model.setEntitiesData(entities(QStringLiteral("1:k.doc:f:5 2:B 3:c.txt:f:1 4:x.pdf:f:9 5:E 6:m.doc:f:2 "
+                                                  "7:a.txt:f:7 8:h.pdf:f:3 9:Q 10:n.odt:f:4")));
+    const QPersistentModelIndex kept = proxy.index(names(proxy).split(QLatin1Char(' ')).indexOf(QStringLiteral("h.pdf")), 0);
+    // At each of its signals the view shows every row of the source once.
+    int faults = 0;
+    const auto check = [&] {
+        QSet<int> rows;
+        for (int row = 0; row < proxy.rowCount(); ++row)
+            rows.insert(proxy.mapToSource(proxy.index(row, 0)).row());
+        faults += rows.size() != proxy.rowCount() || rows.contains(-1);
+    };
+    connect(&proxy, &QAbstractItemModel::rowsRemoved, this, check);
+    connect(&proxy, &QAbstractItemModel::rowsInserted, this, check);
+    const QString after = QStringLiteral("1:k.doc:f:5 3:C.txt:f:1 5:E 6:m.doc:fv:2 8:h.pdf:f:3 10:n.odt:f:4 "
+                                         "11:d.odt:f:6 12:A 13:z.txt:f:8");
+    model.setEntitiesData(entities(after));
+    QCOMPARE(faults, 0);
+
+    RemoteEntitiesModel freshModel;
+    RemoteSortFilterModel fresh;
+    fresh.setSourceModel(&freshModel);
+    fresh.setSortParameter(parameter);
+    fresh.setOrder(Qt::SortOrder(order));
+    freshModel.setEntitiesData(entities(after));
+    QCOMPARE(names(proxy), names(fresh));
+    QCOMPARE(kept.data(RemoteEntitiesModel::NameRole).toString(), QStringLiteral("h.pdf"));
+    QVERIFY(proxy.setData(kept, true, RemoteEntitiesModel::SelectedRole));
+    QCOMPARE(model.getEntity(proxy.mapToSource(kept).row()).selected, true);
+}
+
+// Long shared beginnings, letters outside ASCII and outside the basic plane.
+void TestRemoteEntitiesModel::namesSortAsCaseInsensitiveComparison()
+{
+    const QStringList shown{QStringLiteral("a long shared beginning, then Z"), QStringLiteral("ÉTÉ"),
+                            QStringLiteral("A LONG SHARED BEGINNING, THEN a"), QStringLiteral("été 2"),
+                            QString::fromUtf8("\xf0\x9d\x90\x80 bold"), QStringLiteral("b"), QStringLiteral("ß"),
+                            QStringLiteral("SS"), QStringLiteral("Ωmega"), QStringLiteral("ωmega!"), QStringLiteral("B")};
+    RemoteEntitiesModel model;
+    RemoteSortFilterModel proxy;
+    proxy.setSourceModel(&model);
+    QList<FolderElementEntity> list;
+    for (const QString &name : shown) {
+        FolderElementEntity entity;
+        entity.id = list.size() + 1;
+        entity.name = name;
+        list.append(entity);
+    }
+    model.setEntitiesData(list);
+    QStringList expected = shown;
+    std::stable_sort(expected.begin(), expected.end(), [](const QString &left, const QString &right) {
+        return QString::compare(left, right, Qt::CaseInsensitive) < 0;
+    });
+    QCOMPARE(names(proxy), expected.join(QLatin1Char(' ')));
 }
 
 VELLIX_TEST_MAIN(TestRemoteEntitiesModel, QCoreApplication)

@@ -96,7 +96,11 @@ Item {
             pick("userPicker", "userResults", 0)
 
             click("addGroupsButton", page)
-            pick("groupPicker", "groupResults", 1)
+            var groups = findChild(waitFor("groupPicker"), "groupResults")
+            tryCompare(groups, "count", 3)
+            waitFor("groupFilterField", page).text = "manag"
+            tryCompare(groups, "count", 1)
+            pick("groupPicker", "groupResults", 0)
 
             var entries = findChild(page, "accessEntries")
             tryCompare(entries, "count", 2)

@@ -68,11 +68,8 @@ private slots:
     void transportFailuresUseTheTable_data();
     void transportFailuresUseTheTable();
 
-    void refusedConnection();
-    void connectionDroppedBeforeReply();
-    void connectionDroppedMidBody();
-    void hungPortalTimesOut();
-    void portalStallingMidBodyTimesOut();
+    void brokenExchanges_data();
+    void brokenExchanges();
     void slowPortalThatProgressesIsNotCutOff();
 
     void withoutReplyIsAnErrorWithoutText();
@@ -187,57 +184,48 @@ void TestNetworkReplyHandler::transportFailuresUseTheTable()
     QTRY_VERIFY(reply->findChildren<QObject *>().isEmpty()); // let the scheduled deletion run
 }
 
-void TestNetworkReplyHandler::refusedConnection()
+void TestNetworkReplyHandler::brokenExchanges_data()
 {
-    QTcpServer closed;
-    QVERIFY(closed.listen(QHostAddress::LocalHost));
-    const quint16 port = closed.serverPort();
-    closed.close();
-
-    const Outcome outcome = fetch(QStringLiteral("http://127.0.0.1:%1/api/v1/Settings").arg(port));
-    QVERIFY(outcome.isError);
-    QCOMPARE(outcome.error, QNetworkReply::ConnectionRefusedError);
-    QCOMPARE(outcome.message, QStringLiteral("The portal refused the connection."));
+    QTest::addColumn<QByteArray>("raw");
+    QTest::addColumn<bool>("keepOpen");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QByteArray started = CannedHttpServer::httpResponse(200, QByteArray(100, 'x'));
+    started.chop(90);
+    const QString closed = QStringLiteral("The portal closed the connection.");
+    const QString timedOut = QStringLiteral("The connection to the portal timed out.");
+    QTest::newRow("refused") << QByteArray() << false << int(QNetworkReply::ConnectionRefusedError) << 0
+                             << "The portal refused the connection.";
+    QTest::newRow("dropped before the reply") << QByteArray() << false << int(QNetworkReply::RemoteHostClosedError)
+                                              << 0 << closed;
+    QTest::newRow("dropped in the body") << started << false << -1 << 200 << closed;
+    QTest::newRow("hung") << QByteArray() << true << int(QNetworkReply::TimeoutError) << 0 << timedOut;
+    QTest::newRow("stalled in the body") << started << true << -1 << 200 << timedOut;
 }
 
-void TestNetworkReplyHandler::connectionDroppedBeforeReply()
+void TestNetworkReplyHandler::brokenExchanges()
 {
-    m_server.respond(QByteArray(), Ending::Close);
-    const Outcome outcome = fetch(m_server.baseUrl() + QStringLiteral("/api/v1/Settings"));
+    QFETCH(QByteArray, raw);
+    QFETCH(bool, keepOpen);
+    QFETCH(int, error);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QString url = m_server.baseUrl() + QStringLiteral("/api/v1/Settings");
+    if (error == QNetworkReply::ConnectionRefusedError) {
+        QTcpServer closedPort;
+        QVERIFY(closedPort.listen(QHostAddress::LocalHost));
+        url = QStringLiteral("http://127.0.0.1:%1/api/v1/Settings").arg(closedPort.serverPort());
+        closedPort.close();
+    } else {
+        m_server.respond(raw, keepOpen ? Ending::KeepOpen : Ending::Close);
+    }
+    const Outcome outcome = fetch(url);
     QVERIFY(outcome.isError);
-    QCOMPARE(outcome.error, QNetworkReply::RemoteHostClosedError);
-    QCOMPARE(outcome.message, QStringLiteral("The portal closed the connection."));
-}
-
-void TestNetworkReplyHandler::connectionDroppedMidBody()
-{
-    QByteArray raw = CannedHttpServer::httpResponse(200, QByteArray(100, 'x'));
-    raw.chop(90);
-    m_server.respond(raw, Ending::Close);
-    const Outcome outcome = fetch(m_server.baseUrl() + QStringLiteral("/api/v1/Settings"));
-    QVERIFY(outcome.isError);
-    QCOMPARE(outcome.status, 200);
-    QCOMPARE(outcome.message, QStringLiteral("The portal closed the connection."));
-}
-
-void TestNetworkReplyHandler::hungPortalTimesOut()
-{
-    m_server.respond(QByteArray(), Ending::KeepOpen);
-    const Outcome outcome = fetch(m_server.baseUrl() + QStringLiteral("/api/v1/Settings"));
-    QVERIFY(outcome.isError);
-    QCOMPARE(outcome.error, QNetworkReply::TimeoutError);
-    QCOMPARE(outcome.message, QStringLiteral("The connection to the portal timed out."));
-}
-
-void TestNetworkReplyHandler::portalStallingMidBodyTimesOut()
-{
-    QByteArray raw = CannedHttpServer::httpResponse(200, QByteArray(100, 'x'));
-    raw.chop(90);
-    m_server.respond(raw, Ending::KeepOpen);
-    const Outcome outcome = fetch(m_server.baseUrl() + QStringLiteral("/api/v1/Settings"));
-    QVERIFY(outcome.isError);
-    QCOMPARE(outcome.status, 200);
-    QCOMPARE(outcome.message, QStringLiteral("The connection to the portal timed out."));
+    if (error >= 0)
+        QCOMPARE(int(outcome.error), error);
+    QCOMPARE(outcome.status, status);
+    QCOMPARE(outcome.message, message);
 }
 
 void TestNetworkReplyHandler::slowPortalThatProgressesIsNotCutOff()

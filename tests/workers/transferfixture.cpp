@@ -1,5 +1,7 @@
 #include "transferfixture.h"
 
+#include "testenvironment.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -11,7 +13,7 @@ bool TransferFixture::reset()
     QDir cache(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     if (cache.exists() && !cache.removeRecursively())
         return false;
-    return m_target->isValid() && writeFile(m_target->filePath(QStringLiteral("plain")), "x")
+    return m_target->isValid() && TestEnvironment::writeFile(m_target->filePath(QStringLiteral("plain")), "x")
         && OperationFixture::reset();
 }
 
@@ -30,18 +32,6 @@ QStringList TransferFixture::cacheEntries()
     return entries(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
 }
 
-QByteArray TransferFixture::readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool TransferFixture::writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 QJsonObject TransferFixture::portalDocument(int id)
 {
     for (const QJsonValue &document : simulator().state().value(QStringLiteral("documents")).toArray()) {
@@ -54,7 +44,7 @@ QJsonObject TransferFixture::portalDocument(int id)
 QByteArray TransferFixture::storedBytes(int fileId)
 {
     // The simulator keeps every stored file under files/ by its id.
-    return readFile(QDir(simulator().dataDirectory()).filePath(QStringLiteral("files/%1").arg(fileId)));
+    return TestEnvironment::readFile(QDir(simulator().dataDirectory()).filePath(QStringLiteral("files/%1").arg(fileId)));
 }
 
 QJsonObject TransferFixture::lastTask()

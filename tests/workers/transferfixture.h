@@ -25,8 +25,6 @@ public:
     // Every entry of a folder, hidden ones included, sorted.
     static QStringList entries(const QString &folder);
     static QStringList cacheEntries();
-    static QByteArray readFile(const QString &path);
-    static bool writeFile(const QString &path, const QByteArray &bytes);
 
     // The portal's record of a document, and the bytes of one of its stored files.
     QJsonObject portalDocument(int id);

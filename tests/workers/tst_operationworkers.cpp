@@ -33,7 +33,7 @@
 namespace {
 
 using Factory = std::function<Worker *(DataAccessObject *)>;
-// What the cache shows once the operation was confirmed, before any refresh;
+// What the cache (or, for sharing, the portal) shows once the operation was confirmed, before any refresh;
 // it is given the My documents listing as it was before the operation.
 using CacheCheck = std::function<bool(OperationFixture &, const QStringList &)>;
 

@@ -170,7 +170,7 @@ private slots:
         const bool downloads = !task.downloadPath.isEmpty();
         const QString folder = m_fixture.targetFolder();
         if (downloads)
-            QVERIFY(TransferFixture::writeFile(folder + QLatin1Char('/') + takenName(task), "mine"));
+            QVERIFY(TestEnvironment::writeFile(folder + QLatin1Char('/') + takenName(task), "mine"));
         // Statuses 1, 2, then 3: three polls.
         QVERIFY(m_fixture.simulator().setTaskSteps(3));
 
@@ -198,9 +198,9 @@ private slots:
         if (downloads) {
             QVERIFY(m_fixture.notified({task.downloadStarted, task.info}));
             QVERIFY(requests.last().contains(task.downloadPath + QLatin1Char('?')));
-            QCOMPARE(TransferFixture::readFile(folder + QLatin1Char('/') + task.stored), resultBytes(task));
+            QCOMPARE(TestEnvironment::readFile(folder + QLatin1Char('/') + task.stored), resultBytes(task));
             QVERIFY(!resultBytes(task).isEmpty());
-            QCOMPARE(TransferFixture::readFile(folder + QLatin1Char('/') + takenName(task)), QByteArray("mine"));
+            QCOMPARE(TestEnvironment::readFile(folder + QLatin1Char('/') + takenName(task)), QByteArray("mine"));
             // Nothing else: no temporary archive, no hidden partial copy.
             QCOMPARE(TransferFixture::entries(folder).size(), 3);
             QCOMPARE(TransferFixture::cacheEntries(), QStringList());
@@ -346,7 +346,7 @@ private slots:
             QVERIFY(m_fixture.notified({"Error prepare document " + name}, outcome.message));
             return;
         }
-        QCOMPARE(TransferFixture::readFile(folder + QLatin1Char('/') + name),
+        QCOMPARE(TestEnvironment::readFile(folder + QLatin1Char('/') + name),
                  m_fixture.storedBytes(m_fixture.portalDocument(1004).value(QStringLiteral("FileId")).toInt()));
     }
 };

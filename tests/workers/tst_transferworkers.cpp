@@ -55,7 +55,7 @@ private slots:
         const bool unusable = fault.contains(QStringLiteral("unusable"));
         const QString folder = unusable ? m_fixture.unusableFolder() : m_fixture.targetFolder();
         const QString name = QStringLiteral("report.v1.2.docx");
-        QVERIFY(TransferFixture::writeFile(m_fixture.targetFolder() + QLatin1Char('/') + name, "mine"));
+        QVERIFY(TestEnvironment::writeFile(m_fixture.targetFolder() + QLatin1Char('/') + name, "mine"));
         if (!fault.isEmpty() && !unusable)
             QVERIFY(m_fixture.simulator().setFault(s_download, fault));
 
@@ -64,7 +64,7 @@ private slots:
             new DownloadFileWorker(&m_fixture.dao(), s_welcome, folder, name, DirectoryType::MyDocuments), &outcome));
         QCOMPARE(outcome.success, fault.isEmpty());
         QVERIFY2(outcome.message.contains(message), qPrintable(outcome.message));
-        QCOMPARE(TransferFixture::readFile(m_fixture.targetFolder() + QLatin1Char('/') + name), QByteArray("mine"));
+        QCOMPARE(TestEnvironment::readFile(m_fixture.targetFolder() + QLatin1Char('/') + name), QByteArray("mine"));
         QCOMPARE(TransferFixture::cacheEntries(), QStringList());
         const QString stored = m_fixture.targetFolder() + QStringLiteral("/report.v1.2_copy_1.docx");
         if (!fault.isEmpty()) {
@@ -73,7 +73,7 @@ private slots:
             QVERIFY(m_fixture.notified({"Start download file " + name, warning + name}, outcome.message));
             return;
         }
-        QCOMPARE(TransferFixture::readFile(stored),
+        QCOMPARE(TestEnvironment::readFile(stored),
                  m_fixture.storedBytes(m_fixture.portalDocument(s_welcome).value(QStringLiteral("FileId")).toInt()));
         QCOMPARE(TransferFixture::entries(m_fixture.targetFolder()).size(), 3);
         QCOMPARE(m_fixture.requests(),
@@ -95,7 +95,7 @@ private slots:
         const QString path = local.filePath(QStringLiteral("report.v1.2.docx"));
         const QByteArray bytes = QByteArray("PK\x03\x04 not really a document ") + QByteArray(200000, 'v');
         if (!unusable)
-            QVERIFY(TransferFixture::writeFile(path, bytes));
+            QVERIFY(TestEnvironment::writeFile(path, bytes));
         if (!fault.isEmpty() && !unusable)
             QVERIFY(m_fixture.simulator().setFault(s_upload, fault));
 

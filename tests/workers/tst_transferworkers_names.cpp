@@ -9,22 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-
 Q_DECLARE_METATYPE(FreeFileName::Kind)
 
 namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray pattern(int size)
 {
@@ -40,7 +27,6 @@ QStringList entries(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                                   QDir::Name);
 }
-
 
 } // namespace
 
@@ -107,7 +93,7 @@ private slots:
         QFETCH(QString, expected);
         QTemporaryDir folder;
         for (const QString &file : existing)
-            QVERIFY(writeFile(folder.filePath(file), "x"));
+            QVERIFY(TestEnvironment::writeFile(folder.filePath(file), "x"));
         // A trailing slash of the folder makes no double slash.
         const FreeFileName target(kind, folder.path() + QLatin1Char('/'), name);
         QCOMPARE(target.firstFree(), folder.filePath(expected));
@@ -130,14 +116,14 @@ private slots:
             tried << QFileInfo(name).fileName();
             // Someone else takes the first name just before us.
             if (tried.size() == 1) {
-                writeFile(name, "theirs");
+                TestEnvironment::writeFile(name, "theirs");
                 return false;
             }
-            return writeFile(name, "ours");
+            return TestEnvironment::writeFile(name, "ours");
         });
         QCOMPARE(tried, (QStringList{QStringLiteral("A.zip"), QStringLiteral("A(1).zip")}));
         QCOMPARE(placed, folder.filePath(QStringLiteral("A(1).zip")));
-        QCOMPARE(readFile(folder.filePath(QStringLiteral("A.zip"))), QByteArray("theirs"));
+        QCOMPARE(TestEnvironment::readFile(folder.filePath(QStringLiteral("A.zip"))), QByteArray("theirs"));
     }
 
     void placeReportsAFailedStore()
@@ -159,14 +145,14 @@ private slots:
         QTemporaryDir folder;
         const QByteArray bytes = pattern(int(3 * BlockFileCopy::s_blockSize + 123));
         const QString tmp = source.filePath(QStringLiteral("download"));
-        QVERIFY(writeFile(tmp, bytes));
-        QVERIFY(writeFile(folder.filePath(QStringLiteral("doc.pdf")), "older"));
+        QVERIFY(TestEnvironment::writeFile(tmp, bytes));
+        QVERIFY(TestEnvironment::writeFile(folder.filePath(QStringLiteral("doc.pdf")), "older"));
 
         const FreeFileName target(FreeFileName::Pdf, folder.path(), QStringLiteral("doc.docx"));
         const QString copied = BlockFileCopy::copy(tmp, target);
         QCOMPARE(copied, folder.filePath(QStringLiteral("doc_copy_1.pdf")));
-        QCOMPARE(readFile(copied), bytes);
-        QCOMPARE(readFile(folder.filePath(QStringLiteral("doc.pdf"))), QByteArray("older"));
+        QCOMPARE(TestEnvironment::readFile(copied), bytes);
+        QCOMPARE(TestEnvironment::readFile(folder.filePath(QStringLiteral("doc.pdf"))), QByteArray("older"));
         QCOMPARE(entries(folder.path()), (QStringList{QStringLiteral("doc.pdf"), QStringLiteral("doc_copy_1.pdf")}));
     }
 
@@ -175,7 +161,7 @@ private slots:
         QTemporaryDir source;
         QTemporaryDir folder;
         const QString tmp = source.filePath(QStringLiteral("download"));
-        QVERIFY(writeFile(tmp, pattern(int(4 * BlockFileCopy::s_blockSize))));
+        QVERIFY(TestEnvironment::writeFile(tmp, pattern(int(4 * BlockFileCopy::s_blockSize))));
         QString copied = QStringLiteral("not run");
         {
             // The disk "fills up" after the second block.
@@ -192,7 +178,7 @@ private slots:
     {
         QTemporaryDir source;
         const QString tmp = source.filePath(QStringLiteral("download"));
-        QVERIFY(writeFile(tmp, "%PDF-1.4"));
+        QVERIFY(TestEnvironment::writeFile(tmp, "%PDF-1.4"));
         // A folder below a plain file cannot exist, whoever runs the test.
         const QString folder = source.filePath(QStringLiteral("download/documents"));
         QCOMPARE(BlockFileCopy::copy(tmp, FreeFileName(FreeFileName::Pdf, folder, QStringLiteral("a.docx"))),
