@@ -188,7 +188,7 @@ void LocalPageController::openWithPassword(const QString &password)
     case s_expiredPassword:
         qCritical() << "Error: storage created, but not opened.";
         recryptStorage();
-        emit errorOpenStorage(QStringLiteral("Expired password"));
+        emit errorOpenStorage(tr("Expired password"));
         break;
     default:
         qCritical() << "Incorrect answer for open container method";

@@ -10,6 +10,8 @@
 TransferListModel::TransferListModel(QObject *parent)
     : QAbstractListModel(parent)
 {
+    connect(this, &QAbstractItemModel::rowsInserted, this, &TransferListModel::countChanged);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, &TransferListModel::countChanged);
 }
 
 TransferListModel *TransferListModel::instance()
@@ -39,6 +41,8 @@ void TransferListModel::track(OperationWorker *worker, const QString &name, Dire
     endInsertRows();
     connect(worker, &OperationWorker::transferProgress, this,
             [this, serial](qint64 done, qint64 total) { updateProgress(serial, done, total); });
+    connect(worker, &OperationWorker::transferSaved, this,
+            [this, serial](const QString &path) { setFilePath(serial, path); });
     connect(worker, &Worker::workFinished, this,
             [this, serial](bool success, const QString &message) { end(serial, success, message); });
 }
@@ -86,6 +90,8 @@ QVariant TransferListModel::data(const QModelIndex &index, int role) const
         return transfer.state;
     case ErrorTextRole:
         return transfer.errorText;
+    case FilePathRole:
+        return transfer.filePath;
     default:
         return QVariant();
     }
@@ -94,7 +100,8 @@ QVariant TransferListModel::data(const QModelIndex &index, int role) const
 QHash<int, QByteArray> TransferListModel::roleNames() const
 {
     return {{NameRole, "name"},           {DirectionRole, "direction"}, {BytesDoneRole, "bytesDone"},
-            {BytesTotalRole, "bytesTotal"}, {StateRole, "state"},         {ErrorTextRole, "errorText"}};
+            {BytesTotalRole, "bytesTotal"}, {StateRole, "state"},         {ErrorTextRole, "errorText"},
+            {FilePathRole, "filePath"}};
 }
 
 void TransferListModel::updateProgress(quint64 serial, qint64 done, qint64 total)
@@ -108,6 +115,16 @@ void TransferListModel::updateProgress(quint64 serial, qint64 done, qint64 total
     transfer.state = Running;
     const QModelIndex changed = index(row);
     emit dataChanged(changed, changed, {BytesDoneRole, BytesTotalRole, StateRole});
+}
+
+void TransferListModel::setFilePath(quint64 serial, const QString &path)
+{
+    const int row = rowOf(serial);
+    if (row < 0 || isEnded(row))
+        return;
+    m_transfers[row].filePath = path;
+    const QModelIndex changed = index(row);
+    emit dataChanged(changed, changed, {FilePathRole});
 }
 
 void TransferListModel::end(quint64 serial, bool success, const QString &message)

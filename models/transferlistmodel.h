@@ -17,6 +17,7 @@ class TransferListModel : public QAbstractListModel
 {
     Q_OBJECT
     Q_PROPERTY(int endedRowLifetime READ endedRowLifetime WRITE setEndedRowLifetime NOTIFY endedRowLifetimeChanged)
+    Q_PROPERTY(int count READ count NOTIFY countChanged)
 
 public:
     enum Direction { Download, Upload };
@@ -31,7 +32,9 @@ public:
         // -1 while the portal has not said.
         BytesTotalRole,
         StateRole,
-        ErrorTextRole
+        ErrorTextRole,
+        // Where a finished download was saved; empty otherwise.
+        FilePathRole
     };
     Q_ENUM(TransferRoles)
 
@@ -50,6 +53,8 @@ public:
     int endedRowLifetime() const { return m_endedRowLifetimeMs; }
     void setEndedRowLifetime(int milliseconds);
 
+    int count() const { return m_transfers.size(); }
+
     // Removes every ended row at once.
     Q_INVOKABLE void clearEnded();
 
@@ -59,6 +64,7 @@ public:
 
 signals:
     void endedRowLifetimeChanged();
+    void countChanged();
 
 private:
     struct Transfer
@@ -70,9 +76,11 @@ private:
         qint64 bytesTotal = -1;
         State state = Waiting;
         QString errorText;
+        QString filePath;
     };
 
     void updateProgress(quint64 serial, qint64 done, qint64 total);
+    void setFilePath(quint64 serial, const QString &path);
     void end(quint64 serial, bool success, const QString &message);
     void remove(quint64 serial);
     int rowOf(quint64 serial) const;

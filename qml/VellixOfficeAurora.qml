@@ -27,6 +27,7 @@ Page {
         iconTheme: app.darkTheme ? 1 : 0
         wide: app.width >= 840 && app.width > app.height
         rootStack: rootStack
+        transfers: transfers
         onThemeToggleRequested: app.Material.theme = app.darkTheme ? Material.Light : Material.Dark
     }
 
@@ -34,6 +35,11 @@ Page {
         id: rootStack
         objectName: "rootStack"
         anchors.fill: parent
+    }
+
+    TransfersPanel {
+        id: transfers
+        session: session
     }
 
     Shortcut {

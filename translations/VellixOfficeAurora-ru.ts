@@ -792,6 +792,14 @@
         <source>Sections</source>
         <translation>Разделы</translation>
     </message>
+    <message>
+        <source>Transfers: %1</source>
+        <translation>Передачи: %1</translation>
+    </message>
+    <message>
+        <source>Transfers</source>
+        <translation>Передачи</translation>
+    </message>
 </context>
 <context>
     <name>ImageViewerPage</name>
@@ -899,10 +907,6 @@
 <context>
     <name>LocalFilesPage</name>
     <message>
-        <source>Opening the container…</source>
-        <translation>Открытие хранилища…</translation>
-    </message>
-    <message>
         <source>Files on this device</source>
         <translation>Файлы на устройстве</translation>
     </message>
@@ -921,10 +925,6 @@
     <message>
         <source>Select</source>
         <translation>Выбрать</translation>
-    </message>
-    <message>
-        <source>A new container was created on this device.</source>
-        <translation>На устройстве создано новое хранилище.</translation>
     </message>
     <message>
         <source>By name</source>
@@ -1032,6 +1032,10 @@
     <message>
         <source>Incorrect password</source>
         <translation>Неверный пароль</translation>
+    </message>
+    <message>
+        <source>Expired password</source>
+        <translation>Срок действия пароля истёк</translation>
     </message>
 </context>
 <context>
@@ -1535,6 +1539,13 @@ Incorrect login and/or password.</source>
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>A new container was created on this device.</source>
+        <translation>На устройстве создано новое хранилище.</translation>
+    </message>
+</context>
+<context>
     <name>ShareFileWorker</name>
     <message>
         <source>File %1 already shared</source>
@@ -1743,6 +1754,14 @@ Incorrect login and/or password.</source>
     <message>
         <source>No transfers</source>
         <translation>Передач нет</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Открыть %1</translation>
     </message>
 </context>
 <context>

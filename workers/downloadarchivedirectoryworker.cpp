@@ -64,24 +64,26 @@ void DownloadArchiveDirectoryWorker::handleDownloadRequest(const QVariantMap &re
         fail(failure, result);
         return;
     }
-    if (!moveArchToTaretPath(result.value(QStringLiteral("taskDownloadPath")).toString())) {
+    const QString path = moveArchToTaretPath(result.value(QStringLiteral("taskDownloadPath")).toString());
+    if (path.isEmpty()) {
         qWarning() << "Move arch to target path error";
         const QString message = tr("Could not save the archive in %1").arg(m_targetFolder);
         fail(failure, message, message);
         return;
     }
     qInfo() << "Download archive" << m_folderName << "success";
+    emit transferSaved(path);
     succeed(tr("Download folder archive %1 success").arg(m_folderName), QString());
 }
 
-bool DownloadArchiveDirectoryWorker::moveArchToTaretPath(const QString &tmpPath)
+QString DownloadArchiveDirectoryWorker::moveArchToTaretPath(const QString &tmpPath)
 {
     const FreeFileName target(FreeFileName::Archive, m_targetFolder, m_folderName);
     // QFile::rename never replaces an existing file.
-    if (!target.place([&tmpPath](const QString &name) { return QFile::rename(tmpPath, name); }).isEmpty())
-        return true;
-    QFile::remove(tmpPath);
-    return false;
+    const QString placed = target.place([&tmpPath](const QString &name) { return QFile::rename(tmpPath, name); });
+    if (placed.isEmpty())
+        QFile::remove(tmpPath);
+    return placed;
 }
 
 QString DownloadArchiveDirectoryWorker::failureText() const

@@ -25,7 +25,8 @@ protected:
 
 private:
     void startDownload(int taskId);
-    bool moveArchToTaretPath(const QString &tmpPath);
+    // The archive's path, or empty when it could not be put there.
+    QString moveArchToTaretPath(const QString &tmpPath);
     QString failureText() const;
 
     const int m_folderId;

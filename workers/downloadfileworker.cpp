@@ -47,5 +47,6 @@ void DownloadFileWorker::handlePlaced(const QString &path)
         return;
     }
     qInfo() << "Download file" << m_fileName << "success";
+    emit transferSaved(path);
     succeed(tr("Download file %1 success").arg(m_fileName), QString());
 }

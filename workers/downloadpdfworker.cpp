@@ -82,6 +82,7 @@ void DownloadPdfWorker::handlePlaced(const QString &path)
         return;
     }
     qInfo() << "Download document" << m_fileName << "success";
+    emit transferSaved(path);
     succeed(tr("Download document %1 success").arg(m_fileName), QString());
 }
 

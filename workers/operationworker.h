@@ -21,6 +21,8 @@ signals:
     // Bytes of a download or upload under way, in this worker's thread; total
     // is -1 while the portal has not said.
     void transferProgress(qint64 done, qint64 total);
+    // Where a finished download was saved, just before its workFinished.
+    void transferSaved(const QString &path);
 
 protected:
     // Passes a transfer request's progress on as transferProgress; queued, so

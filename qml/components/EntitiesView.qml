@@ -135,7 +135,10 @@ ColumnLayout {
         case "download":
             chooseDirectory(function(path) { fileActions.downloadTo(e.id, path, e.name) })
             break
-        case "pdf": fileActions.downloadAsPdf(e.id, e.name, session.secureStorage); break
+        case "pdf":
+            session.openContainer()
+            fileActions.downloadAsPdf(e.id, e.name, session.secureStorage)
+            break
         case "zip":
             chooseDirectory(function(path) { folderActions.downloadFolderAsArchive(e.id, e.name, path) })
             break
@@ -149,7 +152,7 @@ ColumnLayout {
         switch (action) {
         case "favorite": return !e.isFavorite
         case "unfavorite": return !!e.isFavorite
-        case "pdf": return !!e.canConvert && !!session.secureStorage
+        case "pdf": return !!e.canConvert
         default: return true
         }
     }

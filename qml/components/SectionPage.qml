@@ -30,6 +30,9 @@ Page {
         if (controller)
             controller.loadFoldersAndFiles(folderId)
     }
+    function openCreation() {
+        session.openOnContent("CreationPage.qml", { parentId: folderId }).created.connect(load)
+    }
 
     title: EntitiesProvider.directoryName(sectionType)
     objectName: "sectionPage_" + sectionType
@@ -137,13 +140,13 @@ Page {
         Accessible.name: text
         ToolTip.visible: hovered
         ToolTip.text: text
-        onClicked: page.session.openOnContent("CreationPage.qml", { parentId: page.folderId })
+        onClicked: page.openCreation()
     }
 
     Shortcut {
         sequences: [StandardKey.New]
         enabled: page.canCreate && entities.active
-        onActivated: page.session.openOnContent("CreationPage.qml", { parentId: page.folderId })
+        onActivated: page.openCreation()
     }
 
     Component.onCompleted: load()

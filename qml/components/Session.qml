@@ -3,7 +3,8 @@ import QtQuick.Controls 2.12
 import com.vellix.VellixOfficeAurora 1.0
 
 // What every page shares: the one settings and cache objects, the root page
-// controller (sections and folder paths), the icon theme and the navigation.
+// controller (sections and folder paths), the device's encrypted container,
+// the transfers panel, the icon theme and the navigation.
 QtObject {
     id: session
 
@@ -18,8 +19,32 @@ QtObject {
     property StackView contentStack
     // Grows whenever cached user records change, so owner names re-read.
     property int usersRevision: 0
+    // The panel of running and ended transfers, opened from every page's bar.
+    property var transfers
+    // The device's one encrypted container and the controller that opens it;
+    // opened on first need, as opening it may take a while.
+    readonly property SStore secureStorage: SStore {}
+    property LocalPageController container: null
+    property string containerState
+    property bool containerFailed: false
 
     signal themeToggleRequested()
+
+    function openContainer() {
+        if (container === null)
+            container = containerComponent.createObject(session, { dao: dao, sstorage: secureStorage })
+        return container
+    }
+    property Component containerComponent: Component {
+        LocalPageController {
+            onStorageOpen: { session.containerState = ""; session.containerFailed = false }
+            onNewStorageCreated: {
+                session.containerState = qsTr("A new container was created on this device.")
+                session.containerFailed = false
+            }
+            onErrorOpenStorage: { session.containerState = errorMessage; session.containerFailed = true }
+        }
+    }
 
     function page(name) {
         return Qt.resolvedUrl("../pages/" + name)

@@ -14,8 +14,19 @@ Drawer {
     property var session
 
     edge: Qt.RightEdge
+    // Opened from the bars only: an edge swipe would take clicks meant for the scroll bars.
+    dragMargin: 0
     width: Math.min(420, parent ? parent.width * 0.9 : 420)
     height: parent ? parent.height : 0
+
+    // A saved image opens in the viewer, anything else in the desktop's application for it.
+    function openFile(path, name) {
+        close()
+        if (ExtensionChecker.isImage(name))
+            session.openOnRoot("ImageViewerPage.qml", { imagePath: path, imageName: name })
+        else
+            Qt.openUrlExternally("file://" + path)
+    }
 
     function describe(state, direction, done, total, error) {
         switch (state) {
@@ -71,18 +82,27 @@ Drawer {
                         indeterminate: model.bytesTotal <= 0
                         value: model.bytesTotal > 0 ? model.bytesDone / model.bytesTotal : 0
                     }
-                    Label {
-                        objectName: "transferState"
+                    RowLayout {
                         Layout.fillWidth: true
-                        wrapMode: Label.Wrap
-                        font.pixelSize: 12
-                        opacity: 0.8
-                        color: model.state === TransferListModel.Failed ? Material.color(Material.Red) : Material.foreground
-                        text: panel.describe(model.state, model.direction, model.bytesDone, model.bytesTotal, model.errorText)
+                        Label {
+                            objectName: "transferState"
+                            Layout.fillWidth: true
+                            wrapMode: Label.Wrap
+                            font.pixelSize: 12
+                            opacity: 0.8
+                            color: model.state === TransferListModel.Failed ? Material.color(Material.Red) : Material.foreground
+                            text: panel.describe(model.state, model.direction, model.bytesDone, model.bytesTotal, model.errorText)
+                        }
+                        Button {
+                            objectName: "openTransferButton"
+                            visible: model.filePath !== ""
+                            flat: true
+                            text: qsTr("Open")
+                            Accessible.name: qsTr("Open %1").arg(model.name)
+                            onClicked: panel.openFile(model.filePath, model.filePath.split("/").pop())
+                        }
                     }
                 }
-                onClicked: if (model.state === TransferListModel.Finished && model.direction === TransferListModel.Download)
-                               panel.session.openOnRoot("LocalFilesPage.qml")
             }
 
             Label {

@@ -12,6 +12,9 @@ FormPage {
     property int kind: CreationPageController.Document
     property string status
 
+    // The folder's page lists what was made only after reading the portal again.
+    signal created()
+
     objectName: "creationPage"
     title: qsTr("Create")
 
@@ -21,6 +24,7 @@ FormPage {
         dao: page.session.dao
         onCreateDocumentSuccess: {
             page.status = qsTr("“%1” is ready").arg(documentName)
+            page.created()
             page.StackView.view.pop()
         }
     }

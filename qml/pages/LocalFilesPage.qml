@@ -17,31 +17,32 @@ Page {
     property int sortParameter: SortingOptions.Date
     property int sortOrder: Qt.DescendingOrder
     property bool selectionMode: false
-    property string storageState: qsTr("Opening the container…")
-    property bool storageFailed: false
+    // A copy that could not be made out of the container; the container's own state is the session's.
+    property string copyFailure
+    readonly property LocalPageController local: session.openContainer()
     readonly property alias files: proxy
 
     title: qsTr("Files on this device")
     Accessible.name: title
 
     function folderPath() {
-        return local.storagePath === "" ? ""
-                                        : local.storagePath + (showTrash ? "/trash" : "/documents")
+        return page.local.storagePath === "" ? ""
+                                        : page.local.storagePath + (showTrash ? "/trash" : "/documents")
     }
 
     function open(name) {
-        var copy = local.copyFileFromSStore(name)
-        if (copy === "") {
-            page.storageState = qsTr("“%1” could not be copied out of the container.").arg(name)
-            page.storageFailed = true
-        } else if (ExtensionChecker.isImage(name)) {
+        var copy = page.local.copyFileFromSStore(name)
+        page.copyFailure = copy === "" ? qsTr("“%1” could not be copied out of the container.").arg(name) : ""
+        if (copy === "")
+            return
+        if (ExtensionChecker.isImage(name)) {
             session.openOnRoot("ImageViewerPage.qml", { imagePath: copy, imageName: name })
         } else {
             Qt.openUrlExternally("file://" + copy)
         }
     }
 
-    function selectedPaths() { return local.getHighlightedPaths(proxy) }
+    function selectedPaths() { return page.local.getHighlightedPaths(proxy) }
 
     function forEachSelected(action) {
         selectedPaths().forEach(action)
@@ -71,29 +72,20 @@ Page {
             onToggled: {
                 page.selectionMode = checked
                 if (!checked)
-                    local.clearSelect(proxy)
+                    page.local.clearSelect(proxy)
             }
         }
     }
 
-    SStore { id: sstore }
-    LocalPageController {
-        id: local
-        dao: page.session.dao
-        sstorage: sstore
-        onStorageOpen: { page.storageState = ""; page.storageFailed = false }
-        onNewStorageCreated: { page.storageState = qsTr("A new container was created on this device."); page.storageFailed = false }
-        onErrorOpenStorage: { page.storageState = errorMessage; page.storageFailed = true }
-    }
     Binding {
-        target: local.filesModel
+        target: page.local.filesModel
         property: "directoryPath"
         value: page.folderPath()
         when: page.folderPath() !== ""
     }
     LocalFilesSortFilterModel {
         id: proxy
-        sourceModel: local.filesModel
+        sourceModel: page.local.filesModel
         sortParameter: page.sortParameter
         order: page.sortOrder
     }
@@ -138,15 +130,15 @@ Page {
             objectName: "localTabs"
             Layout.fillWidth: true
             currentIndex: page.showTrash ? 1 : 0
-            onCurrentIndexChanged: { local.clearSelect(proxy); page.showTrash = currentIndex === 1 }
+            onCurrentIndexChanged: { page.local.clearSelect(proxy); page.showTrash = currentIndex === 1 }
             TabButton { objectName: "documentsTab"; text: qsTr("Documents") }
             TabButton { objectName: "trashTab"; text: qsTr("Local trash") }
         }
         StatusText {
             objectName: "storageState"
             Layout.margins: 12
-            isError: page.storageFailed
-            text: page.storageState
+            isError: page.session.containerFailed || page.copyFailure !== ""
+            text: page.copyFailure !== "" ? page.copyFailure : page.session.containerState
         }
         Pane {
             objectName: "localSelectionBar"
@@ -159,7 +151,7 @@ Page {
                 IconButton {
                     iconName: "select-all"
                     text: qsTr("Select all")
-                    onClicked: local.selectAll(proxy)
+                    onClicked: page.local.selectAll(proxy)
                 }
                 Item { Layout.fillWidth: true }
                 Button {
@@ -167,21 +159,21 @@ Page {
                     visible: !page.showTrash
                     flat: true
                     text: qsTr("Move to trash")
-                    onClicked: page.forEachSelected(function(path) { local.moveFileToTrash(path) })
+                    onClicked: page.forEachSelected(function(path) { page.local.moveFileToTrash(path) })
                 }
                 Button {
                     objectName: "localSelection_restore"
                     visible: page.showTrash
                     flat: true
                     text: qsTr("Restore")
-                    onClicked: page.forEachSelected(function(path) { local.restoreFile(path) })
+                    onClicked: page.forEachSelected(function(path) { page.local.restoreFile(path) })
                 }
                 Button {
                     objectName: "localSelection_delete"
                     flat: true
                     text: qsTr("Delete")
                     onClicked: confirm.ask(qsTr("Delete for good"), qsTr("The selected files will be deleted from this device."),
-                                           function() { page.forEachSelected(function(path) { local.removeFile(path) }) })
+                                           function() { page.forEachSelected(function(path) { page.local.removeFile(path) }) })
                 }
             }
         }
@@ -193,12 +185,12 @@ Page {
             flat: true
             text: qsTr("Empty the local trash")
             onClicked: confirm.ask(text, qsTr("Every file of the local trash will be deleted from this device."),
-                                   function() { local.clearTrash() })
+                                   function() { page.local.clearTrash() })
         }
         ProgressBar {
             Layout.fillWidth: true
             indeterminate: true
-            visible: local.copyInProcess
+            visible: page.local.copyInProcess
         }
 
         ListView {
@@ -254,7 +246,7 @@ Page {
             EmptyPlaceholder {
                 anchors.centerIn: parent
                 width: Math.min(parent.width - 32, 360)
-                visible: list.count === 0 && !page.storageFailed
+                visible: list.count === 0 && !page.session.containerFailed
                 picture: page.showTrash ? EntitiesProvider.Trash : EntitiesProvider.Folder
                 iconTheme: page.session.iconTheme
                 title: page.showTrash ? qsTr("The local trash is empty") : qsTr("No documents on this device yet")
@@ -279,14 +271,14 @@ Page {
             text: qsTr("Move to trash")
             visible: !page.showTrash
             height: visible ? implicitHeight : 0
-            onTriggered: local.moveFileToTrash(fileMenu.file.path)
+            onTriggered: page.local.moveFileToTrash(fileMenu.file.path)
         }
         MenuItem {
             objectName: "localMenu_restore"
             text: qsTr("Restore")
             visible: page.showTrash
             height: visible ? implicitHeight : 0
-            onTriggered: local.restoreFile(fileMenu.file.path)
+            onTriggered: page.local.restoreFile(fileMenu.file.path)
         }
         MenuItem {
             objectName: "localMenu_delete"
@@ -294,7 +286,7 @@ Page {
             onTriggered: {
                 var path = fileMenu.file.path
                 confirm.ask(text, qsTr("“%1” will be deleted from this device.").arg(fileMenu.file.name),
-                            function() { local.removeFile(path) })
+                            function() { page.local.removeFile(path) })
             }
         }
     }

@@ -35,6 +35,7 @@ struct Row
     qint64 total;
     int state;
     QString error;
+    QString path;
 };
 
 Row rowAt(int row)
@@ -44,7 +45,7 @@ Row rowAt(int row)
     return {index.data(TransferListModel::NameRole).toString(), index.data(TransferListModel::DirectionRole).toInt(),
             index.data(TransferListModel::BytesDoneRole).toLongLong(),
             index.data(TransferListModel::BytesTotalRole).toLongLong(), index.data(TransferListModel::StateRole).toInt(),
-            index.data(TransferListModel::ErrorTextRole).toString()};
+            index.data(TransferListModel::ErrorTextRole).toString(), index.data(TransferListModel::FilePathRole).toString()};
 }
 
 bool ended(int row)
@@ -146,6 +147,11 @@ private slots:
         QCOMPARE(row.error.isEmpty(), succeeds);
         if (succeeds)
             QVERIFY(row.done > 0 && row.done == row.total);
+        // A saved download names its file, so that the panel can open it.
+        if (succeeds && direction == TransferListModel::Download)
+            QVERIFY2(row.path.startsWith(pages.target) && QFile::exists(row.path), qPrintable(row.path));
+        else
+            QCOMPARE(row.path, QString());
     }
 
     // Several MiB up and down again: each bar only rises, and ends at the total.

@@ -65,9 +65,3 @@ void QmlTestSetup::clearWarnings()
     m_warnings.clear();
     emit engineWarningsChanged();
 }
-
-bool QmlTestSetup::writeFile(const QString &path, const QString &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
-}

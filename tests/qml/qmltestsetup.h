@@ -37,8 +37,6 @@ public:
     // Removes the settings file: the next start is a first start.
     Q_INVOKABLE void forgetSettings();
     Q_INVOKABLE void clearWarnings();
-    // Puts a file where a page expects one (the local container's folders).
-    Q_INVOKABLE bool writeFile(const QString &path, const QString &text);
 
 public slots:
     void applicationAvailable();

@@ -3,8 +3,10 @@
 //   vellix-screenshot-tour --out DIR [--size NAME:WxH[:LOCALE] ...] [--settle MS]
 #include "app/coreinit.h"
 #include "app/translationloader.h"
+#include "app/webenginesetup.h"
 #include "platform/sailfishapp.h"
 #include "privatesessionbus.h"
+#include "securestorageserviceprocess.h"
 #include "simulatorprocess.h"
 #include "testenvironment.h"
 
@@ -18,6 +20,7 @@
 #include <QQmlExpression>
 #include <QQuickItem>
 #include <QQuickView>
+#include <QQuickWebEngineProfile>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
@@ -113,6 +116,25 @@ public:
         evaluate(entities + ".selectionMode = false");
         evaluate(entities + ".selection.deselectAll()");
 
+        // A document saved into the device's container: the transfers panel, then the local files page.
+        evaluate(entities + ".run('pdf', { id: 1001, name: 'Welcome.docx', isFile: true })");
+        evaluate("session.transfers.open()");
+        if (!shoot("transfers"))
+            return false;
+        evaluate("session.transfers.close()");
+        evaluate("session.openOnRoot('LocalFilesPage.qml')");
+        if (!waitUntil("session.rootStack.currentItem.files.rowCount() > 0") || !shoot("local-files"))
+            return false;
+        evaluate("session.back()");
+        evaluate("session.openOnRoot('ImageViewerPage.qml', { imageId: 1006, imageName: 'Logo.png' })");
+        if (!waitUntil("session.rootStack.currentItem.imagePath !== ''") || !shoot("image-viewer"))
+            return false;
+        evaluate("session.back()");
+        evaluate("session.openDocument(1001, 'Welcome.docx')");
+        if (!waitUntil("session.rootStack.currentItem.view.loadProgress === 100") || !shoot("editor"))
+            return false;
+        evaluate("session.back()");
+
         evaluate("session.openOnContent('CreationPage.qml', { parentId: session.dao.retrieveFolderIdByType(16) })");
         if (!shoot("creation"))
             return false;
@@ -165,6 +187,21 @@ private:
         return true;
     }
 
+    // Waits until a script over the application's root is true.
+    bool waitUntil(const char *script)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!QQmlExpression(m_view->rootContext(), m_view->rootObject(), QString::fromLatin1(script))
+                    .evaluate()
+                    .toBool()) {
+            if (timer.elapsed() > 60000)
+                return fail(QStringLiteral("never true: %1").arg(QLatin1String(script)));
+            QTest::qWait(50);
+        }
+        return true;
+    }
+
     void evaluate(const QString &script)
     {
         QQmlExpression expression(m_view->rootContext(), m_view->rootObject(), script);
@@ -210,6 +247,7 @@ private:
 int main(int argc, char *argv[])
 {
     TestEnvironment::setUp();
+    WebEngineSetup::initialize();
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addOption({QStringLiteral("out"), QStringLiteral("Directory for the pictures."), QStringLiteral("dir")});
@@ -239,10 +277,12 @@ int main(int argc, char *argv[])
     }
 
     CoreInit::registerTypes();
+    WebEngineSetup::applyUserPreferences(QQuickWebEngineProfile::defaultProfile());
     PrivateSessionBus bus;
+    SecureStorageServiceProcess secureStorage;
     SimulatorProcess simulator;
-    if (!bus.start() || !simulator.start()) {
-        qCritical("The session bus or the portal simulator did not start");
+    if (!bus.start() || !secureStorage.startBus() || !secureStorage.start() || !simulator.start()) {
+        qCritical("The session bus, the secure-storage service or the portal simulator did not start");
         return 1;
     }
     for (const WindowSize &size : sizes) {

@@ -18,19 +18,31 @@ Item {
         name: "Journeys"
         loader: loader
 
-        function test_2_signInBrowseActAndSignOut() {
+        function signedIn() {
             testSetup.forgetSettings()
             start()
             click("skipButton")
             signIn(testSetup.demoPassword)
             waitFor("portalPage")
-            tryCompare(waitFor("sectionsList"), "count", 6, 20000)
+        }
+        function openSection(type) {
+            click("section_" + type, waitFor("rootPage"))
+            return waitFor("sectionPage_" + type)
+        }
+        function backToSections() {
+            settled()
+            loader.item.session.back()
+            settled()
+        }
 
-            click("section_16")
-            var myDocuments = waitFor("sectionPage_16")
-            waitFor("entity_Welcome.docx")
+        function test_signInBrowseActAndSignOut() {
+            signedIn()
+            tryCompare(waitFor("sectionsList", waitFor("rootPage")), "count", 6, 20000)
 
-            click("newEntryButton")
+            var myDocuments = openSection(16)
+            waitFor("entity_Welcome.docx", myDocuments)
+
+            click("newEntryButton", myDocuments)
             waitFor("creationPage")
             click("kind_0")
             type("nameField", "Journey folder")
@@ -39,37 +51,40 @@ Item {
 
             menuOn("Journey folder", "rename")
             var dialog = waitFor("renameDialog")
-            findChild(dialog, "nameField").text = "Renamed folder"
+            tryCompare(dialog, "opened", true, 20000)
+            find("nameField", dialog).text = "Renamed folder"
             var ok = dialog.standardButton(Dialog.Ok)
             tryCompare(ok, "enabled", true, 20000)
             mouseClick(ok)
+            waitClosed(dialog)
             waitFor("entity_Renamed folder")
             waitGone("entity_Journey folder")
 
             menuOn("Notes.txt", "move")
-            waitFor("selectFolderDialog")
-            click("folder_Renamed folder")
-            tryVerify(function() { return find("folder_Renamed folder") === null })
-            click("chooseFolderButton")
+            var chooser = waitFor("selectFolderDialog")
+            tryCompare(chooser, "opened", true, 20000)
+            click("folder_Renamed folder", chooser)
+            tryVerify(function() { return find("folder_Renamed folder", chooser) === null }, 20000)
+            click("chooseFolderButton", chooser)
+            waitClosed(chooser)
             waitGone("entity_Notes.txt")
+            var folder = myDocuments.entities
+            tryVerify(function() { return !folder.busy }, 20000)
 
             menuOn("Renamed folder", "trash")
             waitGone("entity_Renamed folder")
 
-            settled()
-            myDocuments.StackView.view.pop()
-            click("section_134217728")
-            waitFor("sectionPage_134217728")
+            backToSections()
+            var trash = openSection(134217728)
+            waitFor("entity_Renamed folder", trash)
             menuOn("Renamed folder", "restore")
             waitGone("entity_Renamed folder")
 
-            settled()
-            loader.item.session.back()
-            click("section_16")
-            waitFor("entity_Renamed folder")
+            backToSections()
+            myDocuments = openSection(16)
+            waitFor("entity_Renamed folder", myDocuments)
 
-            settled()
-            loader.item.session.back()
+            backToSections()
             click("accountButton", waitFor("rootPage"))
             waitFor("accountPage")
             compare(find("accountVersion").text, appVersion)
@@ -77,20 +92,16 @@ Item {
             waitFor("signInPage")
         }
 
-        function test_3_deadPortalShowsTheBannerAndKeepsTheCachedRows() {
-            testSetup.forgetSettings()
-            start()
-            click("skipButton")
-            signIn(testSetup.demoPassword)
-            click("section_16")
-            waitFor("entity_Welcome.docx")
-            var page = waitFor("sectionPage_16")
+        function test_deadPortalShowsTheBannerAndKeepsTheCachedRows() {
+            signedIn()
+            var page = openSection(16)
+            waitFor("entity_Welcome.docx", page)
             var rows = listOf(page).count
 
             testSetup.setFault("/api/v1/DocumentDirectory/Get", { mode: "status", status: 503, body: { error: "The portal is down" } })
             click("refreshButton", page)
             var banner = waitFor("errorBanner", page)
-            verify(findChild(banner, "errorText").text !== "")
+            verify(find("errorText", banner).text !== "")
             compare(listOf(page).count, rows)
             waitFor("entity_Welcome.docx", page)
 

@@ -2,7 +2,8 @@ import QtQuick 2.12
 import QtQuick.Controls 2.12
 import QtTest 1.12
 
-// The page over the device: the encrypted container's documents and local trash.
+// A portal document saved into the device's encrypted container, then its
+// way through the local files page: to the local trash, back, and deleted.
 Item {
     id: root
     width: 400
@@ -26,18 +27,31 @@ Item {
             menuAction(waitFor("localFile_" + fileName, page), action)
         }
 
-        function test_documentToTrashRestoreAndDelete() {
+        function test_downloadToTrashRestoreAndDelete() {
             testSetup.forgetSettings()
             start()
-            var session = loader.item.session
-            session.openOnRoot("LocalFilesPage.qml")
-            var page = waitFor("localFilesPage")
-            tryVerify(function() { return page.folderPath() !== "" }, 20000, "the container never opened")
-            verify(testSetup.writeFile(page.folderPath() + "/Report.docx", "kept on the device"))
-            waitFor("localFile_Report.docx", page)
+            click("skipButton")
+            signIn(testSetup.demoPassword)
+            click("section_16", waitFor("rootPage"))
+            waitFor("sectionPage_16")
+            menuOn("Welcome.docx", "pdf")
 
-            fileMenu(page, "Report.docx", "trash")
-            waitGone("localFile_Report.docx")
+            // The transfers panel follows the download and offers its file.
+            click("transfersButton", waitFor("sectionPage_16"))
+            var panel = waitFor("transfersPanel")
+            tryCompare(panel, "opened", true, 20000)
+            waitFor("openTransferButton", panel)
+            panel.close()
+            tryCompare(panel, "visible", false, 20000)
+
+            var session = loader.item.session
+            session.showSections()
+            click("localFilesSection", waitFor("rootPage"))
+            var page = waitFor("localFilesPage")
+            waitFor("localFile_Welcome.pdf", page)
+
+            fileMenu(page, "Welcome.pdf", "trash")
+            waitGone("localFile_Welcome.pdf")
             click("trashTab", page)
             tryCompare(findChild(page, "localFileList"), "count", 1, 20000)
             var trashed = findChild(page, "localFileList").itemAtIndex(0)
@@ -45,11 +59,12 @@ Item {
             tryCompare(findChild(page, "localFileList"), "count", 0, 20000)
 
             click("documentsTab", page)
-            fileMenu(page, "Report.docx", "delete")
+            fileMenu(page, "Welcome.pdf", "delete")
             var confirm = waitFor("confirmDialog", page)
             tryCompare(confirm, "opened", true, 20000)
             mouseClick(confirm.standardButton(Dialog.Ok))
-            waitGone("localFile_Report.docx")
+            waitClosed(confirm)
+            waitGone("localFile_Welcome.pdf")
             session.back()
         }
     }

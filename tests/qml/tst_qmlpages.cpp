@@ -1,3 +1,4 @@
+#include "app/webenginesetup.h"
 #include "qmltestsetup.h"
 
 #include <QtQuickTest>
@@ -7,6 +8,8 @@
 int main(int argc, char **argv)
 {
     QTEST_SET_MAIN_SOURCE_PATH
+    // The editor page's web engine must be set up before the application object.
+    WebEngineSetup::initialize();
     QmlTestSetup setup;
     const int result = quick_test_main_with_setup(argc, argv, "qmlpages", QUICK_TEST_SOURCE_DIR, &setup);
     if (result == 0 && setup.sawWarnings()) {
