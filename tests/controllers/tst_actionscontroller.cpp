@@ -374,16 +374,6 @@ private slots:
         QCOMPARE(m_fixture.requests(), QStringList());
         QCOMPARE(m_fixture.busyCount(), 0);
     }
-
-    void folderTypeNotifiesOnChange()
-    {
-        FileActionsController controller;
-        QSignalSpy spy(&controller, &ActionsController::folderTypeChanged);
-        controller.setFolderType(DirectoryType::Trash);
-        controller.setFolderType(DirectoryType::Trash);
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(controller.property("folderType").toInt(), int(DirectoryType::Trash));
-    }
 };
 
 VELLIX_TEST_MAIN(TestActionsController, QCoreApplication)

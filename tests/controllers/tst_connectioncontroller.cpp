@@ -15,8 +15,6 @@ class TestConnectionController : public QObject
 
 private slots:
     void initTestCase() { CoreInit::registerTypes(); }
-    void pointersNotifyOnlyWhenTheyChange();
-    void setterNotifiesEvenWithoutChange();
     void errorCycle_data();
     void errorCycle();
     void ownerName_data();
@@ -24,35 +22,6 @@ private slots:
     void ownerNameWithoutCache();
     void checkerFollowsTheRequestsOnlineState();
 };
-
-void TestConnectionController::pointersNotifyOnlyWhenTheyChange()
-{
-    Controller controller;
-    Settings settings;
-    CacheFixture cache;
-    QSignalSpy settingsSpy(&controller, &Controller::settingsChanged);
-    QSignalSpy daoSpy(&controller, &Controller::daoChanged);
-    controller.setSettings(&settings);
-    controller.setSettings(&settings);
-    controller.setDao(&cache.dao());
-    controller.setDao(&cache.dao());
-    QCOMPARE(settingsSpy.count(), 1);
-    QCOMPARE(daoSpy.count(), 1);
-    QCOMPARE(controller.property("settings").value<Settings *>(), &settings);
-    QCOMPARE(controller.property("dao").value<DataAccessObject *>(), &cache.dao());
-}
-
-void TestConnectionController::setterNotifiesEvenWithoutChange()
-{
-    ConnectionController controller;
-    QSignalSpy failedSpy(&controller, &ConnectionController::connectionFailedChanged);
-    QSignalSpy progressSpy(&controller, &ConnectionController::connectionInProgressChanged);
-    controller.setConnectionFailed(true);
-    controller.setConnectionFailed(true);
-    controller.setConnectionInProgress(false);
-    QCOMPARE(failedSpy.count(), 2);
-    QCOMPARE(progressSpy.count(), 1);
-}
 
 void TestConnectionController::errorCycle_data()
 {

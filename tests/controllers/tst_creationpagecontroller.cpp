@@ -34,14 +34,6 @@ private slots:
         QVERIFY(m_fixture.reset());
     }
 
-    void noIdsBeforeACreation()
-    {
-        CreationPageController controller;
-        QCOMPARE(controller.getIDDocumentCreated(), -1);
-        QCOMPARE(controller.getIDOwner(), -1);
-        QCOMPARE(controller.getIDFolderCreated(), -1);
-    }
-
     // A second creation reuses the worker; the ids follow the latest one.
     void createdEntriesAndTheirIds()
     {
@@ -87,7 +79,10 @@ private slots:
         QCOMPARE(controller.errorMessage(), PortalRefusal::text());
         QCOMPARE(controller.connectionInProgress(), false);
         QCOMPARE(created.count(), 0);
+        // A refusal leaves the ids unset.
         QCOMPARE(controller.getIDDocumentCreated(), -1);
+        QCOMPARE(controller.getIDOwner(), -1);
+        QCOMPARE(controller.getIDFolderCreated(), -1);
     }
 
     void invalidArgumentsAreOnlyLogged_data()

@@ -127,24 +127,22 @@ void TestSearchAndSelection::staleAnswersAreDropped()
 void TestSearchAndSelection::escapeRegExp_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("escaped");
-    QTest::newRow("plain") << "Report" << "Report";
-    QTest::newRow("every special character")
-        << "-[]{}()*+?.,\\^$|#" << "\\-\\[\\]\\{\\}\\(\\)\\*\\+\\?\\.\\,\\\\\\^\\$\\|\\#";
-    QTest::newRow("white space") << "a b\tc" << "a\\ b\\\tc";
-    QTest::newRow("slash and letters stay") << "a/g" << "a/g";
-    QTest::newRow("file name") << "R&D #1 100% + plan (draft).txt" << "R&D\\ \\#1\\ 100%\\ \\+\\ plan\\ \\(draft\\)\\.txt";
+    QTest::newRow("plain") << "Report";
+    QTest::newRow("every special character") << "-[]{}()*+?.,\\^$|#";
+    QTest::newRow("white space") << "a b\tc";
+    QTest::newRow("file name") << "R&D #1 100% + plan (draft).txt";
 }
 
+// The escaped text matches itself and nothing else.
 void TestSearchAndSelection::escapeRegExp()
 {
     QFETCH(QString, text);
-    QFETCH(QString, escaped);
-    const QString pattern = RemoteSearchPageController().escapeRegExp(text);
-    QCOMPARE(pattern, escaped);
-    const QRegularExpression expression(QRegularExpression::anchoredPattern(pattern));
+    const QRegularExpression expression(
+        QRegularExpression::anchoredPattern(RemoteSearchPageController().escapeRegExp(text)));
     QVERIFY2(expression.isValid(), qPrintable(expression.errorString()));
     QVERIFY(expression.match(text).hasMatch());
+    QVERIFY(!expression.match(text + QLatin1Char('x')).hasMatch());
+    QVERIFY(!expression.match(QString(text.size(), QLatin1Char('x'))).hasMatch());
 }
 
 void TestSearchAndSelection::selection_data()
