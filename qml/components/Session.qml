@@ -24,16 +24,18 @@ QtObject {
     // The device's one encrypted container and the controller that opens it;
     // opened on first need, as opening it may take a while.
     readonly property SStore secureStorage: SStore {}
-    property LocalPageController container: null
+    // Holds the container's controller once made; a plain object, as pages
+    // open the container from their bindings, which must not depend on it.
+    readonly property var opened: ({ container: null })
     property string containerState
     property bool containerFailed: false
 
     signal themeToggleRequested()
 
     function openContainer() {
-        if (container === null)
-            container = containerComponent.createObject(session, { dao: dao, sstorage: secureStorage })
-        return container
+        if (opened.container === null)
+            opened.container = containerComponent.createObject(session, { dao: dao, sstorage: secureStorage })
+        return opened.container
     }
     property Component containerComponent: Component {
         LocalPageController {
@@ -62,7 +64,8 @@ QtObject {
 
     // The section page at the top of the content stack opens a sub-folder.
     function openFolder(pageUrl, folderId, title) {
-        return contentStack.push(pageUrl, { session: session, folderId: folderId, title: title })
+        // The stack takes a page's address as text only.
+        return contentStack.push(pageUrl.toString(), { session: session, folderId: folderId, title: title })
     }
 
     function showSections() {

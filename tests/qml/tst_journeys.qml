@@ -82,7 +82,10 @@ Item {
 
             backToSections()
             myDocuments = openSection(16)
-            waitFor("entity_Renamed folder", myDocuments)
+            click("entity_Renamed folder", myDocuments)
+            tryCompare(loader.item.session.contentStack.currentItem, "title", "Renamed folder", 20000)
+            waitFor("entity_Notes.txt", loader.item.session.contentStack.currentItem)
+            backToSections()
 
             backToSections()
             click("accountButton", waitFor("rootPage"))
