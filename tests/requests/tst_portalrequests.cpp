@@ -61,6 +61,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -342,7 +343,6 @@ private slots:
     void downloadsGetTheirOwnFiles();
     void unwritableDownloadLeavesNothing_data();
     void unwritableDownloadLeavesNothing();
-    void taskDownloadIntoMissingFolder();
     void taskDownloadReplacesLeftover();
     void uploadHeaders();
     void uploadNameCannotBreakThePartHeader_data();
@@ -357,7 +357,6 @@ private slots:
     void bulkWithoutPrincipalsStillSends();
     void linkFieldsReachTheResult();
     void editRightsCarryTheWholeReply();
-    void linkUidIsEncoded();
 
 private:
     QVariantMap run(RequestInterface *request) { return m_suite.run(request); }
@@ -751,45 +750,43 @@ void TestPortalRequests::unwritableDownloadLeavesNothing_data()
 {
     QTest::addColumn<RequestFactory>("make");
     QTest::addColumn<bool>("isTask");
+    QTest::addColumn<bool>("diskFull"); // else the folder is missing, and nothing is fetched that could not be kept
     QTest::newRow("document") << RequestFactory([](int) { return new DownloadDocumentRequest(1001, false, false); })
-                              << false;
+                              << false << true;
     const QString folder = m_local.path();
     QTest::newRow("task result") << RequestFactory([folder](int id) { return new UserTaskDownloadRequest(id, folder); })
-                                 << true;
+                                 << true << true;
+    const QString missing = m_local.filePath(QStringLiteral("gone/"));
+    QTest::newRow("task result into a missing folder")
+        << RequestFactory([missing](int id) { return new UserTaskDownloadRequest(id, missing); }) << true << false;
 }
 
 void TestPortalRequests::unwritableDownloadLeavesNothing()
 {
     QFETCH(RequestFactory, make);
     QFETCH(bool, isTask);
+    QFETCH(bool, diskFull);
     int taskId = 0;
     if (isTask) {
         taskId = startArchiveTask();
         QCOMPARE(completeTask(taskId), int(ServerTask::Complete));
     }
     RequestInterface *request = make(taskId);
+    QVERIFY(m_simulator.clearRequests());
 
     QVariantMap result;
     {
         // As a full disk would: the first bytes go, the rest cannot.
-        const FileSizeLimit limit(16);
-        QVERIFY(limit.isActive());
+        std::optional<FileSizeLimit> limit;
+        if (diskFull)
+            limit.emplace(16);
+        QVERIFY(!limit || limit->isActive());
         result = run(request);
     }
     QCOMPARE(result, (QVariantMap{{"success", false}, {"error", "Error write downloaded file"}}));
     QCOMPARE(cachedDownloads(), QStringList());
     QCOMPARE(localTaskDownloads(), QStringList());
-}
-
-void TestPortalRequests::taskDownloadIntoMissingFolder()
-{
-    const int taskId = startArchiveTask();
-    QCOMPARE(completeTask(taskId), int(ServerTask::Complete));
-    QVERIFY(m_simulator.clearRequests());
-    const QVariantMap result = run(new UserTaskDownloadRequest(taskId, m_local.filePath(QStringLiteral("gone/"))));
-    QCOMPARE(result, (QVariantMap{{"success", false}, {"error", "Error write downloaded file"}}));
-    // Nothing is fetched that could not be kept.
-    QCOMPARE(m_simulator.requests().size(), 0);
+    QCOMPARE(m_simulator.requests().isEmpty(), !diskFull);
 }
 
 void TestPortalRequests::taskDownloadReplacesLeftover()
@@ -1078,19 +1075,13 @@ void TestPortalRequests::editRightsCarryTheWholeReply()
     QCOMPARE(reply.value(QStringLiteral("Info")).toObject().value(QStringLiteral("DocumentId")).toInt(), 1001);
     QVERIFY(reply.value(QStringLiteral("Link")).toObject().value(QStringLiteral("Payload")).isObject());
 
-    // An id below 1 asks by link, with an empty uid when there is none.
-    const QVariantMap byEmptyUid = run(new EditRightsRequestV2(0, QString()));
-    QCOMPARE(byEmptyUid.value(QStringLiteral("success")), QVariant(false));
-    QCOMPARE(m_simulator.requests().last().toObject().value(QStringLiteral("query")).toObject(),
-             (QJsonObject{{"Uid", ""}, {"editorType", "mobile"}}));
-}
-
-void TestPortalRequests::linkUidIsEncoded()
-{
-    const QString uid = QStringLiteral("a&Id=5 #x+y");
-    run(new EditRightsRequestV2(-1, uid));
-    const QJsonObject recorded = m_simulator.requests().last().toObject();
-    QCOMPARE(recorded.value(QStringLiteral("query")).toObject(), (QJsonObject{{"Uid", uid}, {"editorType", "mobile"}}));
+    // An id below 1 asks by link: an empty uid when there is none, delimiters of a uid encoded.
+    for (const QString &uid : {QString(), QStringLiteral("a&Id=5 #x+y")}) {
+        const QVariantMap byLink = run(new EditRightsRequestV2(uid.isEmpty() ? 0 : -1, uid));
+        QCOMPARE(byLink.value(QStringLiteral("success")), QVariant(false));
+        QCOMPARE(m_simulator.requests().last().toObject().value(QStringLiteral("query")).toObject(),
+                 (QJsonObject{{"Uid", uid}, {"editorType", "mobile"}}));
+    }
 }
 
 VELLIX_TEST_MAIN(TestPortalRequests, QCoreApplication)
