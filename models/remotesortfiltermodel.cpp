@@ -241,13 +241,7 @@ void RemoteSortFilterModel::placeInsertedRows(const QModelIndex &parent, int fir
     int low = 0;
     for (int next = 0; next < arrived.size();) {
         QVector<int> run{arrived.at(next++)};
-        for (int high = shown.size() - 1; low <= high;) {
-            const int middle = (low + high) / 2;
-            if (before(run.first(), shown.at(middle)))
-                high = middle - 1;
-            else
-                low = middle + 1;
-        }
+        low = placeOf(run.first(), shown, low);
         while (next < arrived.size() && (low >= shown.size() || !before(shown.at(low), arrived.at(next))))
             run.append(arrived.at(next++));
         runs.append({low, run});
@@ -260,6 +254,33 @@ void RemoteSortFilterModel::placeInsertedRows(const QModelIndex &parent, int fir
         m_rows.showRun(i);
         endInsertRows();
     }
+}
+
+int RemoteSortFilterModel::placeOf(int sourceRow, const QVector<int> &shown, int low) const
+{
+    // Every 64th place first: those few rows stay in cache from one arrival
+    // to the next, and leave a short stretch to search.
+    const int stride = 64;
+    const auto firstAfter = [&](int first, int last, int step) {
+        // The first place of first, first + step, ... up to last that sourceRow
+        // comes before, or last + step when none.
+        int count = (last - first) / step + 1;
+        while (count > 0) {
+            const int half = count / 2;
+            if (before(sourceRow, shown.at(first + half * step))) {
+                count = half;
+            } else {
+                first += (half + 1) * step;
+                count -= half + 1;
+            }
+        }
+        return first;
+    };
+    const int coarse = (low + stride - 1) / stride * stride;
+    const int end = coarse < shown.size() ? std::min(firstAfter(coarse, shown.size() - 1, stride), int(shown.size()))
+                                          : shown.size();
+    const int start = std::max(low, end - stride + 1);
+    return end > start ? firstAfter(start, end - 1, 1) : start;
 }
 
 void RemoteSortFilterModel::forwardDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,

@@ -64,6 +64,9 @@ private:
     // Source rows: folders first whatever the order, then by role; text
     // case-insensitively.
     bool lessThan(int left, int right, int role) const;
+    // The first place from low on among the shown source rows that sourceRow
+    // comes before, or their count.
+    int placeOf(int sourceRow, const QVector<int> &shown, int low) const;
     // Whether the left source row is shown before the right one.
     bool before(int left, int right) const;
 

@@ -76,6 +76,7 @@ private slots:
     void scatteredMergeSortsAsAFreshFill_data();
     void scatteredMergeSortsAsAFreshFill();
     void namesSortAsCaseInsensitiveComparison();
+    void manyArrivalsTakeTheirPlaces();
 };
 
 void TestRemoteEntitiesModel::merge_data()
@@ -341,6 +342,31 @@ void TestRemoteEntitiesModel::namesSortAsCaseInsensitiveComparison()
         return QString::compare(left, right, Qt::CaseInsensitive) < 0;
     });
     QCOMPARE(names(proxy), expected.join(QLatin1Char(' ')));
+}
+
+// Hundreds of rows, so that arrivals are placed between far apart rows.
+void TestRemoteEntitiesModel::manyArrivalsTakeTheirPlaces()
+{
+    const auto listing = [](int first, int count, int skip) {
+        QStringList words;
+        for (int id = first; id < first + count; ++id) {
+            if (skip == 0 || id % skip != 0)
+                words.append(QStringLiteral("%1:n%2.txt:%3").arg(id).arg(id * 7919 % 1009).arg(id % 9 ? "f" : ""));
+        }
+        return words.join(QLatin1Char(' '));
+    };
+    RemoteEntitiesModel model;
+    RemoteSortFilterModel proxy;
+    proxy.setSourceModel(&model);
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.setEntitiesData(entities(listing(1, 400, 0)));
+    const QString after = listing(1, 400, 7) + QLatin1Char(' ') + listing(401, 300, 0);
+    model.setEntitiesData(entities(after));
+    RemoteEntitiesModel freshModel;
+    RemoteSortFilterModel fresh;
+    fresh.setSourceModel(&freshModel);
+    freshModel.setEntitiesData(entities(after));
+    QCOMPARE(names(proxy), names(fresh));
 }
 
 VELLIX_TEST_MAIN(TestRemoteEntitiesModel, QCoreApplication)
