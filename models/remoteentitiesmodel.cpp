@@ -118,12 +118,17 @@ void RemoteEntitiesModel::setEntitiesData(const QList<FolderElementEntity> &newF
     const EntitySet shown(m_entities);
     QVector<bool> found(m_entities.size());
     QList<FolderElementEntity> arrived;
+    // A re-read mostly follows the shown order: the row after the last one
+    // found is tried before the table.
+    int next = 0;
     for (const FolderElementEntity &entity : newFilesData) {
-        const int row = shown.find(entity);
-        if (row < 0)
+        const int row = next < m_entities.size() && m_entities.at(next) == entity ? next : shown.find(entity);
+        if (row < 0) {
             arrived.append(entity);
-        else
-            found[row] = true;
+            continue;
+        }
+        found[shown.firstEqual(row)] = true;
+        next = row + 1;
     }
     QVector<bool> vanished(m_entities.size());
     for (int row = 0; row < m_entities.size(); ++row)

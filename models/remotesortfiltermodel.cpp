@@ -253,10 +253,11 @@ void RemoteSortFilterModel::placeInsertedRows(const QModelIndex &parent, int fir
         runs.append({low, run});
     }
     // From the bottom up, so that the places of the runs still to come hold.
+    m_rows.beginInsertion(runs);
     for (int i = runs.size() - 1; i >= 0; --i) {
         const int at = runs.at(i).first;
         beginInsertRows(QModelIndex(), at, at + runs.at(i).second.size() - 1);
-        m_rows.insertProxyRows(at, runs.at(i).second);
+        m_rows.showRun(i);
         endInsertRows();
     }
 }
