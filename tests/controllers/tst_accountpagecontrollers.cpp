@@ -44,10 +44,8 @@ private slots:
     void signIn();
     void refresh_data();
     void refresh();
-    void registration_data();
-    void registration();
-    void recovery_data();
-    void recovery();
+    void registrationAndRecovery_data();
+    void registrationAndRecovery();
     void support_data();
     void support();
     void accountPageAndSignOut();
@@ -165,50 +163,42 @@ void TestAccountPageControllers::refresh()
     QVERIFY(QJsonDocument(m_simulator.requests()).toJson().contains("refresh"));
 }
 
-void TestAccountPageControllers::registration_data()
+void TestAccountPageControllers::registrationAndRecovery_data()
 {
-    QTest::addColumn<QString>("email");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("new user") << "someone.new@vellix.local" << "";
-    QTest::newRow("existing user") << SimulatorProcess::s_demoLogin
-                                   << QStringLiteral("User already exists: ") + SimulatorProcess::s_demoLogin;
-}
-
-void TestAccountPageControllers::registration()
-{
-    QFETCH(QString, email);
-    QFETCH(QString, message);
-    UserRegisterPageController controller;
-    attach(controller);
-    QSignalSpy registered(&controller, &UserRegisterPageController::registered);
-    // Stored as typed, without normalisation.
-    controller.userRegister(m_simulator.baseUrl() + QStringLiteral("/"), email, QStringLiteral("pw"),
-                            QStringLiteral("New"), QStringLiteral("User"));
-    QCOMPARE(m_settings.portalAddress(), m_simulator.baseUrl() + QStringLiteral("/"));
-    QVERIFY(finished(controller));
-    QCOMPARE(registered.count(), message.isEmpty() ? 1 : 0);
-    QCOMPARE(controller.errorMessage(), message);
-    QCOMPARE(controller.connectionFailed(), !message.isEmpty());
-}
-
-void TestAccountPageControllers::recovery_data()
-{
+    QTest::addColumn<bool>("registration");
     QTest::addColumn<QString>("login");
     QTest::addColumn<QString>("message");
-    QTest::newRow("known user") << SimulatorProcess::s_demoLogin << "";
-    QTest::newRow("unknown user") << "nobody@vellix.local" << "User not found";
+    QTest::newRow("new user registers") << true << "someone.new@vellix.local" << "";
+    QTest::newRow("existing user registers") << true << SimulatorProcess::s_demoLogin
+                                             << QStringLiteral("User already exists: ") + SimulatorProcess::s_demoLogin;
+    QTest::newRow("known user recovers") << false << SimulatorProcess::s_demoLogin << "";
+    QTest::newRow("unknown user recovers") << false << "nobody@vellix.local" << "User not found";
 }
 
-void TestAccountPageControllers::recovery()
+void TestAccountPageControllers::registrationAndRecovery()
 {
+    QFETCH(bool, registration);
     QFETCH(QString, login);
     QFETCH(QString, message);
-    PasswordRecoveryPageController controller;
-    attach(controller);
-    controller.sendForget(login);
-    QVERIFY(finished(controller));
-    QCOMPARE(controller.errorMessage(), message);
-    QCOMPARE(controller.connectionFailed(), !message.isEmpty());
+    UserRegisterPageController registering;
+    PasswordRecoveryPageController recovering;
+    attach(registering);
+    attach(recovering);
+    QSignalSpy registered(&registering, &UserRegisterPageController::registered);
+    ConnectionController *page = &recovering;
+    if (registration) {
+        page = &registering;
+        // Stored as typed, without normalisation.
+        registering.userRegister(m_simulator.baseUrl() + QStringLiteral("/"), login, QStringLiteral("pw"),
+                                 QStringLiteral("New"), QStringLiteral("User"));
+        QCOMPARE(m_settings.portalAddress(), m_simulator.baseUrl() + QStringLiteral("/"));
+    } else {
+        recovering.sendForget(login);
+    }
+    QVERIFY(finished(*page));
+    QCOMPARE(page->errorMessage(), message);
+    QCOMPARE(page->connectionFailed(), !message.isEmpty());
+    QCOMPARE(registered.count(), registration && message.isEmpty() ? 1 : 0);
 }
 
 void TestAccountPageControllers::support_data()

@@ -12,10 +12,14 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <functional>
+
 Q_DECLARE_METATYPE(DirectoryType::RootDirectoryTypes)
 
 namespace {
 const QString s_filesAndFolders = QStringLiteral("files_and_folders");
+
+using Edit = std::function<void(DataAccessObject &)>;
 
 QList<QVariant> list(std::initializer_list<QVariantMap> maps)
 {
@@ -25,6 +29,8 @@ QList<QVariant> list(std::initializer_list<QVariantMap> maps)
     return result;
 }
 } // namespace
+
+Q_DECLARE_METATYPE(Edit)
 
 class TestDataAccessObject : public QObject
 {
@@ -297,46 +303,41 @@ private slots:
         QCOMPARE(changed.count(), 2);
     }
 
-    void toggleFavoriteInvertsTheGivenState_data()
+    void flagUpdates_data()
     {
-        QTest::addColumn<bool>("current");
-        QTest::addColumn<int>("stored");
-        QTest::newRow("favorite is removed") << true << 0;
-        QTest::newRow("other is added") << false << 1;
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("notices");
+        // Toggling inverts the given state, for the files and folders of the id alike.
+        QTest::newRow("toggled favorite is removed") << Edit([](DataAccessObject &d) { d.toggleFavorite(5, true); })
+                                                     << "WHERE id = 5 AND is_favorite = 0" << 2 << 1;
+        QTest::newRow("toggled other is added") << Edit([](DataAccessObject &d) { d.toggleFavorite(5, false); })
+                                                << "WHERE id = 5 AND is_favorite = 1" << 2 << 1;
+        // Every file unmarked, every folder still marked.
+        QTest::newRow("clearing favorites touches files only") << Edit([](DataAccessObject &d) {
+            QSqlQuery(d.db()).exec(QStringLiteral("UPDATE files_and_folders SET is_favorite = 1"));
+            d.clearFavorites();
+        }) << "WHERE is_favorite = 1 - is_file" << 4 << 1;
+        QTest::newRow("shared") << Edit([](DataAccessObject &d) { d.setSharedState(6, true); })
+                                << "WHERE id = 6 AND is_shared = 1" << 1 << 1;
+        QTest::newRow("shared, then not") << Edit([](DataAccessObject &d) {
+            d.setSharedState(6, true);
+            d.setSharedState(6, false);
+        }) << "WHERE id = 6 AND is_shared = 0" << 1 << 2;
     }
 
-    void toggleFavoriteInvertsTheGivenState()
+    void flagUpdates()
     {
-        QFETCH(bool, current);
-        QFETCH(int, stored);
+        QFETCH(Edit, edit);
+        QFETCH(QString, where);
+        QFETCH(int, rows);
+        QFETCH(int, notices);
         storeMyDocumentsFolder();
         QSignalSpy changed(&dao(), &DataAccessObject::filesAndFoldersChanged);
-        dao().toggleFavorite(5, current);
-        QCOMPARE(changed.count(), 1);
-        // Files and folders of the id alike.
-        QCOMPARE(m_cache->count(s_filesAndFolders, "WHERE id = 5 AND is_favorite = ?", {stored}), 2);
-    }
-
-    void clearFavoritesTouchesFilesOnly()
-    {
-        storeMyDocumentsFolder();
-        QVERIFY(QSqlQuery(dao().db()).exec("UPDATE files_and_folders SET is_favorite = 1"));
-        QSignalSpy changed(&dao(), &DataAccessObject::filesAndFoldersChanged);
-        dao().clearFavorites();
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(m_cache->count(s_filesAndFolders, "WHERE is_favorite = 1"), 1);
-        QCOMPARE(m_cache->count(s_filesAndFolders, "WHERE is_favorite = 1 AND is_file = 1"), 0);
-    }
-
-    void sharedState()
-    {
-        storeMyDocumentsFolder();
-        QSignalSpy changed(&dao(), &DataAccessObject::filesAndFoldersChanged);
-        dao().setSharedState(6, true);
-        QCOMPARE(m_cache->value("SELECT is_shared FROM files_and_folders WHERE id = 6").toInt(), 1);
-        dao().setSharedState(6, false);
-        QCOMPARE(m_cache->value("SELECT is_shared FROM files_and_folders WHERE id = 6").toInt(), 0);
-        QCOMPARE(changed.count(), 2);
+        edit(dao());
+        QCOMPARE(m_cache->count(s_filesAndFolders, where), rows);
+        QCOMPARE(changed.count(), notices);
     }
 
     void failedUpdateStillSignals()

@@ -1,5 +1,4 @@
-#include "database/dataaccessobject.h"
-#include "database/migrations.h"
+#include "cachetestsupport.h"
 #include "localfiles/imageviewercontroller.h"
 #include "settings/settings.h"
 #include "simulatorprocess.h"
@@ -34,8 +33,7 @@ class TestImageViewerController : public QObject
     Q_OBJECT
 private:
     SimulatorProcess m_simulator;
-    QTemporaryDir m_cacheFile;
-    std::unique_ptr<DataAccessObject> m_dao;
+    std::unique_ptr<CacheFixture> m_cache;
 
     QString load(ImageViewerController &viewer, const QString &name, int id)
     {
@@ -54,10 +52,7 @@ private slots:
         Settings settings;
         settings.savePortalAddress(m_simulator.baseUrl());
         settings.saveAccessToken(m_simulator.validAccessToken());
-        m_dao = std::make_unique<DataAccessObject>(m_cacheFile.path());
-        Migrations migrations;
-        migrations.setDb(m_dao->db());
-        QVERIFY(migrations.performMigration());
+        m_cache = std::make_unique<CacheFixture>();
     }
 
     void init() { QDir(cacheDirectory()).removeRecursively(); }
@@ -81,7 +76,7 @@ private slots:
         QFETCH(QString, extension);
         QFETCH(float, ratio);
         ImageViewerController viewer;
-        viewer.setDao(m_dao.get());
+        viewer.setDao(&m_cache->dao());
         viewer.setFolderType(DirectoryType::MyDocuments);
         const QString path = load(viewer, name, id);
         QVERIFY(!path.isEmpty());
@@ -101,7 +96,7 @@ private slots:
         auto first = std::make_unique<ImageViewerController>();
         ImageViewerController second;
         for (ImageViewerController *viewer : {first.get(), &second})
-            viewer->setDao(m_dao.get());
+            viewer->setDao(&m_cache->dao());
         QSignalSpy firstLoaded(first.get(), &ImageViewerController::imageLoaded);
         QSignalSpy secondLoaded(&second, &ImageViewerController::imageLoaded);
         first->startLoadImage(QStringLiteral("Logo.png"), 1006);
@@ -126,7 +121,7 @@ private slots:
         viewer.startLoadImage(QStringLiteral("Logo.png"), 1006);
         QVERIFY(!viewer.connectionInProgress());
 
-        viewer.setDao(m_dao.get());
+        viewer.setDao(&m_cache->dao());
         QVERIFY(load(viewer, QStringLiteral("Missing.png"), 987654).isEmpty());
         QVERIFY(viewer.connectionFailed());
         QCOMPARE(loaded.count(), 0);

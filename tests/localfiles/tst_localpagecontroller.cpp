@@ -1,6 +1,5 @@
 #include "app/coreinit.h"
-#include "database/dataaccessobject.h"
-#include "database/migrations.h"
+#include "cachetestsupport.h"
 #include "localfiles/localpagecontroller.h"
 #include "securestorage/passwordgenerator.h"
 #include "securestorage/sstorewrapper.h"
@@ -51,18 +50,17 @@ class TestLocalPageController : public QObject
 private:
     SecureStorageServiceProcess m_service;
     SimulatorProcess m_simulator;
-    std::unique_ptr<QTemporaryDir> m_cacheDirectory;
-    std::unique_ptr<DataAccessObject> m_dao;
+    std::unique_ptr<CacheFixture> m_cache;
     SecureStorage m_storage;
 
-    QString storedPassword() { return m_dao->getPassword(LocalPageController::s_passwordName); }
+    QString storedPassword() { return m_cache->dao().getPassword(LocalPageController::s_passwordName); }
 
     // A page given the storage and then the cache, as QML hands them over.
     void open(Page &page)
     {
         page.controller.setSstorage(&m_storage);
         page.errors.clear();
-        page.controller.setDao(m_dao.get());
+        page.controller.setDao(&m_cache->dao());
     }
 
 private slots:
@@ -78,12 +76,8 @@ private slots:
 
     void init()
     {
-        m_dao.reset();
-        m_cacheDirectory = std::make_unique<QTemporaryDir>();
-        m_dao = std::make_unique<DataAccessObject>(m_cacheDirectory->path());
-        Migrations migrations;
-        migrations.setDb(m_dao->db());
-        QVERIFY(migrations.performMigration());
+        m_cache.reset();
+        m_cache = std::make_unique<CacheFixture>();
         m_storage.deleteStorage();
         QVERIFY(!m_storage.exists());
     }
@@ -94,7 +88,7 @@ private slots:
         first.controller.setSstorage(&m_storage);
         QCOMPARE(first.errorTexts(), QStringList{QStringLiteral("Unexpected error")});
         first.errors.clear();
-        first.controller.setDao(m_dao.get());
+        first.controller.setDao(&m_cache->dao());
         QCOMPARE(first.opened.count(), 1);
         QCOMPARE(first.errors.count(), 0);
         QVERIFY(QRegularExpression(QStringLiteral("^%1-.{8}$").arg(QRegularExpression::escape(PasswordGenerator().getDeviceId())))
@@ -104,12 +98,12 @@ private slots:
         QCOMPARE(first.controller.filesModel()->rootPath(), first.controller.storagePath());
         QVERIFY(QFileInfo(first.controller.storagePath() + SecureStorage::trashSuffix()).isDir());
         QVERIFY(TestEnvironment::writeFile(first.documents() + QStringLiteral("/kept.txt"), "kept"));
-        first.controller.setDao(m_dao.get());
+        first.controller.setDao(&m_cache->dao());
         QCOMPARE(first.opened.count(), 1);
 
         const QString password = storedPassword();
         Page second;
-        second.controller.setDao(m_dao.get());
+        second.controller.setDao(&m_cache->dao());
         QCOMPARE(second.errorTexts(), QStringList{QStringLiteral("Unexpected error")});
         second.controller.setSstorage(&m_storage);
         QCOMPARE(second.opened.count(), 1);
@@ -122,7 +116,7 @@ private slots:
     {
         CoreInit::registerTypes();
         QQmlEngine engine;
-        engine.rootContext()->setContextProperty(QStringLiteral("cache"), m_dao.get());
+        engine.rootContext()->setContextProperty(QStringLiteral("cache"), &m_cache->dao());
         QQmlComponent component(&engine);
         component.setData("import com.vellix.VellixOfficeAurora 1.0\n"
                           "LocalPageController {\n"
@@ -161,11 +155,11 @@ private slots:
         QVERIFY(TestEnvironment::writeFile(first.documents() + QStringLiteral("/kept.txt"), "kept"));
         const QString password = storedPassword();
         if (problem == QLatin1String("wrong"))
-            QVERIFY(m_dao->insertPassword(LocalPageController::s_passwordName, password + QLatin1Char('x')));
+            QVERIFY(m_cache->dao().insertPassword(LocalPageController::s_passwordName, password + QLatin1Char('x')));
         else if (problem == QLatin1String("lost"))
-            QVERIFY(m_dao->removePassword(LocalPageController::s_passwordName));
+            QVERIFY(m_cache->dao().removePassword(LocalPageController::s_passwordName));
         else
-            QVERIFY(QSqlQuery(m_dao->db()).exec(QStringLiteral("DROP TABLE passwords")));
+            QVERIFY(QSqlQuery(m_cache->dao().db()).exec(QStringLiteral("DROP TABLE passwords")));
 
         Page page;
         open(page);
@@ -242,10 +236,10 @@ private slots:
         model->setDirectoryPath(page.documents());
         QCOMPARE(model->rowCount(), 0);
         if (asPdf)
-            QThreadPool::globalInstance()->start(new DownloadPdfWorker(m_dao.get(), fileId, portalName, page.documents(),
+            QThreadPool::globalInstance()->start(new DownloadPdfWorker(&m_cache->dao(), fileId, portalName, page.documents(),
                                                                        DirectoryType::MyDocuments));
         else
-            QThreadPool::globalInstance()->start(new DownloadFileWorker(m_dao.get(), fileId, page.documents(), portalName,
+            QThreadPool::globalInstance()->start(new DownloadFileWorker(&m_cache->dao(), fileId, page.documents(), portalName,
                                                                         DirectoryType::MyDocuments));
         QTRY_COMPARE_WITH_TIMEOUT(model->rowCount(), 1, 30000);
         QCOMPARE(model->index(0).data(LocalFilesModel::NameRole).toString(), listedName);
