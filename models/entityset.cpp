@@ -9,16 +9,13 @@ EntitySet::EntitySet(const QList<FolderElementEntity> &entities)
     int capacity = 16;
     while (capacity < 2 * entities.size())
         capacity *= 2;
-    m_slots.fill(0, capacity);
-    m_hashes.fill(0, capacity);
+    m_slots.fill({0, 0}, capacity);
     m_firstEqual.reserve(entities.size());
     for (int row = 0; row < entities.size(); ++row) {
         const uint entityHash = hash(entities.at(row));
         const QPair<int, int> found = lookUp(entities.at(row), entityHash);
-        if (found.first < 0) {
-            m_slots[found.second] = row + 1;
-            m_hashes[found.second] = entityHash;
-        }
+        if (found.first < 0)
+            m_slots[found.second] = {entityHash, row + 1};
         m_firstEqual.append(found.first < 0 ? row : found.first);
     }
 }
@@ -39,10 +36,10 @@ QPair<int, int> EntitySet::lookUp(const FolderElementEntity &entity, uint hash) 
 {
     const int mask = m_slots.size() - 1;
     for (int slot = int(hash) & mask;; slot = (slot + 1) & mask) {
-        const int row = m_slots.at(slot) - 1;
-        if (row < 0)
+        const Slot &probed = m_slots.at(slot);
+        if (probed.row == 0)
             return {-1, slot};
-        if (m_hashes.at(slot) == hash && m_entities.at(row) == entity)
-            return {row, slot};
+        if (probed.hash == hash && m_entities.at(probed.row - 1) == entity)
+            return {probed.row - 1, slot};
     }
 }

@@ -25,8 +25,14 @@ private:
     QPair<int, int> lookUp(const FolderElementEntity &entity, uint hash) const;
 
     const QList<FolderElementEntity> &m_entities;
-    // Open addressing: row + 1 per slot (0 when free) and the row's hash.
-    QVector<int> m_slots;
-    QVector<uint> m_hashes;
+    struct Slot
+    {
+        uint hash;
+        // Row + 1, 0 when free.
+        int row;
+    };
+
+    // Open addressing; a slot holds what a probe needs in one place.
+    QVector<Slot> m_slots;
     QVector<int> m_firstEqual;
 };
