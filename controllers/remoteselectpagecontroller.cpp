@@ -32,11 +32,22 @@ void RemoteSelectPageController::setEntitiesModel(RemoteSortFilterModel *model)
         disconnect(m_model, nullptr, this, nullptr);
     m_model = model;
     if (model) {
-        connect(model, &QAbstractItemModel::rowsInserted, this, &RemoteSelectPageController::recount);
-        connect(model, &QAbstractItemModel::rowsRemoved, this, &RemoteSelectPageController::recount);
         connect(model, &QAbstractItemModel::modelReset, this, &RemoteSelectPageController::recount);
+        connect(model, qOverload<>(&RemoteSortFilterModel::sourceModelChanged), this,
+                &RemoteSelectPageController::watchSource);
     }
     emit entitiesModelChanged();
+    watchSource();
+}
+
+void RemoteSelectPageController::watchSource()
+{
+    // A merge announces each run of rows that came or went; counting once
+    // when it has ended keeps a large merge from walking the rows per run.
+    disconnect(m_sourceConnection);
+    if (m_model && m_model->remoteSourceModel())
+        m_sourceConnection = connect(m_model->remoteSourceModel(), &RemoteEntitiesModel::structChanged, this,
+                                     &RemoteSelectPageController::recount);
     recount();
 }
 

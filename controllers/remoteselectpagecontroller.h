@@ -49,6 +49,7 @@ signals:
 private slots:
     // Rows came or went under the selection: count it again.
     void recount();
+    void watchSource();
 
 private:
     enum class Kind { Any, Files, Folders };
@@ -57,6 +58,7 @@ private:
     void checkEmpty();
 
     QPointer<RemoteSortFilterModel> m_model;
+    QMetaObject::Connection m_sourceConnection;
     int m_selectedCount = 0;
     bool m_hasEmptyFile = false;
 };
