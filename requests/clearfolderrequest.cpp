@@ -12,10 +12,7 @@ ClearFolderRequest::ClearFolderRequest(int folderId, QObject *parent)
 QVariantMap ClearFolderRequest::perform()
 {
     const QString path = ApiPath::v1(ApiContants::s_clearFolder).query(QStringLiteral("id"), m_folderId).toString();
-    return report(get(path), "Request error", FailureSaysSuccess, {}, [this](const NetworkReplyHandler &reply) -> std::optional<QVariantMap> {
-        const std::optional<int> taskId = replyTaskId(reply);
-        if (!taskId)
-            return std::nullopt;
-        return QVariantMap{{QStringLiteral("folderId"), m_folderId}, {QStringLiteral("taskId"), *taskId}};
+    return report(get(path), "Request error", FailureSaysSuccess, {}, [this](const NetworkReplyHandler &reply) {
+        return withTaskId(reply, {{QStringLiteral("folderId"), m_folderId}});
     });
 }

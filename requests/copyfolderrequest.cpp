@@ -9,10 +9,7 @@ CopyFolderRequest::CopyFolderRequest(const QList<int> &folderIds, int toFolderId
 
 QVariantMap CopyFolderRequest::perform()
 {
-    return report(sendRelocation(), "Request error", FailureSaysSuccess, {}, [this](const NetworkReplyHandler &reply) -> std::optional<QVariantMap> {
-        const std::optional<int> taskId = replyTaskId(reply);
-        if (!taskId)
-            return std::nullopt;
-        return QVariantMap{{QStringLiteral("folderIds"), idList()}, {QStringLiteral("taskId"), *taskId}};
+    return report(sendRelocation(), "Request error", FailureSaysSuccess, {}, [this](const NetworkReplyHandler &reply) {
+        return withTaskId(reply, {{QStringLiteral("folderIds"), idList()}});
     });
 }

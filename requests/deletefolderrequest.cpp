@@ -15,10 +15,6 @@ QVariantMap DeleteFolderRequest::perform()
 {
     const QJsonObject body{{QStringLiteral("Ids"), toJsonArray(m_folderIds)}};
     return report(post(ApiPath::v1(ApiContants::s_deleteFolder).toString(), body), "Request error",
-                  FailureSaysSuccess | SuccessSaysError, {}, [](const NetworkReplyHandler &reply) -> std::optional<QVariantMap> {
-                      const std::optional<int> taskId = replyTaskId(reply);
-                      if (!taskId)
-                          return std::nullopt;
-                      return QVariantMap{{QStringLiteral("taskId"), *taskId}};
-                  });
+                  FailureSaysSuccess | SuccessSaysError, {},
+                  [](const NetworkReplyHandler &reply) { return withTaskId(reply); });
 }

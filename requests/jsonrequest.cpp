@@ -102,6 +102,15 @@ std::optional<int> JsonRequest::replyTaskId(const NetworkReplyHandler &handler)
     return isNumber ? std::optional<int>(taskId) : std::nullopt;
 }
 
+std::optional<QVariantMap> JsonRequest::withTaskId(const NetworkReplyHandler &handler, QVariantMap fields)
+{
+    const std::optional<int> taskId = replyTaskId(handler);
+    if (!taskId)
+        return std::nullopt;
+    fields.insert(QStringLiteral("taskId"), *taskId);
+    return fields;
+}
+
 void JsonRequest::logSending(const char *method, const QString &path, SendingLine line)
 {
     if (line == SendingLine::Quoted)

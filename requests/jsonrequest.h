@@ -55,6 +55,9 @@ protected:
     // A server task id; the portal may send it as a number or as decimal
     // text. Nothing when the reply names no task.
     static std::optional<int> replyTaskId(const NetworkReplyHandler &handler);
+    // fields with the reply's server task id added as "taskId"; nothing when
+    // the reply names no task.
+    static std::optional<QVariantMap> withTaskId(const NetworkReplyHandler &handler, QVariantMap fields = {});
 
 private:
     static void logSending(const char *method, const QString &path, SendingLine line);
