@@ -4,6 +4,7 @@
 #include "database/dataaccessobject.h"
 #include "database/listingrow.h"
 #include "database/migrations.h"
+#include "../portaldocuments.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -18,23 +19,6 @@
 namespace {
 
 void silence(QtMsgType, const QMessageLogContext &, const QString &) {}
-
-QList<QVariant> listing(int rows, const QString &prefix)
-{
-    QList<QVariant> files;
-    files.reserve(rows);
-    for (int id = 1; id <= rows; ++id) {
-        files.append(QVariantMap{{"Id", id},
-                                 {"FileId", id + 100000},
-                                 {"OwnerId", 11},
-                                 {"Name", QStringLiteral("%1-%2.docx").arg(prefix).arg(id)},
-                                 {"DirectoryId", 10},
-                                 {"Timestamp", "2024-03-01T10:00:00"},
-                                 {"Size", 1024 + id},
-                                 {"MimeType", "application/msword"}});
-    }
-    return files;
-}
 
 // One cache in a fresh directory, built to the current schema.
 struct Cache
@@ -91,7 +75,7 @@ int main(int argc, char *argv[])
     double previousPerRow = 0;
     double syncOf10k = 0;
     for (int rows : {100, 1000, 10000, 100000}) {
-        const QList<QVariant> files = listing(rows, QStringLiteral("file"));
+        const QList<QVariant> files = portalDocuments(rows, QStringLiteral("file"), 0, 10, 11);
         double bare = 0;
         double sync = 0;
         {
@@ -113,7 +97,7 @@ int main(int argc, char *argv[])
     }
 
     Cache cache;
-    const QList<QVariant> files = listing(10000, QStringLiteral("file"));
+    const QList<QVariant> files = portalDocuments(10000, QStringLiteral("file"), 0, 10, 11);
     const double first = syncMilliseconds(cache, files);
     const double again = syncMilliseconds(cache, files);
     std::printf("\nunchanged re-sync of 10000 rows: %.2f ms, first sync %.2f ms, ratio %.2fx (first sync of the"

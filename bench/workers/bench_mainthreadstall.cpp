@@ -6,6 +6,7 @@
 #include "database/migrations.h"
 #include "requests/uploaddocumentrequest.h"
 #include "settings/settings.h"
+#include "../portaldocuments.h"
 #include "../quietportal.h"
 #include "testenvironment.h"
 #include "workers/downloadfileworker.h"
@@ -77,22 +78,6 @@ int documentIdByName(SimulatorProcess &simulator, const QString &name)
     return 0;
 }
 
-QJsonArray documentsListing(int rows)
-{
-    QJsonArray items;
-    for (int id = 1; id <= rows; ++id) {
-        items.append(QJsonObject{{"Id", 500000 + id},
-                                 {"FileId", 600000 + id},
-                                 {"OwnerId", 1},
-                                 {"Name", QStringLiteral("listing-%1.docx").arg(id)},
-                                 {"DirectoryId", 100},
-                                 {"Timestamp", "2024-03-01T10:00:00"},
-                                 {"Size", 1024 + id},
-                                 {"MimeType", "application/msword"}});
-    }
-    return items;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -147,8 +132,10 @@ int main(int argc, char *argv[])
     QTemporaryDir otherFileSystem(QStringLiteral("/dev/shm/vellix-bench-XXXXXX"));
     const double copied = otherFileSystem.isValid() ? download(otherFileSystem.path()) : -1;
 
+    const QJsonArray documents =
+        QJsonArray::fromVariantList(portalDocuments(s_listingRows, QStringLiteral("listing"), 500000, 100, 1));
     simulator.setFault(QStringLiteral("/api/v1/DocumentDirectory/GetDocuments"),
-                       {{"status", 200}, {"body", QJsonObject{{"Items", documentsListing(s_listingRows)}}}});
+                       {{"status", 200}, {"body", QJsonObject{{"Items", documents}}}});
     LoadFoldersAndFilesWorker loader(&dao);
     const double listing = longestStallMs([&](bool *done) {
         QObject::connect(&loader, &Worker::workFinished, [done] { *done = true; });
