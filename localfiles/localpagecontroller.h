@@ -67,7 +67,6 @@ signals:
     void storageOpen();
     void errorOpenStorage(const QString &errorMessage);
     void newStorageCreated();
-    void startEncryptStorage();
 
 private:
     enum class Creation { Created, Refused, NotOpened };
@@ -79,7 +78,6 @@ private:
     void showOpenStorage();
     void setSelected(LocalFilesSortFilterModel *model, bool selected);
     void setCopyInProcess(bool copying);
-    QString uniqueCacheFolder() const;
 
     QPointer<DataAccessObject> m_dao;
     QPointer<SecureStorage> m_sstorage;
