@@ -33,13 +33,8 @@ Page {
     function open(name) {
         var copy = page.local.copyFileFromSStore(name)
         page.copyFailure = copy === "" ? qsTr("“%1” could not be copied out of the container.").arg(name) : ""
-        if (copy === "")
-            return
-        if (ExtensionChecker.isImage(name)) {
-            session.openOnRoot("ImageViewerPage.qml", { imagePath: copy, imageName: name })
-        } else {
-            Qt.openUrlExternally("file://" + copy)
-        }
+        if (copy !== "")
+            session.openLocalFile(copy, name)
     }
 
     function selectedPaths() { return page.local.getHighlightedPaths(proxy) }
