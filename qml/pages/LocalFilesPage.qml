@@ -26,8 +26,7 @@ Page {
     Accessible.name: title
 
     function folderPath() {
-        return page.local.storagePath === "" ? ""
-                                        : page.local.storagePath + (showTrash ? "/trash" : "/documents")
+        return showTrash ? page.local.trashPath : page.local.documentsPath
     }
 
     function open(name) {
