@@ -60,6 +60,18 @@ QString LocalPageController::storagePath() const
     return m_sstorage ? m_sstorage->path() : QString();
 }
 
+QString LocalPageController::documentsPath() const
+{
+    const ContainerPaths container(storagePath());
+    return container.isOpen() ? container.documents() : QString();
+}
+
+QString LocalPageController::trashPath() const
+{
+    const ContainerPaths container(storagePath());
+    return container.isOpen() ? container.trash() : QString();
+}
+
 void LocalPageController::setSstorage(SecureStorage *sstorage)
 {
     if (sstorage == m_sstorage)

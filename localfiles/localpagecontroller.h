@@ -20,6 +20,9 @@ class LocalPageController : public QObject, public QQmlParserStatus
     Q_INTERFACES(QQmlParserStatus)
     Q_PROPERTY(DataAccessObject *dao READ dao WRITE setDao NOTIFY daoChanged)
     Q_PROPERTY(QString storagePath READ storagePath NOTIFY storagePathChanged)
+    // The two folders of the open container; empty while none is open.
+    Q_PROPERTY(QString documentsPath READ documentsPath NOTIFY storagePathChanged)
+    Q_PROPERTY(QString trashPath READ trashPath NOTIFY storagePathChanged)
     Q_PROPERTY(LocalFilesModel *filesModel READ filesModel NOTIFY filesModelChanged)
     Q_PROPERTY(SecureStorage *sstorage READ sstorage WRITE setSstorage NOTIFY sstorageChanged)
     Q_PROPERTY(bool copyInProcess READ copyInProcess NOTIFY copyInProcessChanged)
@@ -34,6 +37,8 @@ public:
     DataAccessObject *dao() const { return m_dao; }
     void setDao(DataAccessObject *dao);
     QString storagePath() const;
+    QString documentsPath() const;
+    QString trashPath() const;
     LocalFilesModel *filesModel() const { return m_filesModel; }
     SecureStorage *sstorage() const { return m_sstorage; }
     void setSstorage(SecureStorage *sstorage);
@@ -67,7 +72,6 @@ signals:
     void storageOpen();
     void errorOpenStorage(const QString &errorMessage);
     void newStorageCreated();
-    void startEncryptStorage();
 
 private:
     enum class Creation { Created, Refused, NotOpened };
@@ -79,7 +83,6 @@ private:
     void showOpenStorage();
     void setSelected(LocalFilesSortFilterModel *model, bool selected);
     void setCopyInProcess(bool copying);
-    QString uniqueCacheFolder() const;
 
     QPointer<DataAccessObject> m_dao;
     QPointer<SecureStorage> m_sstorage;

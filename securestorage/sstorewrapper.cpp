@@ -55,7 +55,11 @@ QDBusMessage SecureStorage::call(const QString &method, const QVariantList &argu
 
 int SecureStorage::sstoreStatus() const
 {
-    const QDBusMessage reply = call(QStringLiteral("Exists"));
+    return statusOf(call(QStringLiteral("Exists")));
+}
+
+int SecureStorage::statusOf(const QDBusMessage &reply)
+{
     if (reply.type() != QDBusMessage::ErrorMessage) {
         qInfo() << "SStore request with no errors";
         return Ready;
@@ -73,19 +77,14 @@ int SecureStorage::sstoreStatus() const
     return UnexpectedError;
 }
 
-bool SecureStorage::isReady() const
-{
-    if (sstoreStatus() == Ready)
-        return true;
-    qWarning() << "Error: dbus service unavailable";
-    return false;
-}
-
 bool SecureStorage::exists() const
 {
-    if (!isReady())
-        return false;
+    // The status question is this very call: one round trip answers both.
     const QDBusMessage reply = call(QStringLiteral("Exists"));
+    if (statusOf(reply) != Ready) {
+        qWarning() << "Error: dbus service unavailable";
+        return false;
+    }
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
         qWarning() << "Error check exists";
         return false;
@@ -97,8 +96,6 @@ bool SecureStorage::exists() const
 
 bool SecureStorage::create(const QString &password) const
 {
-    if (!isReady())
-        return false;
     if (password.isEmpty()) {
         qInfo() << "Error: empty password";
         return false;
@@ -115,8 +112,6 @@ bool SecureStorage::create(const QString &password) const
 
 quint8 SecureStorage::open(const QString &password)
 {
-    if (!isReady())
-        return s_notAsked;
     const QDBusMessage reply = call(QStringLiteral("Open"), {password});
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 2) {
         qWarning() << "Error open storage";
@@ -135,8 +130,6 @@ quint8 SecureStorage::open(const QString &password)
 
 bool SecureStorage::close() const
 {
-    if (!isReady())
-        return false;
     const QDBusMessage reply = call(QStringLiteral("Close"));
     if (reply.type() == QDBusMessage::ReplyMessage)
         return true;
@@ -146,8 +139,6 @@ bool SecureStorage::close() const
 
 bool SecureStorage::deleteStorage() const
 {
-    if (!isReady())
-        return false;
     const QDBusMessage reply = call(QStringLiteral("Delete"));
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
         qWarning() << "Error delete storage";

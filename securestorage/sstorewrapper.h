@@ -34,7 +34,7 @@ public:
 
 private:
     static QDBusMessage call(const QString &method, const QVariantList &arguments = {});
-    bool isReady() const;
+    static int statusOf(const QDBusMessage &reply);
 
     QString m_path;
 };

@@ -88,6 +88,15 @@ QtObject {
         return openOnRoot("DocumentEditorPage.qml", { documentId: documentId, documentName: documentName })
     }
 
+    // A file on this device: an image in the viewer, anything else in the
+    // desktop's application for it.
+    function openLocalFile(path, name) {
+        if (ExtensionChecker.isImage(name))
+            openOnRoot("ImageViewerPage.qml", { imagePath: path, imageName: name })
+        else
+            Qt.openUrlExternally("file://" + path)
+    }
+
     function openPortal() {
         rootStack.replace(null, page("PortalPage.qml"), { session: session })
     }

@@ -19,13 +19,9 @@ Drawer {
     width: Math.min(420, parent ? parent.width * 0.9 : 420)
     height: parent ? parent.height : 0
 
-    // A saved image opens in the viewer, anything else in the desktop's application for it.
     function openFile(path, name) {
         close()
-        if (ExtensionChecker.isImage(name))
-            session.openOnRoot("ImageViewerPage.qml", { imagePath: path, imageName: name })
-        else
-            Qt.openUrlExternally("file://" + path)
+        session.openLocalFile(path, name)
     }
 
     function describe(state, direction, done, total, error) {

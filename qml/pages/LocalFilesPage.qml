@@ -26,20 +26,14 @@ Page {
     Accessible.name: title
 
     function folderPath() {
-        return page.local.storagePath === "" ? ""
-                                        : page.local.storagePath + (showTrash ? "/trash" : "/documents")
+        return showTrash ? page.local.trashPath : page.local.documentsPath
     }
 
     function open(name) {
         var copy = page.local.copyFileFromSStore(name)
         page.copyFailure = copy === "" ? qsTr("“%1” could not be copied out of the container.").arg(name) : ""
-        if (copy === "")
-            return
-        if (ExtensionChecker.isImage(name)) {
-            session.openOnRoot("ImageViewerPage.qml", { imagePath: copy, imageName: name })
-        } else {
-            Qt.openUrlExternally("file://" + copy)
-        }
+        if (copy !== "")
+            session.openLocalFile(copy, name)
     }
 
     function selectedPaths() { return page.local.getHighlightedPaths(proxy) }

@@ -1,6 +1,6 @@
 #include "controllers/accesssettingsdialogcontroller.h"
 #include "models/usersandrolesmodel.h"
-#include "operationfixture.h"
+#include "operationsuite.h"
 #include "portalrefusal.h"
 #include "testenvironment.h"
 
@@ -30,12 +30,11 @@ Q_DECLARE_METATYPE(Edit)
 
 // The access settings dialog against the portal simulator: the access list it
 // loads, the edits it saves and the links it obtains.
-class TestAccessSettingsDialogController : public QObject
+class TestAccessSettingsDialogController : public OperationSuite
 {
     Q_OBJECT
 
 private:
-    OperationFixture m_fixture;
     std::unique_ptr<AccessSettingsDialogController> m_dialog;
     std::unique_ptr<QAbstractItemModelTester> m_tester;
 
@@ -103,20 +102,14 @@ private:
         return QTest::qWaitFor([&] { return !m_dialog->getPropertyInProcess(); }, 10000) && TestEnvironment::settle();
     }
 
-private slots:
-    void initTestCase()
+    void prepare() override
     {
-        QVERIFY(m_fixture.start());
-    }
-
-    void init()
-    {
-        QVERIFY(m_fixture.reset());
         m_dialog = std::make_unique<AccessSettingsDialogController>();
         m_tester = std::make_unique<QAbstractItemModelTester>(m_dialog->usersAndRolesModel(), s_fatal);
         m_dialog->setDao(&m_fixture.dao());
     }
 
+private slots:
     void cleanup()
     {
         QVERIFY(TestEnvironment::settle());

@@ -1,5 +1,5 @@
 #include "controllers/creationpagecontroller.h"
-#include "operationfixture.h"
+#include "operationsuite.h"
 #include "portalrefusal.h"
 #include "testenvironment.h"
 
@@ -7,13 +7,11 @@
 #include <QJsonArray>
 #include <QtTest>
 
-class TestCreationPageController : public QObject
+class TestCreationPageController : public OperationSuite
 {
     Q_OBJECT
 
 private:
-    OperationFixture m_fixture;
-
     QJsonObject portalEntry(const QString &kind, const QString &name)
     {
         for (const QJsonValue &entry : m_fixture.simulator().state().value(kind).toArray()) {
@@ -24,16 +22,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_fixture.start());
-    }
-
-    void init()
-    {
-        QVERIFY(m_fixture.reset());
-    }
-
     // A second creation reuses the worker; the ids follow the latest one.
     void createdEntriesAndTheirIds()
     {

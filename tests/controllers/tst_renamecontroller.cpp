@@ -1,30 +1,16 @@
 #include "controllers/renamecontroller.h"
-#include "operationfixture.h"
+#include "operationsuite.h"
 #include "portalrefusal.h"
 #include "testenvironment.h"
-#include "workers/getfolderinfoworker.h"
 
 #include <QCoreApplication>
 #include <QtTest>
 
-class TestRenameController : public QObject
+class TestRenameController : public OperationSuite
 {
     Q_OBJECT
 
-private:
-    OperationFixture m_fixture;
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_fixture.start());
-    }
-
-    void init()
-    {
-        QVERIFY(m_fixture.reset());
-    }
-
     void names_data()
     {
         QTest::addColumn<QString>("name");
@@ -122,12 +108,6 @@ private slots:
         QCOMPARE(controller.errorMessage(), PortalRefusal::text());
         QCOMPARE(controller.connectionInProgress(), false);
         QCOMPARE(updated.count(), 0);
-    }
-
-    void infoWorkersBelongToTheController()
-    {
-        RenameController controller;
-        QCOMPARE(controller.findChildren<GetFolderInfoWorker *>().size(), 1);
     }
 };
 

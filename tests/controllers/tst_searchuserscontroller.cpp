@@ -4,7 +4,7 @@
 #include "models/customerrolessortfiltermodel.h"
 #include "models/usersandrolesmodel.h"
 #include "models/usersmodel.h"
-#include "operationfixture.h"
+#include "operationsuite.h"
 #include "portalrefusal.h"
 #include "testenvironment.h"
 
@@ -33,24 +33,11 @@ QStringList names(const QAbstractItemModel &model, int role)
 
 // The user search and group picker of the access settings dialog, and the
 // access list they feed.
-class TestSearchUsersController : public QObject
+class TestSearchUsersController : public OperationSuite
 {
     Q_OBJECT
 
-private:
-    OperationFixture m_fixture;
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_fixture.start());
-    }
-
-    void init()
-    {
-        QVERIFY(m_fixture.reset());
-    }
-
     // Users and groups merge by kind; a name that was still empty is filled
     // in, a shown name and the access level stay.
     void accessListMerge()

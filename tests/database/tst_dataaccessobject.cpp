@@ -9,7 +9,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QStandardPaths>
 #include <QtTest>
 
 #include <functional>
@@ -56,21 +55,6 @@ private:
 private slots:
     void init() { m_cache = std::make_unique<CacheFixture>(); }
     void cleanup() { m_cache.reset(); }
-
-    void defaultLocationIsTheApplicationDataDirectory()
-    {
-        m_cache.reset();
-        const QString expected = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
-            + QStringLiteral("/vellix-office.sqlite");
-        {
-            DataAccessObject cache;
-            QVERIFY(expected.startsWith(TestEnvironment::root()));
-            QCOMPARE(cache.db().databaseName(), expected);
-            QVERIFY(cache.db().isOpen());
-            QCOMPARE(cache.db().connectionName(), QString::fromLatin1(QSqlDatabase::defaultConnection));
-        }
-        QVERIFY(QFileInfo::exists(expected));
-    }
 
     void missingDirectoriesAreCreated()
     {

@@ -41,22 +41,6 @@ private slots:
         Settings().saveDebugOut(true);
     }
 
-    void switchedOffKeepsNothing()
-    {
-        Settings().saveDebugOut(false);
-        EventLogger logger(m_base.path());
-        for (int i = 0; i < 50; ++i)
-            log(logger, QtWarningMsg, QStringLiteral("dropped %1").arg(i));
-        QVERIFY(!QDir(logDirectory()).exists());
-        // Switching it on takes effect with the next message.
-        Settings().saveDebugOut(true);
-        log(logger, QtInfoMsg, QStringLiteral("kept"));
-        QCOMPARE(todaysLines().size(), 1);
-        Settings().saveDebugOut(false);
-        log(logger, QtInfoMsg, QStringLiteral("dropped again"));
-        QCOMPARE(todaysLines().size(), 1);
-    }
-
     // A second logger of the same day appends to the day's file.
     void lineFormat()
     {

@@ -91,22 +91,6 @@ private slots:
         QCOMPARE(settings.getSortingName(), name);
     }
 
-    void profileAndFullName()
-    {
-        Settings settings;
-        QSignalSpy fullName(&settings, &Settings::userFullNameChanged);
-        settings.saveUserFirstName(QStringLiteral("Anna"));
-        settings.saveUserSurname(QStringLiteral("Petrova"));
-        settings.saveUserMiddleName(QStringLiteral("Ivanovna"));
-        QCOMPARE(fullName.count(), 2);
-        QCOMPARE(settings.userFullName(), QStringLiteral("Anna Petrova"));
-        const QDateTime when = QDateTime::fromString(QStringLiteral("2026-12-01T10:20:30"), Qt::ISODate);
-        settings.saveLastAuthorizationTime(when);
-        settings.saveUserId(42);
-        QCOMPARE(Settings().lastAuthorizationTime(), when);
-        QCOMPARE(Settings().userId(), 42);
-    }
-
     void writesAreSeenByOtherObjects()
     {
         Settings writer;

@@ -1,4 +1,4 @@
-#include "operationfixture.h"
+#include "operationsuite.h"
 #include "testenvironment.h"
 #include "workers/addfavoriteworker.h"
 #include "workers/checkconflictworker.h"
@@ -242,11 +242,10 @@ Q_DECLARE_METATYPE(CacheCheck)
 Q_DECLARE_METATYPE(QList<Entry>)
 Q_DECLARE_METATYPE(Principals)
 
-class TestOperationWorkers : public QObject
+class TestOperationWorkers : public OperationSuite
 {
     Q_OBJECT
 private:
-    OperationFixture m_fixture;
     QStringList m_listingBefore;
 
     // Starts the worker with its endpoint held, so that the busy marks can be
@@ -267,18 +266,12 @@ private:
         return OperationFixture::finishedOnce(finished, outcome);
     }
 
-private slots:
-    void initTestCase()
+    void prepare() override
     {
-        QVERIFY(m_fixture.start());
-    }
-
-    void init()
-    {
-        QVERIFY(m_fixture.reset());
         m_listingBefore = m_fixture.cachedListing(OperationFixture::s_myDocuments);
     }
 
+private slots:
     void succeeds_data()
     {
         QTest::addColumn<Factory>("factory");

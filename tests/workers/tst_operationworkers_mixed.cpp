@@ -1,4 +1,4 @@
-#include "operationfixture.h"
+#include "operationsuite.h"
 #include "testenvironment.h"
 #include "workers/copyfileandfolderworkers.h"
 #include "workers/deletefileandfolderworker.h"
@@ -125,12 +125,10 @@ QString pathOf(const QString &request)
 
 Q_DECLARE_METATYPE(Operation)
 
-class TestMixedSelectionWorkers : public QObject
+class TestMixedSelectionWorkers : public OperationSuite
 {
     Q_OBJECT
 private:
-    OperationFixture m_fixture;
-
     // The portal's requests apart from the task polls.
     QStringList operationRequests()
     {
@@ -157,16 +155,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_fixture.start());
-    }
-
-    void init()
-    {
-        QVERIFY(m_fixture.reset());
-    }
-
     void filesThenFolders_data()
     {
         addOperationColumn();
