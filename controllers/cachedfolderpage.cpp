@@ -10,7 +10,6 @@ CachedFolderPage::CachedFolderPage(QObject *parent)
     , m_listing(new CachedListing([this] { return cacheQuery(); }, this))
 {
     connect(this, &Controller::daoChanged, this, &CachedFolderPage::connectToDao);
-    emit entitiesModelChanged();
 }
 
 RemoteEntitiesModel *CachedFolderPage::entitiesModel() const

@@ -11,13 +11,10 @@ class Worker;
 class CachedFolderPage : public FolderPageInterface
 {
     Q_OBJECT
-    Q_PROPERTY(RemoteEntitiesModel *entitiesModel READ entitiesModel NOTIFY entitiesModelChanged)
+    Q_PROPERTY(RemoteEntitiesModel *entitiesModel READ entitiesModel CONSTANT)
 
 public:
     RemoteEntitiesModel *entitiesModel() const;
-
-signals:
-    void entitiesModelChanged();
 
 protected:
     explicit CachedFolderPage(QObject *parent);
@@ -29,7 +26,6 @@ protected:
 
     // Shows progress until the worker reports; the caller starts the worker.
     void followLoad(const char *logLine, Worker *worker);
-    CachedListing *listing() const { return m_listing; }
 
 protected slots:
     void updateEntitiesModel();

@@ -32,7 +32,6 @@ public:
 signals:
     void subControllerChanged();
     void cancelStartLoadingChanged(bool cancelStartLoading);
-    void entitiesModelChanged();
 
 private:
     // Set, and holding its settings and its cache.
