@@ -10,6 +10,7 @@ CachedFolderPage::CachedFolderPage(QObject *parent)
     , m_listing(new CachedListing([this] { return cacheQuery(); }, this))
 {
     connect(this, &Controller::daoChanged, this, &CachedFolderPage::connectToDao);
+    emit entitiesModelChanged();
 }
 
 RemoteEntitiesModel *CachedFolderPage::entitiesModel() const

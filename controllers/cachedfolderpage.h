@@ -11,10 +11,13 @@ class Worker;
 class CachedFolderPage : public FolderPageInterface
 {
     Q_OBJECT
-    Q_PROPERTY(RemoteEntitiesModel *entitiesModel READ entitiesModel CONSTANT)
+    Q_PROPERTY(RemoteEntitiesModel *entitiesModel READ entitiesModel NOTIFY entitiesModelChanged)
 
 public:
     RemoteEntitiesModel *entitiesModel() const;
+
+signals:
+    void entitiesModelChanged();
 
 protected:
     explicit CachedFolderPage(QObject *parent);
@@ -26,6 +29,7 @@ protected:
 
     // Shows progress until the worker reports; the caller starts the worker.
     void followLoad(const char *logLine, Worker *worker);
+    CachedListing *listing() const { return m_listing; }
 
 protected slots:
     void updateEntitiesModel();

@@ -32,6 +32,7 @@ public:
 signals:
     void subControllerChanged();
     void cancelStartLoadingChanged(bool cancelStartLoading);
+    void entitiesModelChanged();
 
 private:
     // Set, and holding its settings and its cache.

@@ -15,6 +15,7 @@ RemoteSearchPageController::RemoteSearchPageController(QObject *parent)
     m_timer->setSingleShot(true);
     m_timer->setInterval(s_typingPauseMs);
     connect(m_timer, &QTimer::timeout, this, &RemoteSearchPageController::startSearch);
+    emit entitiesModelChanged();
 }
 
 void RemoteSearchPageController::setSearchFolder(int folderId)

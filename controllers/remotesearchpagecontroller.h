@@ -14,7 +14,7 @@ class SearchFoldersAndFilesWorker;
 class RemoteSearchPageController : public ConnectionController
 {
     Q_OBJECT
-    Q_PROPERTY(RemoteEntitiesModel *entitiesModel READ entitiesModel CONSTANT)
+    Q_PROPERTY(RemoteEntitiesModel *entitiesModel READ entitiesModel NOTIFY entitiesModelChanged)
     Q_PROPERTY(int searchFolder READ searchFolder WRITE setSearchFolder NOTIFY searchFolderChanged)
     Q_PROPERTY(bool cancelStartLoading READ cancelStartLoading WRITE setCancelStartLoading NOTIFY
                    cancelStartLoadingChanged)
@@ -39,6 +39,7 @@ public:
     Q_INVOKABLE QList<QString> getFolderNames(int index) const;
 
 signals:
+    void entitiesModelChanged();
     void searchFolderChanged();
     void cancelStartLoadingChanged();
 

@@ -17,6 +17,7 @@ VellixOfficePageController::VellixOfficePageController(QObject *parent)
     connect(this, &Controller::settingsChanged, this, &VellixOfficePageController::setupSettingsSignals,
             Qt::QueuedConnection);
     connect(this, &Controller::daoChanged, this, &VellixOfficePageController::connectToDao);
+    emit entitiesModelChanged();
 }
 
 QString VellixOfficePageController::portalAddress() const

@@ -17,7 +17,7 @@ class VellixOfficePageController : public ConnectionController
     Q_OBJECT
     Q_PROPERTY(QString portalAddress READ portalAddress NOTIFY portalAddressChanged)
     Q_PROPERTY(QString userFullName READ userFullName NOTIFY userFullNameChanged)
-    Q_PROPERTY(RemoteEntitiesModel *entitiesModel READ entitiesModel CONSTANT)
+    Q_PROPERTY(RemoteEntitiesModel *entitiesModel READ entitiesModel NOTIFY entitiesModelChanged)
 
 public:
     explicit VellixOfficePageController(QObject *parent = nullptr);
@@ -37,6 +37,7 @@ public:
 signals:
     void portalAddressChanged();
     void userFullNameChanged();
+    void entitiesModelChanged();
     void foldersLoadingFinished();
 
 private slots:
