@@ -29,7 +29,6 @@ protected:
 
     // Shows progress until the worker reports; the caller starts the worker.
     void followLoad(const char *logLine, Worker *worker);
-    CachedListing *listing() const { return m_listing; }
 
 protected slots:
     void updateEntitiesModel();

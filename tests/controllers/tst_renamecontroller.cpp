@@ -2,6 +2,7 @@
 #include "operationsuite.h"
 #include "portalrefusal.h"
 #include "testenvironment.h"
+#include "workers/getfolderinfoworker.h"
 
 #include <QCoreApplication>
 #include <QtTest>
@@ -11,6 +12,13 @@ class TestRenameController : public OperationSuite
     Q_OBJECT
 
 private slots:
+    // An info worker without an owner outlives the dialog and reports to a freed one.
+    void infoWorkersBelongToTheController()
+    {
+        RenameController controller;
+        QCOMPARE(controller.findChildren<GetFolderInfoWorker *>().size(), 1);
+    }
+
     void names_data()
     {
         QTest::addColumn<QString>("name");
