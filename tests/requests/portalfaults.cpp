@@ -13,7 +13,7 @@ QList<FaultClass> jsonFailures()
          {{"status", 500}, {"body", QJsonObject{{"ErrorMessage", "Storage is full"}}}},
          QStringLiteral("Storage is full. Error 500.")},
         {"expired token", {{"expire", true}}, QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.")},
-        {"malformed JSON", {{"mode", "malformed"}}, QString()},
+        {"malformed JSON", {{"mode", "malformed"}}, QStringLiteral("The portal sent an answer that cannot be read.")},
         {"dropped connection", {{"mode", "drop"}}, QStringLiteral("The portal closed the connection.")},
     };
 }

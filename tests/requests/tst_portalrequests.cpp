@@ -561,10 +561,8 @@ void TestPortalRequests::failureResults()
     QCOMPARE(QStringList(result.keys()), expected.failureKeys);
     QVERIFY(!result.value(QStringLiteral("success")).toBool());
     const QString error = result.value(QStringLiteral("error")).toString();
-    if (expected.wording == Wording::Handler || mode == QLatin1String("hang")) {
+    if (expected.wording == Wording::Handler || mode == QLatin1String("hang") || mode == QLatin1String("malformed")) {
         QCOMPARE(error, handlerError);
-    } else if (expected.wording == Wording::Task && mode == QLatin1String("malformed")) {
-        QCOMPARE(error, ServerTask::failureText(NetworkReplyHandler()));
     } else {
         // Qt's words, which carry neither the portal's message nor a status suffix.
         QVERIFY(!error.isEmpty());
@@ -960,13 +958,14 @@ void TestPortalRequests::oddAnswers_data()
         << renameFolder << "DocumentDirectory/Rename"
         << QJsonObject{{"status", 409}, {"body", QJsonObject{{"ErrorMessage", "Name taken"}}}}
         << QVariantMap{{"success", false}, {"folderId", 114}, {"error", "Name taken. Error 409."}};
-    // The folder share does not read the body; the file share reports an unreadable one without a text of its own.
+    // The folder share does not read the body; the file share reports an unreadable one.
     QTest::newRow("folder share, unreadable answer")
         << RequestFactory([](int) { return new ShareFolderRequest(114, 3, FileAccessType::Write); })
         << "DocumentDirectory/Share" << malformed << QVariantMap{{"success", true}, {"folderId", 114}};
     QTest::newRow("file share, unreadable answer")
         << RequestFactory([](int) { return new ShareFileRequest(1002, 3, FileAccessType::Write); })
-        << "Documents/Share" << malformed << QVariantMap{{"error", QString()}, {"fileId", 1002}};
+        << "Documents/Share" << malformed
+        << QVariantMap{{"error", RequestInterface::unreadableAnswerText()}, {"fileId", 1002}};
     // The workers read a start without "error" as success: one without a task id carries a text.
     QTest::newRow("task start without task id")
         << RequestFactory([](int) { return new ConvertDocumentToPdfRequest(1001); }) << "Documents/Convert"
@@ -979,7 +978,9 @@ void TestPortalRequests::oddAnswers_data()
     const RequestFactory taskStatus = [](int) { return new UserTaskStatusRequest(7); };
     const QVariantMap unreadableTask{
         {"success", false}, {"error", ServerTask::failureText(NetworkReplyHandler())}, {"taskId", 7}};
-    QTest::newRow("task status not JSON") << taskStatus << "UserTask" << malformed << unreadableTask;
+    QTest::newRow("task status not JSON")
+        << taskStatus << "UserTask" << malformed
+        << QVariantMap{{"success", false}, {"error", RequestInterface::unreadableAnswerText()}, {"taskId", 7}};
     QTest::newRow("task status without status") << taskStatus << "UserTask" << answer(R"({"Percent":50})")
                                                 << unreadableTask;
     QTest::newRow("task status not a number") << taskStatus << "UserTask" << answer(R"({"Status":"busy"})")
