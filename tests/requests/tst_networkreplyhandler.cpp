@@ -2,6 +2,7 @@
 #include "requests/networkreplyhandler.h"
 #include "requests/portalexchange.h"
 #include "requests/replytimeout.h"
+#include "requests/requestinterface.h"
 #include "testenvironment.h"
 
 #include <QJsonObject>
@@ -107,10 +108,11 @@ void TestNetworkReplyHandler::classifiesHttpReplies_data()
     QTest::newRow("200 array") << reply(200, "[1,2]") << false << QString() << "array";
     QTest::newRow("200 object then NUL and garbage")
         << reply(200, QByteArray(R"({"Id":5})") + '\0' + "garbage") << false << QString() << "object";
-    QTest::newRow("200 two letters") << reply(200, "ok") << true << QString() << "none";
-    QTest::newRow("200 True is not true") << reply(200, "True") << true << QString() << "none";
-    QTest::newRow("200 malformed JSON") << reply(200, R"({"Id":)") << true << QString() << "none";
-    QTest::newRow("200 JSON scalar, not an object") << reply(200, "42") << true << QString() << "none";
+    const QString unreadable = RequestInterface::unreadableAnswerText();
+    QTest::newRow("200 two letters") << reply(200, "ok") << true << unreadable << "none";
+    QTest::newRow("200 True is not true") << reply(200, "True") << true << unreadable << "none";
+    QTest::newRow("200 malformed JSON") << reply(200, R"({"Id":)") << true << unreadable << "none";
+    QTest::newRow("200 JSON scalar, not an object") << reply(200, "42") << true << unreadable << "none";
     QTest::newRow("201 object") << reply(201, R"({"Id":5})") << false << QString() << "object";
 
     QTest::newRow("404 message without full stop")
