@@ -840,19 +840,11 @@ private slots:
         // Synchronous: the rows are there when convert returns.
         QCOMPARE(complete.count(), 1);
         QStringList described;
-        for (const FolderElementEntity &entity : entitiesOf(complete))
-            described << QStringLiteral("%1 %2 owner %3 file %4 type %5 size %6 favorite %7 busy %8 shared %9 %10 %11")
-                             .arg(entity.id)
-                             .arg(entity.name)
-                             .arg(entity.ownerId)
-                             .arg(entity.isFile)
-                             .arg(entity.type)
-                             .arg(entity.size)
-                             .arg(entity.isFavorite)
-                             .arg(entity.busy)
-                             .arg(entity.isShared)
-                             .arg(entity.timestamp.toString(Qt::ISODate))
-                             .arg(entity.pathIds.size());
+        for (const FolderElementEntity &e : entitiesOf(complete))
+            described << QStringLiteral("%1 %2 owner %3 file %4 type %5 size %6 favorite %7 busy %8 shared %9")
+                                 .arg(e.id).arg(e.name).arg(e.ownerId).arg(e.isFile).arg(e.type).arg(e.size)
+                                 .arg(e.isFavorite).arg(e.busy).arg(e.isShared)
+                             + QStringLiteral(" %1 %2").arg(e.timestamp.toString(Qt::ISODate)).arg(e.pathIds.size());
         QCOMPARE(described, (QStringList{"7 Folder owner 3 file 0 type 16 size -1 favorite 0 busy 1 shared 1 2024-03-01T10:15:30Z 0",
                                          "8 File.docx owner 4 file 1 type -1 size 2048 favorite 1 busy 0 shared 0 2024-03-02T08:00:00 0"}));
     }

@@ -265,7 +265,7 @@ private slots:
             }
             return TestEnvironment::writeFile(name, "ours");
         });
-        QCOMPARE(tried, takenMeanwhile ? QStringList{"A.zip", "A(1).zip"} : QStringList{"A.zip"});
+        QCOMPARE(tried, (takenMeanwhile ? QStringList{"A.zip", "A(1).zip"} : QStringList{"A.zip"}));
         QCOMPARE(placed, takenMeanwhile ? folder.filePath(QStringLiteral("A(1).zip")) : QString());
         QCOMPARE(TestEnvironment::readFile(folder.filePath(QStringLiteral("A.zip"))),
                  takenMeanwhile ? QByteArray("theirs") : QByteArray());
