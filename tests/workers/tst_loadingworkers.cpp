@@ -242,10 +242,17 @@ QList<Reader> readers()
         {"search", plain<SearchFoldersAndFilesWorker>(),
          startAs<SearchFoldersAndFilesWorker>([](auto *worker) { worker->search(QStringLiteral("aurora"), 0); }),
          PortalPath::s_search, {"searchResult", "workFinished"},
-         [](const SignalLog &log, LoadingFixture &) {
-             // Folder Aurora 111 first, then its two documents.
-             QCOMPARE(idsOf(log.argument("searchResult", 0).value<QList<FolderElementEntity>>()),
-                      (QList<int>{111, 1010, 1011}));
+         [](const SignalLog &log, LoadingFixture &fixture) {
+             // Folder Aurora 111 first, then its two documents, each with the path of its folder.
+             const auto entities = log.argument("searchResult", 0).value<QList<FolderElementEntity>>();
+             QCOMPARE(idsOf(entities), (QList<int>{111, 1010, 1011}));
+             const QString myDocuments = fixture.portalFolders(100).first().toObject().value("Name").toString();
+             QVERIFY(!myDocuments.isEmpty());
+             QCOMPARE(entities.at(0).pathIds, (QList<int>{100, 110}));
+             QCOMPARE(entities.at(0).pathNames, (QStringList{myDocuments, "Projects"}));
+             QCOMPARE(entities.at(1).isFile, true);
+             QCOMPARE(entities.at(1).pathIds, (QList<int>{100, 110, 111}));
+             QCOMPARE(entities.at(1).pathNames, (QStringList{myDocuments, "Projects", "Aurora"}));
          },
          finished},
         {"users info", [](DataAccessObject *dao) { return new GetUsersInfoWorker(dao); },
@@ -674,25 +681,12 @@ private slots:
         replacement.check(log, m_fixture);
     }
 
-    void searchResultsCarryTheirFolderPaths()
+    // Within a folder, with the fields of the portal's record.
+    void searchWithinAFolder()
     {
         SearchFoldersAndFilesWorker worker;
         QSignalSpy results(&worker, &SearchFoldersAndFilesWorker::searchResult);
         QSignalSpy finished(&worker, &Worker::workFinished);
-        worker.search(QStringLiteral("aurora"), 0);
-        QVERIFY(finishedWith(finished, true));
-        const QList<FolderElementEntity> entities = entitiesOf(results);
-        const QString myDocuments = m_fixture.portalFolders(100).first().toObject().value(QStringLiteral("Name")).toString();
-        QVERIFY(!myDocuments.isEmpty());
-        QCOMPARE(entities.at(0).pathIds, (QList<int>{100, 110}));
-        QCOMPARE(entities.at(0).pathNames, (QStringList{myDocuments, "Projects"}));
-        QCOMPARE(entities.at(1).isFile, true);
-        QCOMPARE(entities.at(1).pathIds, (QList<int>{100, 110, 111}));
-        QCOMPARE(entities.at(1).pathNames, (QStringList{myDocuments, "Projects", "Aurora"}));
-
-        // Within a folder, with the fields of the portal's record.
-        finished.clear();
-        results.clear();
         worker.search(QStringLiteral("Budget 2024"), 100);
         QVERIFY(finishedWith(finished, true));
         QVERIFY(m_fixture.receivedRequests().last().endsWith(QStringLiteral("&id=100")));
@@ -703,17 +697,13 @@ private slots:
         }
         const QList<FolderElementEntity> found = entitiesOf(results);
         QCOMPARE(found.size(), 1);
-        const FolderElementEntity &entity = found.first();
-        QCOMPARE(entity.id, 1002);
-        QCOMPARE(entity.name, portal.value(QStringLiteral("Name")).toString());
-        QCOMPARE(entity.ownerId, portal.value(QStringLiteral("OwnerId")).toInt());
-        QCOMPARE(entity.timestamp, QDateTime::fromString(portal.value(QStringLiteral("Timestamp")).toString(), Qt::ISODate));
-        QVERIFY(entity.timestamp.isValid());
-        QCOMPARE(entity.isFavorite, true);
-        QCOMPARE(entity.size, portal.value(QStringLiteral("Size")).toInt());
-        QVERIFY(entity.size > 0);
-        QVERIFY(!entity.isShared && !entity.busy && !entity.selected);
-        QCOMPARE(entity.pathIds, QList<int>{100});
+        const FolderElementEntity &e = found.first();
+        QVERIFY(e.timestamp.isValid() && e.size > 0);
+        QCOMPARE((QVariantList{e.id, e.name, e.ownerId, e.timestamp, e.size, e.isFavorite, e.isShared, e.busy, e.selected}),
+                 (QVariantList{1002, portal.value("Name").toString(), portal.value("OwnerId").toInt(),
+                               QDateTime::fromString(portal.value("Timestamp").toString(), Qt::ISODate),
+                               portal.value("Size").toInt(), true, false, false, false}));
+        QCOMPARE(e.pathIds, QList<int>{100});
     }
 
     void searchAnswerObjects()

@@ -515,55 +515,40 @@ private slots:
         CreateFolderWorker folderWorker;
         Worker *worker = document ? static_cast<Worker *>(&documentWorker) : &folderWorker;
         const auto createdId = [&] { return document ? documentWorker.idCreatedDocument() : folderWorker.idCreatedFolder(); };
-        const auto create = [&](const QString &name) {
-            if (document)
-                documentWorker.createDocument(name, 113);
-            else
-                folderWorker.createFolder(name, 113, false);
-        };
         QCOMPARE(createdId(), -1);
         QCOMPARE(documentWorker.idOwner(), -1);
 
-        const QStringList names = document ? QStringList{QStringLiteral("Plan.docx"), QStringLiteral("Sheet.xlsx")}
-                                           : QStringList{QStringLiteral("Plans"), QStringLiteral("Sheets")};
+        // Two creations, then a failed one that keeps the ids of the last good one.
+        const QStringList names = document ? QStringList{"Plan.docx", "Sheet.xlsx", "Third"} : QStringList{"Plans", "Sheets", "Third"};
         QList<int> ids;
+        OperationFixture::Outcome outcome;
         for (const QString &name : names) {
+            const bool fails = name == QLatin1String("Third");
+            if (fails)
+                QVERIFY(m_fixture.simulator().setFault(
+                    document ? "/api/v1/Documents/Create" : "/api/v1/DocumentDirectory/AddSubDirectory", {{"status", 500}}));
             QSignalSpy finished(worker, &Worker::workFinished);
-            create(name);
-            OperationFixture::Outcome outcome;
+            document ? documentWorker.createDocument(name, 113) : folderWorker.createFolder(name, 113, false);
             QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
-            QCOMPARE(outcome.success, true);
-            QCOMPARE(outcome.message, name);
-            ids << createdId();
-        }
-        // The ids are the portal's, and the second creation replaced the first.
-        const QJsonArray entries = m_fixture.simulator().state().value(document ? QStringLiteral("documents")
-                                                                                 : QStringLiteral("folders")).toArray();
-        for (int i = 0; i < names.size(); ++i) {
+            QCOMPARE(outcome.success, !fails);
+            QVERIFY(fails ? !outcome.message.isEmpty() : outcome.message == name);
+            if (fails) {
+                QCOMPARE(createdId(), ids.last());
+                break;
+            }
+            // The ids are the portal's, and each creation replaced the one before.
+            const QJsonArray entries = m_fixture.simulator().state().value(document ? "documents" : "folders").toArray();
             const auto created = std::find_if(entries.begin(), entries.end(), [&](const QJsonValue &entry) {
-                return entry.toObject().value(QStringLiteral("Name")).toString() == names.at(i);
+                return entry.toObject().value(QStringLiteral("Name")).toString() == name;
             });
             QVERIFY(created != entries.end());
-            QCOMPARE(ids.at(i), created->toObject().value(QStringLiteral("Id")).toInt());
-            if (document && i == names.size() - 1)
+            QCOMPARE(createdId(), created->toObject().value(QStringLiteral("Id")).toInt());
+            if (document)
                 QCOMPARE(documentWorker.idOwner(), created->toObject().value(QStringLiteral("OwnerId")).toInt());
+            QVERIFY(!ids.contains(createdId()));
+            ids << createdId();
         }
-        QVERIFY(ids.first() != ids.last());
-
-        // A failed creation reports and keeps the last good ids.
-        QVERIFY(m_fixture.simulator().setFault(document ? QStringLiteral("/api/v1/Documents/Create")
-                                                        : QStringLiteral("/api/v1/DocumentDirectory/AddSubDirectory"),
-                                               {{QStringLiteral("status"), 500}}));
-        QSignalSpy finished(worker, &Worker::workFinished);
-        create(QStringLiteral("Third"));
-        OperationFixture::Outcome outcome;
-        QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
-        QCOMPARE(outcome.success, false);
-        QVERIFY(!outcome.message.isEmpty());
-        QCOMPARE(createdId(), ids.last());
-
-        QVERIFY(m_fixture.notified({names.first() + " created successfuly", names.last() + " created successfuly",
-                                    "Error create"},
+        QVERIFY(m_fixture.notified({names.at(0) + " created successfuly", names.at(1) + " created successfuly", "Error create"},
                                    outcome.message));
     }
 
