@@ -2,7 +2,6 @@
 
 #include "testenvironment.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
@@ -35,14 +34,11 @@ bool SimulatorProcess::start(const QStringList &extraArguments)
     m_directory = std::make_unique<QTemporaryDir>();
     if (!m_directory->isValid())
         return false;
-    QString binDirectory = TestEnvironment::binDirectory();
-    if (binDirectory.isEmpty())
-        binDirectory = QCoreApplication::applicationDirPath();
     m_secure = extraArguments.contains(QStringLiteral("--cert"));
     m_exitedCleanly = false;
     m_port = 0;
     m_process.setStandardErrorFile(m_directory->filePath(QStringLiteral("simulator.log")));
-    m_process.start(binDirectory + QStringLiteral("/vellix-portal-simulator"),
+    m_process.start(TestEnvironment::binDirectory() + QStringLiteral("/vellix-portal-simulator"),
                     QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--data"),
                                 m_directory->filePath(QStringLiteral("data"))}
                         + extraArguments);
