@@ -98,13 +98,6 @@ private slots:
         QVERIFY(m_simulator.clearFaults());
     }
 
-    void documentServerServesTheEditorScript()
-    {
-        const Answer script = send("GET", QStringLiteral("/docserver/web-apps/apps/api/documents/api.js"));
-        QCOMPARE(script.status, 200);
-        QVERIFY(script.body.contains("DocsAPI"));
-    }
-
     void textIsEditedAndSaved_data()
     {
         QTest::addColumn<int>("documentId");
@@ -126,26 +119,6 @@ private slots:
         QCOMPARE(send("POST", url, text.toUtf8()).status, 200);
         QCOMPARE(QString::fromUtf8(send("GET", url).body), text);
         QVERIFY(documentSize(documentId) != sizeBefore);
-    }
-
-    void refusals_data()
-    {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QByteArray>("method");
-        QTest::addColumn<int>("status");
-        // Anna shares this presentation with the demo user for reading only.
-        QTest::newRow("save with a view-only key") << QStringLiteral("Id=2004") << QByteArray("POST") << 403;
-        QTest::newRow("read with a view-only key") << QStringLiteral("Id=2004") << QByteArray("GET") << 200;
-        QTest::newRow("unknown key") << QString() << QByteArray("GET") << 404;
-    }
-
-    void refusals()
-    {
-        QFETCH(QString, query);
-        QFETCH(QByteArray, method);
-        QFETCH(int, status);
-        const QString url = query.isEmpty() ? QStringLiteral("/docserver/files?key=x&format=txt") : textUrl(query);
-        QCOMPARE(send(method, url, QByteArrayLiteral("changed")).status, status);
     }
 
     void httpsServesWithTheGivenCertificate()
