@@ -5,6 +5,7 @@
 #include "simulatorprocess.h"
 
 #include <QJsonObject>
+#include <QList>
 #include <QVariantMap>
 
 class RequestInterface;
@@ -33,7 +34,7 @@ public:
     // with these types; otherwise what differs.
     static QString keysAndTypesMismatch(const QVariantMap &result, const QString &keysAndTypes);
     // Empty when the one recorded request has this method, path and query and
-    // the token of the settings; otherwise what differs.
+    // the token of the settings (none when it is empty); otherwise what differs.
     QString recordedMismatch(const QString &method, const QString &path, const QJsonObject &query);
 
 private:
@@ -41,3 +42,30 @@ private:
     RequestRunner m_runner;
     Settings m_settings;
 };
+
+// The ways an exchange with the portal goes wrong.
+namespace PortalFaults {
+
+struct FaultClass
+{
+    const char *name;
+    // A simulator fault, or {"expire": true} for a session that ran out.
+    QJsonObject fault;
+    // The reply handler's error text for it.
+    QString error;
+};
+
+// A refusal with a message, an expired session, an unreadable answer, a
+// connection closed without an answer or in the middle of one, and a hang.
+QList<FaultClass> all();
+
+// Answers with secrets wherever some request reads or logs a reply: an
+// object and an array. Every planted secret starts with plantedSecret(); the
+// simulator's own editor and link tokens start with "jwt-".
+QList<QJsonValue> secretAnswers();
+QString plantedSecret();
+
+// Sets one fault class up for the next call of method on path.
+bool provoke(SimulatorProcess &simulator, QJsonObject fault, const QString &method, const QString &path);
+
+} // namespace PortalFaults
