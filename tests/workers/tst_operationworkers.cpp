@@ -568,7 +568,10 @@ private slots:
 
     void clearFavorites_data()
     {
-        OperationFixture::addPortalFailureRows();
+        QTest::addColumn<QJsonObject>("fault");
+        QTest::addColumn<QString>("message");
+        for (const OperationFixture::PortalFailure &failure : OperationFixture::portalFailures())
+            QTest::newRow(failure.name) << failure.fault << failure.message;
         QTest::newRow("confirmed") << QJsonObject() << QString();
     }
 
