@@ -303,11 +303,6 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("token");
         QTest::addColumn<QString>("url");
-        const QString base = QStringLiteral("https://portal.example.com");
-        QTest::newRow("v2 before sign-in") << base << ApiPath::v2(ApiContants::s_authentificate).toString() << QString()
-                                           << "https://portal.example.com/api/v2/auth/login";
-        QTest::newRow("v1 signed in") << base << ApiPath::v1(ApiContants::s_getFolders).query(QStringLiteral("id"), 5).toString()
-                                      << "tok" << "https://portal.example.com/api/v1/DocumentDirectory/Get?id=5";
         QTest::newRow("address with port and trailing slash") << "http://127.0.0.1:8080/" << ApiPath::v1(ApiContants::s_getSettings).toString()
                                                               << "tok" << "http://127.0.0.1:8080/api/v1/Settings";
         QTest::newRow("address below a path") << "https://example.com/portal"
