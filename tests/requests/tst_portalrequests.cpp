@@ -320,6 +320,8 @@ QList<RequestCase> requestCases(const QString &localFolder)
          bulkBody(114), bulk, both},
         {"unshare folder in bulk", make<UnShareFolderBulkRequest>(113, s_bulkUsers, s_bulkRoles), "POST DocumentDirectory/UnShareBulk", {},
          bulkBody(113), bulk, both},
+        {"share folder in bulk with nobody", make<ShareFolderBulkRequest>(114, QList<UserOrRoleEntity>(), QList<UserOrRoleEntity>()),
+         "POST DocumentDirectory/ShareBulk", {}, QJsonArray(), bulk, both},
         {"share info", make<GetEntityShareInfoRequest>(1001, EntityTypes::Document), "GET Share", {{"entityId", "1001"}, {"entityType", "Document"}},
          {}, "links:QVariantList roles:QVariantList success:bool users:QVariantList", both},
         {"folder link", make<GetFolderLinkRequest>(114, DocumentLink::DefaultExternal, DocumentLink::Read, EntityTypes::Directory),
@@ -701,6 +703,9 @@ private slots:
             {{"success", false}, {"error", "User already exists. Error 409."}});
         row("forgot password of nobody", make<ForgotPasswordRequest>("nobody@vellix.local"), "", {},
             {{"success", false}, {"error", "User not found. Error 404."}, {"data", QVariantMap{{"Data", "User not found"}}}});
+        // Restoring a file that is no longer in the trash is refused, and the ids still come back.
+        row("restore of a file not in the trash", make<RestoreFileRequest>(Ids{1001}, 100), "", {},
+            {{"fileIds", QVariantList{1001}}, {"error", "Document 1001 is not in the trash. Error 400."}});
         row("support without a text", make<SupportRequest>(SupportRequest::SupportData{QString(), "me@vellix.local", "Empty", "  "}), "", {},
             {{"success", false}, {"error", "The feedback text is empty. Error 400."}});
     }
@@ -967,29 +972,6 @@ private slots:
         QCOMPARE(namesOf(result.value(QStringLiteral("documents")).toList()), QStringList{name});
         QCOMPARE(namesOf(result.value(QStringLiteral("directories")).toList()), QStringList{name});
         QCOMPARE(lastQuery(), (QJsonObject{{"text", name}, {"id", "100"}}));
-    }
-
-    void folderIdsAndTaskIdsReachTheResult()
-    {
-        QVariantMap result = run(new CopyFolderRequest({113, 114}, 110, CopyFolderFlags::Copy));
-        QCOMPARE(result.value(QStringLiteral("folderIds")), QVariant(QVariantList{113, 114}));
-        const int copyTask = result.value(QStringLiteral("taskId")).toInt();
-        const int moveTask = run(new MoveFolderRequest({114}, 110, CopyFolderFlags::Skip)).value(QStringLiteral("taskId")).toInt();
-        QVERIFY(copyTask > 0);
-        QVERIFY(moveTask > 0 && moveTask != copyTask);
-        // Restoring a file that is no longer in the trash is refused, and the ids still come back.
-        result = run(new RestoreFileRequest({1001}, 100));
-        QCOMPARE(result.value(QStringLiteral("fileIds")), QVariant(QVariantList{1001}));
-        QVERIFY(!result.contains(QStringLiteral("success")));
-        QVERIFY(result.value(QStringLiteral("error")).toString().endsWith(QStringLiteral("Error 400.")));
-    }
-
-    void bulkWithoutPrincipalsStillSends()
-    {
-        QCOMPARE(run(new ShareFolderBulkRequest(114, {}, {})), (QVariantMap{{"success", true}, {"users", QVariantList()}}));
-        const QJsonArray requests = m_simulator.requests();
-        QCOMPARE(requests.size(), 1);
-        QCOMPARE(requests.first().toObject().value(QStringLiteral("body")).toString(), QStringLiteral("[]"));
     }
 
     void linkFieldsReachTheResult()
