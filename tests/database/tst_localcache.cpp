@@ -47,11 +47,12 @@ QList<QVariant> manyFolders()
     return folders;
 }
 
-QList<QVariant> objects(int count)
+// Users or roles as the portal lists them.
+QList<QVariant> objects(int count, const QString &namePrefix)
 {
     QList<QVariant> result;
     for (int id = 1; id <= count; ++id)
-        result.append(QVariantMap{{"Id", id}, {"Name", QString::number(id)}});
+        result.append(QVariantMap{{"Id", id}, {"Name", QStringLiteral("%1-%2").arg(namePrefix).arg(id)}});
     return result;
 }
 
@@ -213,7 +214,7 @@ private slots:
         QTest::addColumn<Edit>("edit");
         // "table WHERE ..." to its row count; "log:text" to the count of log lines with the text.
         QTest::addColumn<QVariantMap>("counts");
-        QTest::addColumn<int>("notices"); // filesAndFoldersChanged; -1: not counted
+        QTest::addColumn<int>("notices"); // of files and folders, users and roles; -1: not counted
         const QString all = QStringLiteral("files_and_folders");
         const QString folder10 = QStringLiteral("files_and_folders WHERE (parent_id = 10 OR directory_id = 10)");
         const QString noFailedInsert = QStringLiteral("log:Insert failed");
@@ -286,6 +287,11 @@ private slots:
             QCOMPARE(c.count("files_and_folders", "WHERE id = 6 AND is_shared = 1"), 1);
             c.dao().setSharedState(6, false);
         }) << QVariantMap{{all + " WHERE id = 6 AND is_shared = 0", 1}} << 2;
+        QTest::newRow("failed user insert writes nothing") << Edit([](CacheFixture &c) {
+            c.dao().insertUsers(list({{{"Id", 1}, {"Name", "kept"}}}));
+            c.limitBoundParameters(6);
+            c.dao().insertUsers(list({{{"Id", 1}, {"Name", "changed"}}, {{"Id", 2}, {"Name", "new"}}}));
+        }) << QVariantMap{{"users WHERE name = 'kept'", 1}, {"users", 1}} << 2;
         QTest::newRow("failed updates still signal") << Edit([](CacheFixture &c) {
             QSqlQuery(c.dao().db()).exec("DROP TABLE files_and_folders");
             c.dao().renameFile(1, "x");
@@ -301,7 +307,9 @@ private slots:
         QFETCH(int, notices);
         storeMyDocumentsFolder(dao());
         LogCapture log;
-        QSignalSpy changed(&dao(), &DataAccessObject::filesAndFoldersChanged);
+        QSignalSpy files(&dao(), &DataAccessObject::filesAndFoldersChanged);
+        QSignalSpy users(&dao(), &DataAccessObject::usersChanged);
+        QSignalSpy roles(&dao(), &DataAccessObject::rolesChanged);
         edit(*m_cache);
         for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
             const int count = it.key().startsWith("log:") ? log.count(it.key().mid(4))
@@ -309,23 +317,27 @@ private slots:
             QVERIFY2(count == it.value().toInt(), qPrintable(QStringLiteral("%1: %2").arg(it.key()).arg(count)));
         }
         if (notices >= 0)
-            QCOMPARE(changed.count(), notices);
+            QCOMPARE(files.count() + users.count() + roles.count(), notices);
     }
 
     // SQLite's limit on bound parameters is never exceeded, whatever the size.
-    void listingSizes_data()
+    void batches_data()
     {
+        QTest::addColumn<QString>("table");
         QTest::addColumn<int>("rows");
         QTest::addColumn<bool>("renameAll");
-        QTest::newRow("1") << 1 << true;
-        QTest::newRow("38, one full statement") << 38 << true;
-        QTest::newRow("39, one row more") << 39 << true;
-        QTest::newRow("1000, stale OR-chain split too") << 1000 << true;
-        QTest::newRow("50000") << 50000 << false;
+        for (int rows : {1, 38, 39, 1000}) // 38 fill one statement; at 1000 the stale rows' OR-chain is split too
+            QTest::addRow("%d entries", rows) << "files_and_folders" << rows << true;
+        QTest::newRow("50000 entries") << "files_and_folders" << 50000 << false;
+        for (int rows : {142, 143, 1000})
+            QTest::addRow("%d users", rows) << "users" << rows << true;
+        for (int rows : {333, 334})
+            QTest::addRow("%d roles", rows) << "roles" << rows << true;
     }
 
-    void listingSizes()
+    void batches()
     {
+        QFETCH(QString, table);
         QFETCH(int, rows);
         QFETCH(bool, renameAll);
         m_cache->limitBoundParameters(999);
@@ -334,9 +346,12 @@ private slots:
         if (renameAll)
             prefixes << "renamed";
         for (const QString &prefix : qAsConst(prefixes)) {
-            dao().updateFilesAndFolders(portalFiles(rows, 10, prefix), {}, 10, DirectoryType::MyDocuments);
-            QCOMPARE(m_cache->count("files_and_folders", "WHERE name LIKE ?", {prefix + "-%"}), rows);
-            QCOMPARE(m_cache->count("files_and_folders"), rows);
+            if (table == "files_and_folders")
+                dao().updateFilesAndFolders(portalFiles(rows, 10, prefix), {}, 10, DirectoryType::MyDocuments);
+            else
+                table == "users" ? dao().insertUsers(objects(rows, prefix)) : dao().insertRoles(objects(rows, prefix));
+            QCOMPARE(m_cache->count(table, "WHERE name LIKE ?", {prefix + "-%"}), rows);
+            QCOMPARE(m_cache->count(table), rows);
         }
         QCOMPARE(log.messagesOf(QtWarningMsg), QStringList());
         QCOMPARE(log.messagesOf(QtCriticalMsg), QStringList());
@@ -462,38 +477,6 @@ private slots:
         QVERIFY(dao().retrieveRoleById(8).isEmpty());
     }
 
-    void usersAndRolesInBatches_data()
-    {
-        QTest::addColumn<bool>("roles");
-        QTest::addColumn<int>("rows");
-        QTest::newRow("142 users") << false << 142;
-        QTest::newRow("143 users") << false << 143;
-        QTest::newRow("1000 users") << false << 1000;
-        QTest::newRow("333 roles") << true << 333;
-        QTest::newRow("334 roles") << true << 334;
-    }
-
-    void usersAndRolesInBatches()
-    {
-        QFETCH(bool, roles);
-        QFETCH(int, rows);
-        m_cache->limitBoundParameters(999);
-        roles ? dao().insertRoles(objects(rows)) : dao().insertUsers(objects(rows));
-        QCOMPARE(m_cache->count(roles ? "roles" : "users"), rows);
-    }
-
-    void failedUserInsertWritesNothing()
-    {
-        dao().insertUsers(list({{{"Id", 1}, {"Name", "kept"}}}));
-        m_cache->limitBoundParameters(6);
-        LogCapture log;
-        QSignalSpy users(&dao(), &DataAccessObject::usersChanged);
-        dao().insertUsers(list({{{"Id", 1}, {"Name", "changed"}}, {{"Id", 2}, {"Name", "new"}}}));
-        QCOMPARE(users.count(), 1);
-        QCOMPARE(m_cache->value("SELECT name FROM users WHERE id = 1").toString(), QStringLiteral("kept"));
-        QCOMPARE(m_cache->count("users"), 1);
-    }
-
     void clearDatabaseKeepsOnlyPasswords()
     {
         storeMyDocumentsFolder(dao());
@@ -540,7 +523,8 @@ private slots:
         QCOMPARE(log.count(QStringLiteral("Secret")), 0);
     }
 
-    // Pool threads mark, read and synchronise while the owner thread synchronises the same listing.
+    // Pool threads mark, read, store users and synchronise while the owner thread synchronises the same
+    // listing; every change is signalled on the owner thread.
     void busyMarksWhileListingsSynchronise()
     {
         dao().updateFilesAndFolders(portalFiles(s_files, 10), manyFolders(), 10, DirectoryType::MyDocuments);
@@ -551,8 +535,8 @@ private slots:
         LogCapture log;
         QThread *main = QThread::currentThread();
         int foreignSignals = 0;
-        connect(&dao(), &DataAccessObject::filesAndFoldersChanged, this,
-                [&] { foreignSignals += QThread::currentThread() != main; }, Qt::DirectConnection);
+        for (auto signal : {&DataAccessObject::filesAndFoldersChanged, &DataAccessObject::usersChanged})
+            connect(&dao(), signal, this, [&] { foreignSignals += QThread::currentThread() != main; }, Qt::DirectConnection);
         QAtomicInt thread;
         QAtomicInt wrongAnswers;
         int lostRows = 0;
@@ -560,6 +544,7 @@ private slots:
             s_threads,
             [&] {
                 const int index = thread.fetchAndAddOrdered(1);
+                dao().insertUsers({QVariantMap{{"Id", index + 1}, {"Name", "user"}}});
                 for (int round = 0; round < 20; ++round) {
                     for (int id = index + 1; id <= s_files; id += s_threads) {
                         dao().updateBusyForFile(id, round % 2 == 0, DirectoryType::MyDocuments);
@@ -581,6 +566,7 @@ private slots:
         QCOMPARE(lostRows, 0);
         QCOMPARE(wrongAnswers.loadAcquire(), 0);
         QCOMPARE(foreignSignals, 0);
+        QCOMPARE(dao().retrieveUserById(s_threads).value("name").toString(), QStringLiteral("user"));
 
         // The last marks of each thread arrive in the order they were made.
         thread.storeRelease(0);
@@ -594,15 +580,6 @@ private slots:
         QCOMPARE(listingRows(), s_files + s_folders);
         QCOMPARE(log.messagesOf(QtWarningMsg), QStringList());
         QCOMPARE(log.messagesOf(QtCriticalMsg), QStringList());
-    }
-
-    void poolThreadWritesSignalOnTheOwnerThread()
-    {
-        QThread *signalled = nullptr;
-        connect(&dao(), &DataAccessObject::usersChanged, this, [&] { signalled = QThread::currentThread(); }, Qt::DirectConnection);
-        runOnPool(1, [&] { dao().insertUsers({QVariantMap{{"Id", 5}, {"Name", "user"}}}); });
-        QCOMPARE(signalled, QThread::currentThread());
-        QCOMPARE(dao().retrieveUserById(5).value("name").toString(), QStringLiteral("user"));
     }
 
     void rowsCannotBeReadOnAnotherThread()
