@@ -77,10 +77,9 @@ QJsonObject portalEntry(TransferFixture &fixture, const QString &kind, const QSt
 Check inPortalFolder(int id, bool isFile, int folderId)
 {
     return [=](TransferFixture &f) {
-        return portalEntry(f, isFile ? QStringLiteral("documents") : QStringLiteral("folders"), QStringLiteral("Id"), id)
-                   .value(isFile ? QStringLiteral("DirectoryId") : QStringLiteral("ParentId"))
-                   .toInt()
-            == folderId;
+        const QString kind = isFile ? QStringLiteral("documents") : QStringLiteral("folders");
+        const QString parent = isFile ? QStringLiteral("DirectoryId") : QStringLiteral("ParentId");
+        return portalEntry(f, kind, QStringLiteral("Id"), id).value(parent).toInt() == folderId;
     };
 }
 
@@ -138,7 +137,8 @@ bool run(Controllers &controllers, const Action &action)
                 return false;
         }
         const QList<ConnectionController *> all = controllers.all();
-        return std::none_of(all.cbegin(), all.cend(), [](ConnectionController *c) { return c->connectionInProgress(); });
+        return std::none_of(all.cbegin(), all.cend(),
+                            [](ConnectionController *c) { return c->connectionInProgress(); });
     };
     action(controllers);
     return !idle() && QTest::qWaitFor(idle, 30000);
@@ -158,10 +158,11 @@ struct Row
 Row rowAt(int row)
 {
     const QModelIndex index = TransferListModel::instance()->index(row);
-    return {index.data(TransferListModel::NameRole).toString(), index.data(TransferListModel::DirectionRole).toInt(),
-            index.data(TransferListModel::BytesDoneRole).toLongLong(),
-            index.data(TransferListModel::BytesTotalRole).toLongLong(), index.data(TransferListModel::StateRole).toInt(),
-            index.data(TransferListModel::ErrorTextRole).toString(), index.data(TransferListModel::FilePathRole).toString()};
+    using M = TransferListModel;
+    return {index.data(M::NameRole).toString(),        index.data(M::DirectionRole).toInt(),
+            index.data(M::BytesDoneRole).toLongLong(), index.data(M::BytesTotalRole).toLongLong(),
+            index.data(M::StateRole).toInt(),          index.data(M::ErrorTextRole).toString(),
+            index.data(M::FilePathRole).toString()};
 }
 
 // A transfer has one row in the transfer list, anything else none.
@@ -205,6 +206,11 @@ private:
     TransferFixture m_fixture;
     std::unique_ptr<QAbstractItemModelTester> m_tester;
 
+    int portalId(const QString &kind, const QString &name)
+    {
+        return portalEntry(m_fixture, kind, QStringLiteral("Name"), name).value(QStringLiteral("Id")).toInt();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -229,99 +235,92 @@ private slots:
         QTest::addColumn<QString>("endpoint");
         QTest::addColumn<Check>("done");
         QTest::addColumn<QString>("transfer");
+        using C = Controllers;
         const auto trash = DirectoryType::Trash;
         const auto favorite = DirectoryType::Favorite;
         const QString budget = QStringLiteral("Budget 2024.xlsx");
+        const QString oldBudget = QStringLiteral("Old budget.xlsx");
+        const QString drafts = QStringLiteral("Drafts");
+        const QString favoriteColumn = QStringLiteral("is_favorite");
 
-        addAction("move file to trash", "Documents/Delete", [](Controllers &c) { c.file.moveToTrash(1005, s_notes); },
+        addAction("move file to trash", "Documents/Delete", [](C &c) { c.file.moveToTrash(1005, s_notes); },
                   both(uncached(1005, true), inPortalFolder(1005, true, 105)));
-        addAction("rename file", "Documents/Rename",
-                  [](Controllers &c) { c.file.renameFile(1005, s_notes, QStringLiteral("Memo.txt")); },
+        addAction("rename file", "Documents/Rename", [](C &c) { c.file.renameFile(1005, s_notes, "Memo.txt"); },
                   cachedAs(1005, true, QStringLiteral("name"), QStringLiteral("Memo.txt")));
-        addAction("copy file", "Documents/Copy", [](Controllers &c) { c.file.copyFile({1005}, 113, {s_notes}); },
+        addAction("copy file", "Documents/Copy", [](C &c) { c.file.copyFile({1005}, 113, {s_notes}); },
                   portalHolds(113, s_notes));
-        addAction("duplicate file", "Documents/Copy", [](Controllers &c) { c.file.duplicateFile({1005}, 100, s_notes); },
+        addAction("duplicate file", "Documents/Copy", [](C &c) { c.file.duplicateFile({1005}, 100, s_notes); },
                   [](TransferFixture &f) { return f.cachedListing(100).filter(QStringLiteral("Notes")).size() == 2; });
-        addAction("move file", "Documents/Move", [](Controllers &c) { c.file.moveFile({1005}, 113, {s_notes}); },
+        addAction("move file", "Documents/Move", [](C &c) { c.file.moveFile({1005}, 113, {s_notes}); },
                   inPortalFolder(1005, true, 113));
-        addAction("share file", "Documents/Share", [](Controllers &c) { c.file.shareFile(1005, 3, 0, s_notes); },
+        addAction("share file", "Documents/Share", [](C &c) { c.file.shareFile(1005, 3, 0, s_notes); },
                   sharedWith(1005, EntityTypes::Document, 3, true));
-        addAction("unshare file", "Documents/UnShare",
-                  [](Controllers &c) { c.file.unShareFile(1001, 2, 0, QStringLiteral("Welcome.docx")); },
+        addAction("unshare file", "Documents/UnShare", [](C &c) { c.file.unShareFile(1001, 2, 0, "Welcome.docx"); },
                   sharedWith(1001, EntityTypes::Document, 2, false));
-        addAction("add favorite", "Favorites/Add", [](Controllers &c) { c.file.addFileToFavorites(1005, s_notes); },
-                  cachedAs(1005, true, QStringLiteral("is_favorite"), 1));
+        addAction("add favorite", "Favorites/Add", [](C &c) { c.file.addFileToFavorites(1005, s_notes); },
+                  cachedAs(1005, true, favoriteColumn, 1));
         addAction("remove favorites", "Favorites/Delete",
-                  [budget](Controllers &c) { c.file.deleteFileFromFavorites({1002}, {budget}); },
-                  cachedAs(1002, true, QStringLiteral("is_favorite"), 0));
+                  [=](C &c) { c.file.deleteFileFromFavorites({1002}, {budget}); },
+                  cachedAs(1002, true, favoriteColumn, 0));
         addAction("remove selected favorites", "Favorites/Delete",
-                  [budget](Controllers &c) {
-                      c.file.deleteSelectedFilesFromFavorites({{1002, budget}, {1003, QStringLiteral("Roadmap.pptx")}});
-                  },
-                  both(cachedAs(1002, true, QStringLiteral("is_favorite"), 0),
-                       cachedAs(1003, true, QStringLiteral("is_favorite"), 0)));
-        addAction("restore file", "Documents/Restore",
-                  [](Controllers &c) { c.file.restoreFile(1051, 100, QStringLiteral("Old budget.xlsx")); },
+                  [=](C &c) { c.file.deleteSelectedFilesFromFavorites({{1002, budget}, {1003, "Roadmap.pptx"}}); },
+                  both(cachedAs(1002, true, favoriteColumn, 0), cachedAs(1003, true, favoriteColumn, 0)));
+        addAction("restore file", "Documents/Restore", [=](C &c) { c.file.restoreFile(1051, 100, oldBudget); },
                   both(uncached(1051, true), inPortalFolder(1051, true, 100)), trash);
-        addAction("download file", "Documents/Download",
-                  [](Controllers &c) { c.file.downloadTo(1005, c.target, s_notes); }, savedAs(s_notes), s_myDocuments,
-                  s_notes);
+        addAction("download file", "Documents/Download", [](C &c) { c.file.downloadTo(1005, c.target, s_notes); },
+                  savedAs(s_notes), s_myDocuments, s_notes);
 
         addAction("move folder", "DocumentDirectory/Move",
-                  [](Controllers &c) { c.folder.moveFolder({114}, 110, s_overwrite, {s_photos}); },
+                  [](C &c) { c.folder.moveFolder({114}, 110, s_overwrite, {s_photos}); },
                   inPortalFolder(114, false, 110));
         addAction("copy folder", "DocumentDirectory/Copy",
-                  [](Controllers &c) { c.folder.copyFolder({114}, 110, s_overwrite, {s_photos}); },
-                  portalHolds(110, s_photos));
-        addAction("delete folder", "DocumentDirectory/Delete", [](Controllers &c) { c.folder.deleteFolder(114, s_photos); },
+                  [](C &c) { c.folder.copyFolder({114}, 110, s_overwrite, {s_photos}); }, portalHolds(110, s_photos));
+        addAction("delete folder", "DocumentDirectory/Delete", [](C &c) { c.folder.deleteFolder(114, s_photos); },
                   both(uncached(114, false), inPortalFolder(114, false, 105)));
         addAction("rename folder", "DocumentDirectory/Rename",
-                  [](Controllers &c) { c.folder.renameFolder(114, QStringLiteral("Pictures"), s_photos); },
+                  [](C &c) { c.folder.renameFolder(114, "Pictures", s_photos); },
                   cachedAs(114, false, QStringLiteral("name"), QStringLiteral("Pictures")));
         addAction("restore folder", "DocumentDirectory/Restore",
-                  [](Controllers &c) { c.folder.restoreFolder(120, 100, s_overwrite, QStringLiteral("Drafts")); },
+                  [=](C &c) { c.folder.restoreFolder(120, 100, s_overwrite, drafts); },
                   both(uncached(120, false), inPortalFolder(120, false, 100)), trash);
-        addAction("share folder", "DocumentDirectory/Share", [](Controllers &c) { c.folder.shareFolder(114, 3, 1, s_photos); },
+        addAction("share folder", "DocumentDirectory/Share", [](C &c) { c.folder.shareFolder(114, 3, 1, s_photos); },
                   sharedWith(114, EntityTypes::Directory, 3, true));
         addAction("unshare folder", "DocumentDirectory/UnShare",
-                  [](Controllers &c) { c.folder.unshareFolder(210, 1, 1, QStringLiteral("Anna's folder")); },
+                  [](C &c) { c.folder.unshareFolder(210, 1, 1, "Anna's folder"); },
                   sharedWith(210, EntityTypes::Directory, 1, false));
         // Refused at the download of the finished archive, the last step of the server task.
         addAction("download folder archive", "UserTask/Download",
-                  [](Controllers &c) { c.folder.downloadFolderAsArchive(114, s_photos, c.target); },
+                  [](C &c) { c.folder.downloadFolderAsArchive(114, s_photos, c.target); },
                   savedAs(QStringLiteral("Photos.zip")), s_myDocuments, s_photos);
 
         // The mixed operations act on My documents or the Trash, whatever the page.
         addAction("copy selection", "Documents/Copy",
-                  [](Controllers &c) {
+                  [](C &c) {
                       c.mixed.copySelectedFilesAndFolders({1005}, {114}, {s_notes}, {s_photos}, 113, s_overwrite);
                   },
                   both(both(portalHolds(113, s_notes), portalHolds(113, s_photos)),
                        [](TransferFixture &f) { return f.cachedListing(113).filter(s_notes).size() == 1; }),
                   favorite);
         addAction("move selection", "Documents/Move",
-                  [](Controllers &c) {
+                  [](C &c) {
                       c.mixed.moveSelectedFilesAndFolders({1005}, {114}, {s_notes}, {s_photos}, 113, s_overwrite);
                   },
                   both(inPortalFolder(1005, true, 113), inPortalFolder(114, false, 113)), favorite);
         addAction("restore selection", "Documents/Restore",
-                  [](Controllers &c) {
-                      c.mixed.restoreSelectedFilesAndFolders({1051}, {120}, {QStringLiteral("Old budget.xlsx")},
-                                                             {QStringLiteral("Drafts")}, 100, s_overwrite);
+                  [=](C &c) {
+                      c.mixed.restoreSelectedFilesAndFolders({1051}, {120}, {oldBudget}, {drafts}, 100, s_overwrite);
                   },
                   both(uncached(1051, true), uncached(120, false)), favorite);
         addAction("delete selection", "Documents/Delete",
-                  [](Controllers &c) { c.mixed.deleteSelectedFilesAndFolders({{1005, s_notes}}, {{114, s_photos}}); },
+                  [](C &c) { c.mixed.deleteSelectedFilesAndFolders({{1005, s_notes}}, {{114, s_photos}}); },
                   both(uncached(1005, true), uncached(114, false)));
 
-        addAction("create document", "Documents/Create",
-                  [](Controllers &c) { c.creation.createDocument(QStringLiteral("Plan.docx"), 110); },
+        addAction("create document", "Documents/Create", [](C &c) { c.creation.createDocument("Plan.docx", 110); },
                   portalHolds(110, QStringLiteral("Plan.docx")));
         addAction("create folder", "DocumentDirectory/AddSubDirectory",
-                  [](Controllers &c) { c.creation.createFolder(QStringLiteral("Minutes"), 110); },
-                  portalHolds(110, QStringLiteral("Minutes")));
+                  [](C &c) { c.creation.createFolder("Minutes", 110); }, portalHolds(110, QStringLiteral("Minutes")));
         addAction("upload", "Documents/Upload",
-                  [](Controllers &c) {
+                  [](C &c) {
                       QVERIFY(TestEnvironment::writeFile(c.localFile, "quarterly figures"));
                       c.creation.uploadDocument(c.localFile, 100);
                   },
@@ -461,17 +460,14 @@ private slots:
                 [&seen](const QModelIndex &topLeft) { seen.append(rowAt(topLeft.row())); });
 
         QVERIFY(run(controllers, [](Controllers &c) { c.creation.uploadDocument(c.localFile, 100); }));
-        const int id = portalEntry(m_fixture, QStringLiteral("documents"), QStringLiteral("Name"),
-                                   QStringLiteral("report.bin"))
-                           .value(QStringLiteral("Id"))
-                           .toInt();
+        const int id = portalId(QStringLiteral("documents"), QStringLiteral("report.bin"));
         QVERIFY(id > 0);
         // The portal sends the document in pieces, so the bar has steps between empty and full.
         QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/Documents/Download"),
                                                {{QStringLiteral("mode"), QStringLiteral("paced")},
                                                 {QStringLiteral("chunkBytes"), 1024 * 1024},
                                                 {QStringLiteral("delayMs"), 30}}));
-        QVERIFY(run(controllers, [id](Controllers &c) { c.file.downloadTo(id, c.target, QStringLiteral("copy.bin")); }));
+        QVERIFY(run(controllers, [id](Controllers &c) { c.file.downloadTo(id, c.target, "copy.bin"); }));
 
         for (int direction : {int(TransferListModel::Upload), int(TransferListModel::Download)}) {
             qint64 done = 0;
@@ -513,18 +509,12 @@ private slots:
             controller.createDocument(name, 110);
             QVERIFY(created.wait(10000));
             QCOMPARE(created.takeFirst().first().toString(), name);
-            QCOMPARE(controller.getIDDocumentCreated(), portalEntry(m_fixture, QStringLiteral("documents"),
-                                                                    QStringLiteral("Name"), name)
-                                                            .value(QStringLiteral("Id"))
-                                                            .toInt());
+            QCOMPARE(controller.getIDDocumentCreated(), portalId(QStringLiteral("documents"), name));
             QCOMPARE(controller.getIDOwner(), 1);
         }
         controller.createFolder(QStringLiteral("Minutes"), 110);
         QVERIFY(created.wait(10000));
-        QCOMPARE(controller.getIDFolderCreated(),
-                 portalEntry(m_fixture, QStringLiteral("folders"), QStringLiteral("Name"), QStringLiteral("Minutes"))
-                     .value(QStringLiteral("Id"))
-                     .toInt());
+        QCOMPARE(controller.getIDFolderCreated(), portalId(QStringLiteral("folders"), QStringLiteral("Minutes")));
     }
 
     void invalidCreationIsOnlyLogged_data()
@@ -566,49 +556,38 @@ private slots:
         QCOMPARE(controller.findChildren<GetFolderInfoWorker *>().size(), 1);
     }
 
-    void renameNames_data()
+    // What the dialog shows of a name, and whether it takes a typed new name.
+    void renameNameRules_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("isFile");
         QTest::addColumn<QString>("extension");
         QTest::addColumn<QString>("pureName");
-        QTest::newRow("file") << "Notes.txt" << true << ".txt" << "Notes";
-        QTest::newRow("file, two dots") << "Budget.2024.xlsx" << true << ".xlsx" << "Budget.2024";
-        QTest::newRow("file without dot") << "README" << true << "" << "README";
-        QTest::newRow("file ending in a dot") << "draft." << true << "." << "draft";
-        QTest::newRow("folder with a dot") << "Archive.2023" << false << "" << "Archive.2023";
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("file") << "Notes.txt" << true << ".txt" << "Notes" << false;
+        QTest::newRow("file, two dots") << "Budget.2024.xlsx" << true << ".xlsx" << "Budget.2024" << false;
+        QTest::newRow("file without dot, latin") << "Report 2024" << true << "" << "Report 2024" << true;
+        QTest::newRow("file ending in a dot") << "draft." << true << "." << "draft" << false;
+        QTest::newRow("folder with a dot") << "Archive.2023" << false << "" << "Archive.2023" << false;
+        QTest::newRow("cyrillic") << "Отчёт" << false << "" << "Отчёт" << true;
+        QTest::newRow("digit, then anything but a dot") << "1) plan, #2!" << false << "" << "1) plan, #2!" << true;
+        QTest::newRow("white space first") << " plan" << false << "" << " plan" << true;
+        QTest::newRow("punctuation first") << "-plan" << false << "" << "-plan" << false;
+        QTest::newRow("cyrillic letter outside the ranges first") << "ёлка" << false << "" << "ёлка" << false;
+        QTest::newRow("empty") << "" << false << "" << "" << false;
     }
 
-    void renameNames()
+    void renameNameRules()
     {
         QFETCH(QString, name);
         QFETCH(bool, isFile);
         QFETCH(QString, extension);
         QFETCH(QString, pureName);
+        QFETCH(bool, valid);
         RenameController controller;
         QCOMPARE(controller.getExtension(name, isFile), extension);
         QCOMPARE(controller.getPureName(name, isFile), pureName);
-    }
-
-    void renameValidator_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("valid");
-        QTest::newRow("latin") << "Report 2024" << true;
-        QTest::newRow("cyrillic") << "Отчёт" << true;
-        QTest::newRow("digit, then anything but a dot") << "1) plan, #2!" << true;
-        QTest::newRow("white space first") << " plan" << true;
-        QTest::newRow("punctuation first") << "-plan" << false;
-        QTest::newRow("cyrillic letter outside the ranges first") << "ёлка" << false;
-        QTest::newRow("a dot") << "plan.docx" << false;
-        QTest::newRow("empty") << "" << false;
-    }
-
-    void renameValidator()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, valid);
-        QCOMPARE(RenameController().checkNewName().exactMatch(name), valid);
+        QCOMPARE(controller.checkNewName().exactMatch(name), valid);
     }
 
     // Entity info, parent id, then the names of the parent folder; a refusal at any step is shown.
@@ -623,9 +602,10 @@ private slots:
                               << QStringList{"Notes.txt", "notes", "Projects"};
         QTest::newRow("folder") << 111 << false << QString() << QStringList{"Aurora", "Archive 2023"}
                                 << QStringList{"Projects", "aurora"};
-        QTest::newRow("file info refused") << 1005 << true << PortalPath::s_documentInfo << QStringList() << QStringList();
-        QTest::newRow("folder info refused") << 111 << false << PortalPath::s_folders << QStringList() << QStringList();
-        QTest::newRow("names refused") << 1005 << true << PortalPath::s_documents << QStringList() << QStringList();
+        const QStringList none;
+        QTest::newRow("file info refused") << 1005 << true << PortalPath::s_documentInfo << none << none;
+        QTest::newRow("folder info refused") << 111 << false << PortalPath::s_folders << none << none;
+        QTest::newRow("names refused") << 1005 << true << PortalPath::s_documents << none << none;
     }
 
     void renameNamesOfTheParent()
