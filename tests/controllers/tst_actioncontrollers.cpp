@@ -49,10 +49,11 @@ struct Controllers
     QList<ConnectionController *> all() { return {&file, &folder, &mixed, &creation}; }
     ConnectionController *failed()
     {
-        const QList<ConnectionController *> controllers = all();
-        const auto found = std::find_if(controllers.cbegin(), controllers.cend(),
-                                        [](ConnectionController *c) { return c->connectionFailed(); });
-        return found == controllers.cend() ? nullptr : *found;
+        for (ConnectionController *controller : all()) {
+            if (controller->connectionFailed())
+                return controller;
+        }
+        return nullptr;
     }
 };
 

@@ -333,25 +333,18 @@ private slots:
         QCOMPARE(result, shown);
     }
 
-    void rootPageAgainstPortal()
-    {
-        VellixOfficePageController page;
-        QAbstractItemModelTester tester(page.entitiesModel(), s_fatal);
-        attach(page);
-        QSignalSpy finished(&page, &VellixOfficePageController::foldersLoadingFinished);
-        page.loadFolders();
-        QVERIFY(loaded(page));
-        QCOMPARE(finished.count(), 1);
-        QCOMPARE(names(*page.entitiesModel()), PortalFoldersOrder::order);
-        QTRY_COMPARE(page.property("userFullName").toString(), m_settings.userFullName());
-    }
-
-    void selectFolderDialog()
+    // The root page in display order, and the destination picker that starts in My documents below it.
+    void rootPageAndSelectFolderDialog()
     {
         VellixOfficePageController root;
+        QAbstractItemModelTester tester(root.entitiesModel(), s_fatal);
         attach(root);
+        QSignalSpy finished(&root, &VellixOfficePageController::foldersLoadingFinished);
         root.loadFolders();
         QVERIFY(loaded(root));
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(names(*root.entitiesModel()), PortalFoldersOrder::order);
+        QTRY_COMPARE(root.property("userFullName").toString(), m_settings.userFullName());
 
         SelectFolderDialogController dialog;
         attach(dialog);
