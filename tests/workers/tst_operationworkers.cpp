@@ -3,14 +3,18 @@
 #include "workers/addfavoriteworker.h"
 #include "workers/checkconflictworker.h"
 #include "workers/clearfavoritesworker.h"
+#include "workers/copyfileandfolderworkers.h"
 #include "workers/copyfileworker.h"
 #include "workers/createdocumentworker.h"
 #include "workers/createfolderworker.h"
 #include "workers/deletefavoriteworker.h"
+#include "workers/deletefileandfolderworker.h"
+#include "workers/movefileandfolderworker.h"
 #include "workers/movefiletotrashworker.h"
 #include "workers/movefileworker.h"
 #include "workers/renamefileworker.h"
 #include "workers/renamefolderworker.h"
+#include "workers/restorefileandfolderworker.h"
 #include "workers/restorefileworker.h"
 #include "workers/restorefolderworker.h"
 #include "workers/savedocumentaccessrightsworker.h"
@@ -235,7 +239,101 @@ QList<Case> cases()
     };
 }
 
+struct Selection
+{
+    QList<int> fileIds;
+    QStringList fileNames;
+    QList<int> folderIds;
+    QStringList folderNames;
+};
+
+// An operation on a selection of files and folders: its worker, the verb of
+// its two calls, whether the folders' call starts a server task, and its
+// notifications of files done and failed, then of folders done and failed.
+struct Mixed
+{
+    const char *name;
+    std::function<Worker *(DataAccessObject *, const Selection &)> make;
+    bool inTrash;
+    QString verb;
+    bool task;
+    bool removesEntries;
+    QStringList texts;
+
+    Selection selection() const
+    {
+        return inTrash ? Selection{{1051}, {"Old budget.xlsx"}, {120}, {"Drafts"}}
+                       : Selection{{1005, 1006}, {"Notes.txt", "Logo.png"}, {114}, {"Photos"}};
+    }
+    QString filesRequest() const { return "POST /api/v1/Documents/" + verb; }
+    QString foldersRequest() const { return "POST /api/v1/DocumentDirectory/" + verb; }
+};
+
+QList<Mixed> mixedCases()
+{
+    const auto my = DirectoryType::MyDocuments;
+    return {
+        {"move",
+         [=](DataAccessObject *dao, const Selection &s) {
+             return new MoveFileAndFolderWorker(dao, s.fileIds, s.folderIds, s.fileNames, s.folderNames, 113,
+                                                CopyFolderFlags::Copy, my);
+         },
+         false, "Move", true, false,
+         {"Files are moved successfully", "Error move files", "Folders are moved successfully", "Error move folders"}},
+        {"copy",
+         [=](DataAccessObject *dao, const Selection &s) {
+             return new CopyFileAndFolderWorkers(dao, s.fileIds, s.folderIds, s.fileNames, s.folderNames, 113,
+                                                 CopyFolderFlags::Copy, my);
+         },
+         false, "Copy", true, false,
+         {"Files are copied successfully", "Error copy files", "Folders are copied successfully", "Error copy folders"}},
+        {"restore",
+         [](DataAccessObject *dao, const Selection &s) {
+             return new RestoreFileAndFolderWorker(dao, s.fileIds, s.folderIds, s.fileNames, s.folderNames, 100,
+                                                   CopyFolderFlags::Copy, s_trash);
+         },
+         true, "Restore", false, true,
+         {"File Old budget.xlsx already restored", "Error restore file Old budget.xlsx", "Folder Drafts already restored",
+          "Error restore folder Drafts"}},
+        {"delete",
+         [=](DataAccessObject *dao, const Selection &s) {
+             return new DeleteFileAndFolderWorker(dao, s.fileIds, s.folderIds, s.fileNames, s.folderNames, my);
+         },
+         false, "Delete", true, true,
+         {"Files Notes.txt, Logo.png already move to trash", "Error move files Notes.txt, Logo.png to trash",
+          "Folder Photos already moved to trash", "Error move folder Photos to trash"}},
+        {"delete in trash",
+         [](DataAccessObject *dao, const Selection &s) {
+             return new DeleteFileAndFolderWorker(dao, s.fileIds, s.folderIds, s.fileNames, s.folderNames, s_trash);
+         },
+         true, "Delete", true, true,
+         {"File Old budget.xlsx already removed", "Error delete file Old budget.xlsx", "Folder Drafts already deleted",
+          "Error delete folder Drafts"}},
+    };
+}
+
+void addMixedRows()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < mixedCases().size(); ++i)
+        QTest::addRow("%s", mixedCases().at(i).name) << i;
+}
+
+QString pathOf(const QString &request)
+{
+    return request.section(QLatin1Char(' '), 1);
+}
+
+QList<Entry> entries(const QList<int> &ids, bool isFile)
+{
+    QList<Entry> result;
+    for (int id : ids)
+        result.append({id, isFile});
+    return result;
+}
+
 } // namespace
+
 
 Q_DECLARE_METATYPE(Factory)
 Q_DECLARE_METATYPE(CacheCheck)
@@ -248,20 +346,32 @@ class TestOperationWorkers : public OperationSuite
 private:
     QStringList m_listingBefore;
 
-    // Starts the worker with its endpoint held, so that the busy marks can be
-    // seen while the portal works, then lets the portal answer.
-    bool runWithBusyMarks(Worker *worker, const QString &path, const QList<Entry> &busy,
-                          OperationFixture::Outcome *outcome)
+    // A call of the worker held by the portal: the entries busy and those not
+    // busy while it waits.
+    struct Step
     {
-        m_fixture.simulator().setFault(path, {{QStringLiteral("mode"), QStringLiteral("hold")}});
+        QString path;
+        QList<Entry> busy;
+        QList<Entry> idle;
+    };
+
+    // Starts the worker with the calls of its steps held, so that the busy
+    // marks can be seen while the portal works, and lets each call answer in turn.
+    bool runWithBusyMarks(Worker *worker, const QList<Step> &steps, OperationFixture::Outcome *outcome)
+    {
+        for (const Step &step : steps)
+            m_fixture.simulator().setFault(step.path, {{QStringLiteral("mode"), QStringLiteral("hold")}});
         QSignalSpy finished(worker, &Worker::workFinished);
         QThreadPool::globalInstance()->start(dynamic_cast<QRunnable *>(worker));
-        const bool allBusy = m_fixture.waitForRequest(path) && std::all_of(busy.begin(), busy.end(), [&](const Entry &entry) {
-            return m_fixture.isBusy(entry.id, entry.isFile);
-        });
-        if (!allBusy || !finished.isEmpty() || !m_fixture.simulator().releaseHeld()) {
-            qWarning() << "the entries were not busy while the portal worked";
-            return false;
+        const auto busy = [&](const Entry &entry) { return m_fixture.isBusy(entry.id, entry.isFile); };
+        for (const Step &step : steps) {
+            const bool marked = m_fixture.waitForRequest(step.path)
+                && std::all_of(step.busy.begin(), step.busy.end(), busy)
+                && std::none_of(step.idle.begin(), step.idle.end(), busy);
+            if (!marked || !finished.isEmpty() || !m_fixture.simulator().releaseHeld()) {
+                qWarning() << "the entries were not busy while the portal worked on" << step.path;
+                return false;
+            }
         }
         return OperationFixture::finishedOnce(finished, outcome);
     }
@@ -269,6 +379,21 @@ private:
     void prepare() override
     {
         m_listingBefore = m_fixture.cachedListing(OperationFixture::s_myDocuments);
+    }
+
+    // The portal's requests apart from the task polls.
+    QStringList operationRequests()
+    {
+        QStringList requests = m_fixture.requests();
+        requests.erase(std::remove_if(requests.begin(), requests.end(),
+                                      [](const QString &request) { return request.contains(PortalPath::s_userTask); }),
+                       requests.end());
+        return requests;
+    }
+
+    bool allCached(const QList<int> &ids, bool isFile)
+    {
+        return std::all_of(ids.begin(), ids.end(), [&](int id) { return m_fixture.isCached(id, isFile); });
     }
 
 private slots:
@@ -301,7 +426,7 @@ private slots:
         Worker *worker = factory(&m_fixture.dao());
         QPointer<Worker> alive(worker);
         OperationFixture::Outcome outcome;
-        QVERIFY(runWithBusyMarks(worker, path, busy, &outcome));
+        QVERIFY(runWithBusyMarks(worker, {{path, busy, {}}}, &outcome));
         QCOMPARE(outcome.success, true);
         QCOMPARE(outcome.message, message);
         QCOMPARE(m_fixture.busyCount(), 0);
@@ -390,55 +515,40 @@ private slots:
         CreateFolderWorker folderWorker;
         Worker *worker = document ? static_cast<Worker *>(&documentWorker) : &folderWorker;
         const auto createdId = [&] { return document ? documentWorker.idCreatedDocument() : folderWorker.idCreatedFolder(); };
-        const auto create = [&](const QString &name) {
-            if (document)
-                documentWorker.createDocument(name, 113);
-            else
-                folderWorker.createFolder(name, 113, false);
-        };
         QCOMPARE(createdId(), -1);
         QCOMPARE(documentWorker.idOwner(), -1);
 
-        const QStringList names = document ? QStringList{QStringLiteral("Plan.docx"), QStringLiteral("Sheet.xlsx")}
-                                           : QStringList{QStringLiteral("Plans"), QStringLiteral("Sheets")};
+        // Two creations, then a failed one that keeps the ids of the last good one.
+        const QStringList names = document ? QStringList{"Plan.docx", "Sheet.xlsx", "Third"} : QStringList{"Plans", "Sheets", "Third"};
         QList<int> ids;
+        OperationFixture::Outcome outcome;
         for (const QString &name : names) {
+            const bool fails = name == QLatin1String("Third");
+            if (fails)
+                QVERIFY(m_fixture.simulator().setFault(
+                    document ? "/api/v1/Documents/Create" : "/api/v1/DocumentDirectory/AddSubDirectory", {{"status", 500}}));
             QSignalSpy finished(worker, &Worker::workFinished);
-            create(name);
-            OperationFixture::Outcome outcome;
+            document ? documentWorker.createDocument(name, 113) : folderWorker.createFolder(name, 113, false);
             QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
-            QCOMPARE(outcome.success, true);
-            QCOMPARE(outcome.message, name);
-            ids << createdId();
-        }
-        // The ids are the portal's, and the second creation replaced the first.
-        const QJsonArray entries = m_fixture.simulator().state().value(document ? QStringLiteral("documents")
-                                                                                 : QStringLiteral("folders")).toArray();
-        for (int i = 0; i < names.size(); ++i) {
+            QCOMPARE(outcome.success, !fails);
+            QVERIFY(fails ? !outcome.message.isEmpty() : outcome.message == name);
+            if (fails) {
+                QCOMPARE(createdId(), ids.last());
+                break;
+            }
+            // The ids are the portal's, and each creation replaced the one before.
+            const QJsonArray entries = m_fixture.simulator().state().value(document ? "documents" : "folders").toArray();
             const auto created = std::find_if(entries.begin(), entries.end(), [&](const QJsonValue &entry) {
-                return entry.toObject().value(QStringLiteral("Name")).toString() == names.at(i);
+                return entry.toObject().value(QStringLiteral("Name")).toString() == name;
             });
             QVERIFY(created != entries.end());
-            QCOMPARE(ids.at(i), created->toObject().value(QStringLiteral("Id")).toInt());
-            if (document && i == names.size() - 1)
+            QCOMPARE(createdId(), created->toObject().value(QStringLiteral("Id")).toInt());
+            if (document)
                 QCOMPARE(documentWorker.idOwner(), created->toObject().value(QStringLiteral("OwnerId")).toInt());
+            QVERIFY(!ids.contains(createdId()));
+            ids << createdId();
         }
-        QVERIFY(ids.first() != ids.last());
-
-        // A failed creation reports and keeps the last good ids.
-        QVERIFY(m_fixture.simulator().setFault(document ? QStringLiteral("/api/v1/Documents/Create")
-                                                        : QStringLiteral("/api/v1/DocumentDirectory/AddSubDirectory"),
-                                               {{QStringLiteral("status"), 500}}));
-        QSignalSpy finished(worker, &Worker::workFinished);
-        create(QStringLiteral("Third"));
-        OperationFixture::Outcome outcome;
-        QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
-        QCOMPARE(outcome.success, false);
-        QVERIFY(!outcome.message.isEmpty());
-        QCOMPARE(createdId(), ids.last());
-
-        QVERIFY(m_fixture.notified({names.first() + " created successfuly", names.last() + " created successfuly",
-                                    "Error create"},
+        QVERIFY(m_fixture.notified({names.at(0) + " created successfuly", names.at(1) + " created successfuly", "Error create"},
                                    outcome.message));
     }
 
@@ -545,23 +655,13 @@ private slots:
         QFETCH(Principals, rolesToUnshare);
         QFETCH(QStringList, rightsAfter);
         const QString prefix = isFile ? QStringLiteral("/api/v1/Documents/") : QStringLiteral("/api/v1/DocumentDirectory/");
-        QVERIFY(m_fixture.simulator().setFault(prefix + QStringLiteral("ShareBulk"),
-                                               {{QStringLiteral("mode"), QStringLiteral("hold")}}));
-
         Worker *worker = isFile ? static_cast<Worker *>(new SaveDocumentAccessRightsWorker(
                                       &m_fixture.dao(), id, usersToShare, rolesToShare, usersToUnshare, rolesToUnshare))
                                 : new SaveFolderAccessRightsWorker(&m_fixture.dao(), id, usersToShare, rolesToShare,
                                                                    usersToUnshare, rolesToUnshare);
         QPointer<Worker> alive(worker);
-        QSignalSpy finished(worker, &Worker::workFinished);
-        QThreadPool::globalInstance()->start(dynamic_cast<QRunnable *>(worker));
-        QVERIFY(m_fixture.waitForRequest(prefix + QStringLiteral("ShareBulk")));
-        QVERIFY(finished.isEmpty());
-        QVERIFY(m_fixture.isBusy(id, isFile));
-        QVERIFY(m_fixture.simulator().releaseHeld());
-
         OperationFixture::Outcome outcome;
-        QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
+        QVERIFY(runWithBusyMarks(worker, {{prefix + QStringLiteral("ShareBulk"), {{id, isFile}}, {}}}, &outcome));
         QCOMPARE(outcome.success, true);
         QCOMPARE(outcome.message, QString());
         QCOMPARE(m_fixture.busyCount(), 0);
@@ -621,6 +721,137 @@ private slots:
                  failingStep == QLatin1String("ShareBulk") ? 1 : 0);
 
         QVERIFY(m_fixture.notified({"Error edit access"}, outcome.message));
+    }
+
+    void mixedSelection_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("files");
+        QTest::addColumn<bool>("folders");
+        for (int i = 0; i < mixedCases().size(); ++i) {
+            QTest::addRow("%s", mixedCases().at(i).name) << i << true << true;
+            QTest::addRow("%s, only files", mixedCases().at(i).name) << i << true << false;
+            QTest::addRow("%s, only folders", mixedCases().at(i).name) << i << false << true;
+        }
+    }
+
+    // Files first, then folders, each half busy while the portal works on it;
+    // a selection of one kind sends no call for the other.
+    void mixedSelection()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, files);
+        QFETCH(bool, folders);
+        const Mixed mixed = mixedCases().at(index);
+        Selection selection = mixed.selection();
+        QList<Step> steps;
+        QStringList requests;
+        QStringList done;
+        if (files) {
+            steps.append({pathOf(mixed.filesRequest()), entries(selection.fileIds, true), entries(selection.folderIds, false)});
+            requests << mixed.filesRequest();
+            done << mixed.texts.at(0);
+        } else {
+            selection.fileIds.clear();
+            selection.fileNames.clear();
+        }
+        if (folders) {
+            steps.append({pathOf(mixed.foldersRequest()), entries(selection.folderIds, false), entries(selection.fileIds, true)});
+            requests << mixed.foldersRequest();
+            done << mixed.texts.at(2);
+        } else {
+            selection.folderIds.clear();
+            selection.folderNames.clear();
+        }
+        Worker *worker = mixed.make(&m_fixture.dao(), selection);
+        QPointer<Worker> alive(worker);
+        OperationFixture::Outcome outcome;
+        QVERIFY(runWithBusyMarks(worker, steps, &outcome));
+        QCOMPARE(outcome.success, true);
+        QCOMPARE(outcome.message, (folders ? selection.folderNames : selection.fileNames).join(QStringLiteral(", ")));
+        QCOMPARE(m_fixture.busyCount(), 0);
+        QTRY_VERIFY(alive.isNull());
+        QCOMPARE(operationRequests(), requests);
+        QCOMPARE(m_fixture.requestCount(PortalPath::s_userTask), folders && mixed.task ? 3 : 0);
+        QVERIFY(m_fixture.notified(done));
+
+        // Confirmed changes show in the cache before any reload.
+        QCOMPARE(allCached(selection.fileIds, true), !files || !mixed.removesEntries);
+        QCOMPARE(allCached(selection.folderIds, false), !folders || !mixed.removesEntries);
+        if (files && mixed.verb == QLatin1String("Copy"))
+            QCOMPARE(m_fixture.loading().cachedRows("files_and_folders", "WHERE directory_id = 113 AND is_file = 1").size(), 2);
+        QVERIFY(m_fixture.reloadedCacheMatchesPortal());
+    }
+
+    void mixedFails_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("warning");
+        for (int i = 0; i < mixedCases().size(); ++i) {
+            for (const char *failure : {"files request", "folders request"})
+                QTest::addRow("%s: %s", mixedCases().at(i).name, failure) << i << failure << QString();
+        }
+        // The server task is followed alike for every operation.
+        QTest::newRow("move: status request") << 0 << "status request" << "Error move folders Photos";
+        QTest::newRow("move: task") << 0 << "task" << "Error move folders";
+    }
+
+    // Failing files leave the folders alone; failing folders keep the files' change.
+    void mixedFails()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, failure);
+        QFETCH(QString, warning);
+        const Mixed mixed = mixedCases().at(index);
+        const bool filesFail = failure == QLatin1String("files request");
+        QStringList notes{mixed.texts.at(0)};
+        QString message = OperationFixture::portalError().message;
+        const QJsonObject refusal = OperationFixture::portalError().fault;
+        if (filesFail) {
+            QVERIFY(m_fixture.simulator().setFault(pathOf(mixed.filesRequest()), refusal));
+            notes = QStringList{mixed.texts.at(1)};
+        } else if (failure == QLatin1String("folders request")) {
+            QVERIFY(m_fixture.simulator().setFault(pathOf(mixed.foldersRequest()), refusal));
+            notes << mixed.texts.at(3);
+        } else if (failure == QLatin1String("status request")) {
+            QVERIFY(m_fixture.simulator().setFault(PortalPath::s_userTask, refusal));
+            notes << warning;
+        } else {
+            QVERIFY(m_fixture.simulator().failNextTasks(1));
+            notes << warning;
+            message = QStringLiteral("Server error");
+        }
+        const QStringList trashBefore = m_fixture.cachedListing(OperationFixture::s_trash);
+
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::runOnPool(mixed.make(&m_fixture.dao(), mixed.selection()), &outcome));
+        QCOMPARE(outcome.success, false);
+        QCOMPARE(outcome.message, message);
+        QVERIFY(m_fixture.notified(notes, message));
+        QCOMPARE(m_fixture.busyCount(), 0);
+        if (filesFail) {
+            QCOMPARE(m_fixture.requests(), QStringList{mixed.filesRequest()});
+            QCOMPARE(m_fixture.cachedListing(OperationFixture::s_myDocuments), m_listingBefore);
+            QCOMPARE(m_fixture.cachedListing(OperationFixture::s_trash), trashBefore);
+            return;
+        }
+        QCOMPARE(allCached(mixed.selection().fileIds, true), !mixed.removesEntries);
+        QVERIFY(allCached(mixed.selection().folderIds, false));
+        QVERIFY(m_fixture.reloadedCacheMatchesPortal());
+    }
+
+    void emptySelectionSendsNothing_data() { addMixedRows(); }
+
+    void emptySelectionSendsNothing()
+    {
+        QFETCH(int, index);
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::runOnPool(mixedCases().at(index).make(&m_fixture.dao(), Selection()), &outcome));
+        QCOMPARE(outcome.success, false);
+        QCOMPARE(outcome.message, QStringLiteral("Nothing is selected"));
+        QVERIFY(m_fixture.requests().isEmpty());
+        QVERIFY(m_fixture.notifications(0).isEmpty());
     }
 };
 
