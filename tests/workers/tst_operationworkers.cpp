@@ -1,6 +1,8 @@
 #include "operationsuite.h"
+#include "settings/settings.h"
 #include "testenvironment.h"
 #include "workers/addfavoriteworker.h"
+#include "workers/authorizationworker.h"
 #include "workers/checkconflictworker.h"
 #include "workers/clearfavoritesworker.h"
 #include "workers/copyfileandfolderworkers.h"
@@ -9,9 +11,13 @@
 #include "workers/createfolderworker.h"
 #include "workers/deletefavoriteworker.h"
 #include "workers/deletefileandfolderworker.h"
+#include "workers/forgotpasswordworker.h"
+#include "workers/getserversettingsworker.h"
+#include "workers/loadfoldersandfilesworker.h"
 #include "workers/movefileandfolderworker.h"
 #include "workers/movefiletotrashworker.h"
 #include "workers/movefileworker.h"
+#include "workers/refreshtokenworker.h"
 #include "workers/renamefileworker.h"
 #include "workers/renamefolderworker.h"
 #include "workers/restorefileandfolderworker.h"
@@ -23,6 +29,7 @@
 #include "workers/sharefolderworker.h"
 #include "workers/unsharefileworker.h"
 #include "workers/unsharefolderworker.h"
+#include "workers/userregisterworker.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -103,10 +110,12 @@ CacheCheck gone(int id, bool isFile)
     return [=](OperationFixture &fixture, const QStringList &) { return !fixture.isCached(id, isFile); };
 }
 
-CacheCheck favorite(int id, bool isFavorite)
+CacheCheck favorite(const QList<int> &ids, bool isFavorite)
 {
     return [=](OperationFixture &fixture, const QStringList &) {
-        return fixture.cachedValue(id, true, QStringLiteral("is_favorite")).toBool() == isFavorite;
+        return std::all_of(ids.begin(), ids.end(), [&](int id) {
+            return fixture.cachedValue(id, true, QStringLiteral("is_favorite")).toBool() == isFavorite;
+        });
     };
 }
 
@@ -141,101 +150,73 @@ struct Case
 
 QList<Case> cases()
 {
-    const QString notes = QStringLiteral("Notes.txt");
-    const QString oldBudget = QStringLiteral("Old budget.xlsx");
-    const QString budget = QStringLiteral("Budget 2024.xlsx");
-    const QString roadmap = QStringLiteral("Roadmap.pptx");
-    const QStringList handlerTexts{OperationFixture::portalError().message, QStringLiteral("The portal closed the connection.")};
-    const QStringList replyTexts{QStringLiteral("Internal Server Error"), QStringLiteral("Connection closed")};
+    const auto my = s_myDocuments;
+    const QStringList handlerTexts{OperationFixture::portalError().message, "The portal closed the connection."};
+    const QStringList replyTexts{"Internal Server Error", "Connection closed"};
+    const auto notesCopies = [](int count) {
+        return [=](OperationFixture &fixture, const QStringList &) { return cachedFilesNamed(fixture, "Notes%") == count; };
+    };
     const auto moveToTrash = [](int id, const QString &name, DirectoryType::RootDirectoryTypes root) {
         return [=](DataAccessObject *dao) { return new MoveFileToTrashWorker(dao, id, name, root); };
     };
     return {
-        {"rename file",
-         [=](DataAccessObject *dao) { return new RenameFileWorker(dao, 1005, QStringLiteral("Minutes.txt"), notes, s_myDocuments); },
-         QStringLiteral("Documents/Rename"), {{1005, true}}, QStringLiteral("Minutes.txt"),
-         QStringLiteral("File Notes.txt already renamed"), named(1005, true, QStringLiteral("Minutes.txt")),
-         QStringLiteral("Error rename file Notes.txt")},
-        {"rename folder",
-         [](DataAccessObject *dao) {
-             return new RenameFolderWorker(dao, 114, QStringLiteral("Pictures"), QStringLiteral("Photos"), s_myDocuments);
-         },
-         QStringLiteral("DocumentDirectory/Rename"), {{114, false}}, QStringLiteral("Pictures"),
-         QStringLiteral("Folder Photos already renamed"), named(114, false, QStringLiteral("Pictures")),
-         QStringLiteral("Error rename folder Photos")},
+        {"rename file", [=](DataAccessObject *dao) { return new RenameFileWorker(dao, 1005, "Minutes.txt", "Notes.txt", my); },
+         "Documents/Rename", {{1005, true}}, "Minutes.txt", "File Notes.txt already renamed",
+         named(1005, true, "Minutes.txt"), "Error rename file Notes.txt"},
+        {"rename folder", [=](DataAccessObject *dao) { return new RenameFolderWorker(dao, 114, "Pictures", "Photos", my); },
+         "DocumentDirectory/Rename", {{114, false}}, "Pictures", "Folder Photos already renamed",
+         named(114, false, "Pictures"), "Error rename folder Photos"},
         {"move files",
-         [=](DataAccessObject *dao) {
-             return new MoveFileWorker(dao, {1005, 1006}, 113, {notes, QStringLiteral("Logo.png")}, s_myDocuments);
-         },
-         QStringLiteral("Documents/Move"), {{1005, true}, {1006, true}}, QString(),
-         QStringLiteral("File Notes.txt, Logo.png already moved"), unchanged,
-         QStringLiteral("Error move file Notes.txt, Logo.png")},
-        {"copy file",
-         [=](DataAccessObject *dao) { return new CopyFileWorker(dao, {1005}, 113, {notes}, s_myDocuments, false); },
-         QStringLiteral("Documents/Copy"), {{1005, true}}, QString(), QStringLiteral("File Notes.txt is copied"),
-         [](OperationFixture &fixture, const QStringList &) { return cachedFilesNamed(fixture, QStringLiteral("Notes%")) == 1; },
-         QStringLiteral("Error copy file Notes.txt")},
-        {"duplicate file",
-         [=](DataAccessObject *dao) { return new CopyFileWorker(dao, {1005}, 100, {notes}, s_myDocuments, true); },
-         QStringLiteral("Documents/Copy"), {{1005, true}}, QString(), QStringLiteral("File Notes.txt is duplicated"),
-         [](OperationFixture &fixture, const QStringList &) { return cachedFilesNamed(fixture, QStringLiteral("Notes%")) == 2; },
-         QStringLiteral("Error copy file Notes.txt")},
-        {"move file to trash", moveToTrash(1005, notes, s_myDocuments), QStringLiteral("Documents/Delete"), {{1005, true}},
-         notes, QStringLiteral("File Notes.txt already move to trash"), gone(1005, true),
-         QStringLiteral("Error move file Notes.txt to trash")},
-        {"remove file from trash", moveToTrash(1051, oldBudget, s_trash), QStringLiteral("Documents/Delete"), {{1051, true}},
-         oldBudget, QStringLiteral("File Old budget.xlsx already removed"), gone(1051, true),
-         QStringLiteral("Error delete file Old budget.xlsx")},
-        {"restore file",
-         [=](DataAccessObject *dao) { return new RestoreFileWorker(dao, 1051, 100, oldBudget, s_trash); },
-         QStringLiteral("Documents/Restore"), {{1051, true}}, QStringLiteral("1051"),
-         QStringLiteral("File Old budget.xlsx already restored"), gone(1051, true),
-         QStringLiteral("Error restore file Old budget.xlsx")},
+         [=](DataAccessObject *dao) { return new MoveFileWorker(dao, {1005, 1006}, 113, {"Notes.txt", "Logo.png"}, my); },
+         "Documents/Move", {{1005, true}, {1006, true}}, QString(), "File Notes.txt, Logo.png already moved", unchanged,
+         "Error move file Notes.txt, Logo.png"},
+        {"copy file", [=](DataAccessObject *dao) { return new CopyFileWorker(dao, {1005}, 113, {"Notes.txt"}, my, false); },
+         "Documents/Copy", {{1005, true}}, QString(), "File Notes.txt is copied", notesCopies(1), "Error copy file Notes.txt"},
+        {"duplicate file", [=](DataAccessObject *dao) { return new CopyFileWorker(dao, {1005}, 100, {"Notes.txt"}, my, true); },
+         "Documents/Copy", {{1005, true}}, QString(), "File Notes.txt is duplicated", notesCopies(2),
+         "Error copy file Notes.txt"},
+        {"move file to trash", moveToTrash(1005, "Notes.txt", my), "Documents/Delete", {{1005, true}}, "Notes.txt",
+         "File Notes.txt already move to trash", gone(1005, true), "Error move file Notes.txt to trash"},
+        {"remove file from trash", moveToTrash(1051, "Old budget.xlsx", s_trash), "Documents/Delete", {{1051, true}},
+         "Old budget.xlsx", "File Old budget.xlsx already removed", gone(1051, true), "Error delete file Old budget.xlsx"},
+        {"restore file", [](DataAccessObject *dao) { return new RestoreFileWorker(dao, 1051, 100, "Old budget.xlsx", s_trash); },
+         "Documents/Restore", {{1051, true}}, "1051", "File Old budget.xlsx already restored", gone(1051, true),
+         "Error restore file Old budget.xlsx"},
         {"restore folder",
-         [](DataAccessObject *dao) {
-             return new RestoreFolderWorker(dao, 120, 100, QStringLiteral("Drafts"), CopyFolderFlags::Copy, s_trash);
-         },
-         QStringLiteral("DocumentDirectory/Restore"), {{120, false}}, QStringLiteral("120"),
-         QStringLiteral("Folder Drafts already restored"), gone(120, false), QStringLiteral("Error restore folder Drafts")},
-        {"add favorite", [=](DataAccessObject *dao) { return new AddFavoriteWorker(dao, 1005, notes, s_myDocuments); },
-         QStringLiteral("Favorites/Add"), {{1005, true}}, notes, QStringLiteral("File Notes.txt already added to favorites"),
-         favorite(1005, true), QStringLiteral("Error adding file to favorites Notes.txt")},
-        {"remove one favorite", [=](DataAccessObject *dao) { return new DeleteFavoriteWorker(dao, {1002}, {budget}, s_myDocuments); },
-         QStringLiteral("Favorites/Delete"), {{1002, true}}, budget,
-         QStringLiteral("File Budget 2024.xlsx already removed from favorites"), favorite(1002, false),
-         QStringLiteral("Error removing file Budget 2024.xlsx from favorites")},
+         [](DataAccessObject *dao) { return new RestoreFolderWorker(dao, 120, 100, "Drafts", CopyFolderFlags::Copy, s_trash); },
+         "DocumentDirectory/Restore", {{120, false}}, "120", "Folder Drafts already restored", gone(120, false),
+         "Error restore folder Drafts"},
+        {"add favorite", [=](DataAccessObject *dao) { return new AddFavoriteWorker(dao, 1005, "Notes.txt", my); },
+         "Favorites/Add", {{1005, true}}, "Notes.txt", "File Notes.txt already added to favorites", favorite({1005}, true),
+         "Error adding file to favorites Notes.txt"},
+        {"remove one favorite",
+         [=](DataAccessObject *dao) { return new DeleteFavoriteWorker(dao, {1002}, {"Budget 2024.xlsx"}, my); },
+         "Favorites/Delete", {{1002, true}}, "Budget 2024.xlsx", "File Budget 2024.xlsx already removed from favorites",
+         favorite({1002}, false), "Error removing file Budget 2024.xlsx from favorites"},
         {"remove two favorites",
-         [=](DataAccessObject *dao) { return new DeleteFavoriteWorker(dao, {1002, 1003}, {budget, roadmap}, s_myDocuments); },
-         QStringLiteral("Favorites/Delete"), {{1002, true}, {1003, true}}, QStringLiteral("Budget 2024.xlsx, Roadmap.pptx"),
-         QStringLiteral("Files Budget 2024.xlsx, Roadmap.pptx already removed from favorites"),
-         [](OperationFixture &fixture, const QStringList &before) {
-             return favorite(1002, false)(fixture, before) && favorite(1003, false)(fixture, before);
+         [=](DataAccessObject *dao) {
+             return new DeleteFavoriteWorker(dao, {1002, 1003}, {"Budget 2024.xlsx", "Roadmap.pptx"}, my);
          },
-         QStringLiteral("Error removing files Budget 2024.xlsx, Roadmap.pptx from favorites")},
+         "Favorites/Delete", {{1002, true}, {1003, true}}, "Budget 2024.xlsx, Roadmap.pptx",
+         "Files Budget 2024.xlsx, Roadmap.pptx already removed from favorites", favorite({1002, 1003}, false),
+         "Error removing files Budget 2024.xlsx, Roadmap.pptx from favorites"},
         {"share file",
-         [=](DataAccessObject *dao) { return new ShareFileWorker(dao, 1005, 3, FileAccessType::Write, notes, s_myDocuments); },
-         QStringLiteral("Documents/Share"), {{1005, true}}, QString(), QStringLiteral("File Notes.txt already shared"),
-         access(true, 1005, 3, 5), QStringLiteral("Error share file Notes.txt"), handlerTexts},
+         [=](DataAccessObject *dao) { return new ShareFileWorker(dao, 1005, 3, FileAccessType::Write, "Notes.txt", my); },
+         "Documents/Share", {{1005, true}}, QString(), "File Notes.txt already shared", access(true, 1005, 3, 5),
+         "Error share file Notes.txt", handlerTexts},
         {"unshare file",
-         [](DataAccessObject *dao) {
-             return new UnShareFileWorker(dao, 1001, 2, FileAccessType::Read, QStringLiteral("Welcome.docx"), s_myDocuments);
-         },
-         QStringLiteral("Documents/UnShare"), {{1001, true}}, QString(), QStringLiteral("File Welcome.docx already unshared"),
-         access(true, 1001, 2, -1), QStringLiteral("Error unshare file Welcome.docx"), handlerTexts},
+         [=](DataAccessObject *dao) { return new UnShareFileWorker(dao, 1001, 2, FileAccessType::Read, "Welcome.docx", my); },
+         "Documents/UnShare", {{1001, true}}, QString(), "File Welcome.docx already unshared", access(true, 1001, 2, -1),
+         "Error unshare file Welcome.docx", handlerTexts},
         // The folder calls report the reply's own error text.
         {"share folder",
-         [](DataAccessObject *dao) {
-             return new ShareFolderWorker(dao, 114, 4, FileAccessType::Read, QStringLiteral("Photos"), s_myDocuments);
-         },
-         QStringLiteral("DocumentDirectory/Share"), {{114, false}}, QString(), QStringLiteral("Folder Photos already shared"),
-         access(false, 114, 4, 1), QStringLiteral("Error share folder Photos"), replyTexts},
+         [=](DataAccessObject *dao) { return new ShareFolderWorker(dao, 114, 4, FileAccessType::Read, "Photos", my); },
+         "DocumentDirectory/Share", {{114, false}}, QString(), "Folder Photos already shared", access(false, 114, 4, 1),
+         "Error share folder Photos", replyTexts},
         {"unshare folder",
-         [](DataAccessObject *dao) {
-             return new UnShareFolderWorker(dao, 113, 2, FileAccessType::Read, QStringLiteral("Reports"), s_myDocuments);
-         },
-         QStringLiteral("DocumentDirectory/UnShare"), {{113, false}}, QString(),
-         QStringLiteral("Folder Reports already unshared"), access(false, 113, 2, -1),
-         QStringLiteral("Error unshare folder Reports"), replyTexts},
+         [=](DataAccessObject *dao) { return new UnShareFolderWorker(dao, 113, 2, FileAccessType::Read, "Reports", my); },
+         "DocumentDirectory/UnShare", {{113, false}}, QString(), "Folder Reports already unshared",
+         access(false, 113, 2, -1), "Error unshare folder Reports", replyTexts},
     };
 }
 
@@ -340,6 +321,7 @@ Q_DECLARE_METATYPE(CacheCheck)
 Q_DECLARE_METATYPE(QList<Entry>)
 Q_DECLARE_METATYPE(Principals)
 
+// File, folder, favorite and sharing operations, and the account calls.
 class TestOperationWorkers : public OperationSuite
 {
     Q_OBJECT
@@ -379,6 +361,38 @@ private:
     void prepare() override
     {
         m_listingBefore = m_fixture.cachedListing(OperationFixture::s_myDocuments);
+        // Signed out of every account but with the portal's token of the reset.
+        Settings settings;
+        const QString token = settings.accessToken();
+        settings.logOut();
+        settings.savePortalAddress(m_fixture.simulator().baseUrl());
+        settings.saveAccessToken(token);
+    }
+
+    // Waits for the one result and makes sure no second one follows.
+    static QList<QVariant> singleResult(QSignalSpy &spy) { return finishedOnce(spy) ? spy.first() : QList<QVariant>(); }
+
+    int cachedRows(const QString &table)
+    {
+        QSqlQuery query(m_fixture.dao().db());
+        query.exec(QStringLiteral("SELECT COUNT(*) FROM ") + table);
+        return query.next() ? query.value(0).toInt() : -1;
+    }
+
+    QList<QVariant> signIn(Settings *settings, const QString &password = SimulatorProcess::s_demoPassword)
+    {
+        AuthorizationWorker worker(settings, &m_fixture.dao());
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        worker.authorize(SimulatorProcess::s_demoLogin, password);
+        return singleResult(finished);
+    }
+
+    QList<QVariant> refresh(Settings *settings)
+    {
+        RefreshTokenWorker worker(settings, &m_fixture.dao());
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        worker.refreshToken();
+        return singleResult(finished);
     }
 
     // The portal's requests apart from the task polls.
@@ -554,7 +568,10 @@ private slots:
 
     void clearFavorites_data()
     {
-        OperationFixture::addPortalFailureRows();
+        QTest::addColumn<QJsonObject>("fault");
+        QTest::addColumn<QString>("message");
+        for (const OperationFixture::PortalFailure &failure : OperationFixture::portalFailures())
+            QTest::newRow(failure.name) << failure.fault << failure.message;
         QTest::newRow("confirmed") << QJsonObject() << QString();
     }
 
@@ -852,6 +869,205 @@ private slots:
         QCOMPARE(outcome.message, QStringLiteral("Nothing is selected"));
         QVERIFY(m_fixture.requests().isEmpty());
         QVERIFY(m_fixture.notifications(0).isEmpty());
+    }
+
+    void signInStoresAccountAndEmptiesCache()
+    {
+        m_fixture.dao().insertUsers({QVariantMap{{"Id", 99}, {"Name", "Previous"}}});
+        QVERIFY(cachedRows(QStringLiteral("files_and_folders")) > 0);
+        Settings settings;
+        settings.setSorting(5, Qt::DescendingOrder);
+        settings.saveUserId(99);
+        settings.saveUserMiddleName(QStringLiteral("Previous"));
+        const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+        QCOMPARE(signIn(&settings), (QList<QVariant>{true, QString()}));
+
+        QCOMPARE(cachedRows(QStringLiteral("files_and_folders")), 0);
+        QCOMPARE(cachedRows(QStringLiteral("users")), 0);
+        Settings stored;
+        QVERIFY(!stored.accessToken().isEmpty() && !stored.refreshToken().isEmpty());
+        QCOMPARE((QStringList{stored.login(), QString::number(stored.userId()), stored.userFirstName(), stored.userSurname(),
+                              stored.userCompany(), stored.userName(), stored.userMiddleName(), stored.portalAddress()}),
+                 (QStringList{SimulatorProcess::s_demoLogin, "1", "Demo", "User", "Vellix", "Demo User", QString(),
+                              m_fixture.simulator().baseUrl()}));
+        QCOMPARE(stored.sortingParameter(), 2);
+        QCOMPARE(stored.sortingDirection(), Qt::AscendingOrder);
+        QVERIFY(stored.lastAuthorizationTime() >= before);
+    }
+
+    void signInFailureKeepsState_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QJsonObject>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("wrong password") << QStringLiteral("wrong") << QJsonObject()
+                                        << QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.");
+        QTest::newRow("portal error") << SimulatorProcess::s_demoPassword
+                                      << QJsonObject{{QStringLiteral("status"), 503}, {QStringLiteral("body"), QString()}}
+                                      << QStringLiteral("Failed to send the request to portal. Error 503.");
+        QTest::newRow("garbage") << SimulatorProcess::s_demoPassword
+                                 << QJsonObject{{QStringLiteral("mode"), QStringLiteral("malformed")}}
+                                 << QStringLiteral("The portal sent an answer that cannot be read.");
+        // Answers that came through but hold no session.
+        const auto reply = [](int status, const QJsonObject &tokens, const QString &message = QString()) {
+            QJsonObject body{{"Status", status}, {"Response", QJsonObject{{"Data", QJsonObject{{"Tokens", tokens}}}}}};
+            if (!message.isEmpty())
+                body.insert("ErrorMessage", message);
+            return QJsonObject{{"status", 200}, {"body", body}};
+        };
+        const QString noToken = QStringLiteral("The portal did not return an access token.");
+        const QString password = SimulatorProcess::s_demoPassword;
+        QTest::newRow("no token") << password << reply(200, {{"RefreshToken", "r"}}) << noToken;
+        QTest::newRow("empty token") << password << reply(200, {{"AuthToken", ""}}) << noToken;
+        QTest::newRow("token of another type") << password << reply(200, {{"AuthToken", 5}}) << noToken;
+        QTest::newRow("refused without a word") << password << reply(403, {{"AuthToken", "a"}})
+                                                << QStringLiteral("The portal refused the sign-in.");
+        QTest::newRow("refused with its reason") << password << reply(403, {}, QStringLiteral("Account locked"))
+                                                 << QStringLiteral("Account locked");
+    }
+
+    void signInFailureKeepsState()
+    {
+        QFETCH(QString, password);
+        QFETCH(QJsonObject, fault);
+        QFETCH(QString, message);
+        if (!fault.isEmpty())
+            QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v2/auth/login"), fault));
+        Settings settings;
+        settings.saveAccessToken(QStringLiteral("previous-token"));
+        const QList<QVariant> result = signIn(&settings, password);
+        QCOMPARE(result.value(0).toBool(), false);
+        QCOMPARE(result.value(1).toString(), message);
+        QCOMPARE(Settings().accessToken(), QStringLiteral("previous-token"));
+        QVERIFY(cachedRows(QStringLiteral("files_and_folders")) > 0);
+    }
+
+    // An expired session fails loads and leaves the cache; a refresh renews
+    // both tokens, not the time of the sign-in, and brings the session back.
+    void expiredTokenFailsUntilRefreshed()
+    {
+        Settings settings;
+        QCOMPARE(signIn(&settings).value(0).toBool(), true);
+        const QString access = settings.accessToken();
+        const QString refreshToken = settings.refreshToken();
+        const QDateTime signedInAt = settings.lastAuthorizationTime();
+        const auto load = [this] {
+            LoadFoldersAndFilesWorker worker(&m_fixture.dao());
+            QSignalSpy finished(&worker, &Worker::workFinished);
+            worker.loadFilesAndFolders(100, DirectoryType::MyDocuments);
+            return singleResult(finished);
+        };
+        QCOMPARE(load().value(0).toBool(), true);
+        const int cached = cachedRows(QStringLiteral("files_and_folders"));
+        QVERIFY(cached > 0);
+
+        QVERIFY(m_fixture.simulator().expireTokens());
+        const QList<QVariant> refused = load();
+        QCOMPARE(refused.value(0).toBool(), false);
+        QVERIFY2(refused.value(1).toString().contains(QStringLiteral("401")), qPrintable(refused.value(1).toString()));
+        QCOMPARE(cachedRows(QStringLiteral("files_and_folders")), cached);
+
+        QCOMPARE(refresh(&settings).value(0).toBool(), true);
+        QVERIFY(!settings.accessToken().isEmpty() && settings.accessToken() != access);
+        QVERIFY(settings.refreshToken() != refreshToken);
+        QCOMPARE(settings.lastAuthorizationTime(), signedInAt);
+        QCOMPARE(load().value(0).toBool(), true);
+        QCOMPARE(cachedRows(QStringLiteral("files_and_folders")), cached);
+    }
+
+    void refreshFailureKeepsTokens()
+    {
+        Settings settings;
+        settings.saveAccessToken(QStringLiteral("stale-access"));
+        settings.saveRefreshToken(QStringLiteral("unknown-refresh"));
+        const QList<QVariant> result = refresh(&settings);
+        QCOMPARE(result.value(0).toBool(), false);
+        QVERIFY(!result.value(1).toString().isEmpty());
+        QCOMPARE(settings.accessToken(), QStringLiteral("stale-access"));
+        QCOMPARE(settings.refreshToken(), QStringLiteral("unknown-refresh"));
+    }
+
+    // A refusal other than a taken address passes its reason unchanged (see the registration page's controller).
+    void registrationRefused()
+    {
+        QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v2/auth/register"),
+                                     {{"status", 500}, {"body", "{\"ErrorMessage\":\"Registration is closed\"}"}}));
+        UserRegisterWorker worker;
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        worker.registerUser({"other@vellix.local", QStringLiteral("pw"), QStringLiteral("New"), QStringLiteral("User")});
+        QCOMPARE(singleResult(finished), (QList<QVariant>{false, "Registration is closed. Error 500."}));
+    }
+
+    void passwordRecovery_data()
+    {
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<bool>("success");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("known user") << SimulatorProcess::s_demoLogin << true << QString() << QStringLiteral("Request done")
+                                    << QString();
+        QTest::newRow("unknown user") << QStringLiteral("nobody@vellix.local") << false << QStringLiteral("User not found")
+                                      << QStringLiteral("user not found")
+                                      << QStringLiteral("Error send forgot request to portal");
+        QTest::newRow("empty login") << QString() << false << QStringLiteral("Login is empty")
+                                     << QStringLiteral("empty login") << QStringLiteral("Error send forgot request to portal");
+        QTest::newRow("connection dropped, no reason") << "drop" << false << QStringLiteral("The portal closed the connection.")
+                                                       << QStringLiteral("Error send forgot request to portal") << QString();
+    }
+
+    void passwordRecovery()
+    {
+        QFETCH(QString, login);
+        QFETCH(bool, success);
+        QFETCH(QString, message);
+        QFETCH(QString, body);
+        QFETCH(QString, summary);
+        if (login == QLatin1String("drop"))
+            QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v2/auth/Forgot"), {{"mode", "drop"}}));
+        ForgotPasswordWorker worker;
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        worker.sendForgot(login == QLatin1String("drop") ? SimulatorProcess::s_demoLogin : login);
+        QCOMPARE(singleResult(finished), (QList<QVariant>{success, message}));
+        const QList<ReceivedNotification> received = m_fixture.notifications(1);
+        QCOMPARE(received.size(), 1);
+        QCOMPARE(received.first().body, body);
+        QCOMPARE(received.first().summary, summary);
+    }
+
+    void serverSettingsStoreTheEditorAddress_data()
+    {
+        QTest::addColumn<QJsonObject>("fault");
+        QTest::newRow("stored") << QJsonObject();
+        QTest::newRow("refused, the old address stays") << QJsonObject{{"status", 502}};
+    }
+
+    void serverSettingsStoreTheEditorAddress()
+    {
+        QFETCH(QJsonObject, fault);
+        Settings settings;
+        settings.saveAccessToken(m_fixture.simulator().validAccessToken());
+        settings.saveDocumentServerAddress(QStringLiteral("https://docs.example"));
+        if (!fault.isEmpty())
+            QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/Settings"), fault));
+        auto *worker = new GetServerSettingsWorker(&settings);
+        QPointer<GetServerSettingsWorker> alive(worker);
+        QSignalSpy finished(worker, &Worker::workFinished);
+        QSignalSpy stored(&settings, &Settings::documentServerAddressChanged);
+        // The address is stored after the end was reported, not before.
+        bool storedBeforeFinish = true;
+        connect(worker, &Worker::workFinished, this, [&] { storedBeforeFinish = stored.count() > 0; });
+        QThreadPool::globalInstance()->start(worker);
+        const QList<QVariant> result = singleResult(finished);
+        QCOMPARE(result.value(0).toBool(), fault.isEmpty());
+        QCOMPARE(result.value(1).toString().endsWith(QStringLiteral("Error 502.")), !fault.isEmpty());
+        QCOMPARE(stored.count(), fault.isEmpty() ? 1 : 0);
+        QCOMPARE(storedBeforeFinish, false);
+        if (fault.isEmpty())
+            QVERIFY(settings.documentServerAddress().startsWith(QStringLiteral("http://")));
+        else
+            QCOMPARE(settings.documentServerAddress(), QStringLiteral("https://docs.example"));
+        QTRY_VERIFY(alive.isNull());
     }
 };
 
