@@ -20,8 +20,6 @@
 
 #include <functional>
 
-Q_DECLARE_METATYPE(DirectoryType::RootDirectoryTypes)
-
 namespace {
 
 using Edit = std::function<void(CacheFixture &)>;
