@@ -2,7 +2,6 @@
 
 #include "testenvironment.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 
@@ -26,13 +25,10 @@ bool SecureStorageServiceProcess::start(const QStringList &extraArguments, const
 {
     stop();
     m_log.clear();
-    QString binDirectory = TestEnvironment::binDirectory();
-    if (binDirectory.isEmpty())
-        binDirectory = QCoreApplication::applicationDirPath();
     QProcessEnvironment serviceEnvironment = environment;
     serviceEnvironment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_bus.address());
     m_service.setProcessEnvironment(serviceEnvironment);
-    m_service.start(binDirectory + QStringLiteral("/vellix-securestorage"),
+    m_service.start(TestEnvironment::binDirectory() + QStringLiteral("/vellix-securestorage"),
                     QStringList{QStringLiteral("--data"), m_data.path(), QStringLiteral("--scryptn"),
                                 QString::number(s_testScryptLogN)}
                         + extraArguments);

@@ -2,7 +2,6 @@
 
 #include "testenvironment.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
@@ -35,14 +34,11 @@ bool SimulatorProcess::start(const QStringList &extraArguments)
     m_directory = std::make_unique<QTemporaryDir>();
     if (!m_directory->isValid())
         return false;
-    QString binDirectory = TestEnvironment::binDirectory();
-    if (binDirectory.isEmpty())
-        binDirectory = QCoreApplication::applicationDirPath();
     m_secure = extraArguments.contains(QStringLiteral("--cert"));
     m_exitedCleanly = false;
     m_port = 0;
     m_process.setStandardErrorFile(m_directory->filePath(QStringLiteral("simulator.log")));
-    m_process.start(binDirectory + QStringLiteral("/vellix-portal-simulator"),
+    m_process.start(TestEnvironment::binDirectory() + QStringLiteral("/vellix-portal-simulator"),
                     QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--data"),
                                 m_directory->filePath(QStringLiteral("data"))}
                         + extraArguments);
@@ -102,55 +98,37 @@ QByteArray SimulatorProcess::serverLog() const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+namespace {
+bool succeeded(const QJsonObject &reply)
+{
+    return reply.value(QStringLiteral("ok")).toBool();
+}
+
+// A POST to one of the control endpoints.
+bool post(SimulatorProcess *simulator, const char *name, const QJsonObject &body = {})
+{
+    return succeeded(simulator->control("POST", QStringLiteral("/__control/") + QLatin1String(name), body));
+}
+} // namespace
+
 bool SimulatorProcess::setFault(const QString &path, const QJsonObject &fault)
 {
     QJsonObject body = fault;
     body.insert(QStringLiteral("path"), path);
-    return control("POST", QStringLiteral("/__control/fault"), body).value(QStringLiteral("ok")).toBool();
+    return post(this, "fault", body);
 }
 
-bool SimulatorProcess::clearFaults()
-{
-    return control("POST", QStringLiteral("/__control/clear")).value(QStringLiteral("ok")).toBool();
-}
-
-bool SimulatorProcess::reset()
-{
-    return control("POST", QStringLiteral("/__control/reset")).value(QStringLiteral("ok")).toBool();
-}
-
-bool SimulatorProcess::expireTokens()
-{
-    return control("POST", QStringLiteral("/__control/expire-tokens")).value(QStringLiteral("ok")).toBool();
-}
-
-bool SimulatorProcess::setTaskSteps(int steps)
-{
-    return control("POST", QStringLiteral("/__control/tasks"), {{QStringLiteral("steps"), steps}})
-        .value(QStringLiteral("ok"))
-        .toBool();
-}
-
-bool SimulatorProcess::failNextTasks(int count)
-{
-    return control("POST", QStringLiteral("/__control/tasks"), {{QStringLiteral("failNext"), count}})
-        .value(QStringLiteral("ok"))
-        .toBool();
-}
+bool SimulatorProcess::clearFaults() { return post(this, "clear"); }
+bool SimulatorProcess::releaseHeld() { return post(this, "release"); }
+bool SimulatorProcess::reset() { return post(this, "reset"); }
+bool SimulatorProcess::expireTokens() { return post(this, "expire-tokens"); }
+bool SimulatorProcess::setTaskSteps(int steps) { return post(this, "tasks", {{QStringLiteral("steps"), steps}}); }
+bool SimulatorProcess::failNextTasks(int count) { return post(this, "tasks", {{QStringLiteral("failNext"), count}}); }
+bool SimulatorProcess::clearRequests() { return post(this, "clear-requests"); }
 
 QJsonArray SimulatorProcess::requests()
 {
     return control("GET", QStringLiteral("/__control/requests")).value(QStringLiteral("requests")).toArray();
-}
-
-bool SimulatorProcess::releaseHeld()
-{
-    return control("POST", QStringLiteral("/__control/release")).value(QStringLiteral("ok")).toBool();
-}
-
-bool SimulatorProcess::clearRequests()
-{
-    return control("POST", QStringLiteral("/__control/clear-requests")).value(QStringLiteral("ok")).toBool();
 }
 
 QJsonObject SimulatorProcess::state()
@@ -193,14 +171,7 @@ QString SimulatorProcess::validAccessToken()
 {
     const QJsonObject reply = control("POST", QStringLiteral("/api/v2/auth/login"),
                                       {{QStringLiteral("Login"), s_demoLogin}, {QStringLiteral("Password"), s_demoPassword}});
-    return reply.value(QStringLiteral("Response"))
-        .toObject()
-        .value(QStringLiteral("Data"))
-        .toObject()
-        .value(QStringLiteral("Tokens"))
-        .toObject()
-        .value(QStringLiteral("AuthToken"))
-        .toString();
+    return reply[QStringLiteral("Response")][QStringLiteral("Data")][QStringLiteral("Tokens")][QStringLiteral("AuthToken")].toString();
 }
 
 bool SimulatorProcess::makeCertificate(const QString &directory, QString *certificateFile, QString *keyFile)

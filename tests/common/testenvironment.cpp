@@ -42,7 +42,7 @@ QString TestEnvironment::root()
 
 QString TestEnvironment::binDirectory()
 {
-    return qEnvironmentVariable("VELLIX_BIN_DIR");
+    return qEnvironmentVariable("VELLIX_BIN_DIR", QCoreApplication::applicationDirPath());
 }
 
 bool TestEnvironment::settle(int timeoutMs)

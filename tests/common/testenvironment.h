@@ -17,7 +17,7 @@ public:
 
     static void setUp();
     static QString root();
-    // Directory holding the built executables (simulator, application).
+    // Directory holding the built executables (simulator, application); by default the test's own.
     static QString binDirectory();
     // Waits until the global thread pool is idle and what its requests posted
     // is delivered: after it no late answer can still arrive.

@@ -1,9 +1,9 @@
 // Reports, as one JSON line, how this process sees the network: what the
 // platform says, what requests decide, and whether a sign-in to a portal on
-// loopback goes through. Run by tst_onlinestate, also in a namespace that has
+// loopback goes through. Run by tst_requestframe, also in a namespace that has
 // nothing but loopback.
 #include "cannedhttpserver.h"
-#include "requestrunner.h"
+#include "portalsuite.h"
 #include "requests/authrequest.h"
 #include "requests/onlinestate.h"
 #include "settings/settings.h"

@@ -1,12 +1,12 @@
+#include "securestorage/passwordgenerator.h"
 #include "securestorage/sstorewrapper.h"
 #include "securestorageserviceprocess.h"
 #include "testenvironment.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QtTest>
+
+#include <cstdio>
 
 namespace {
 bool isMountPoint(const QString &path)
@@ -26,6 +26,17 @@ QByteArray allBytesBelow(const QString &directory)
     }
     return bytes;
 }
+
+// Run with this argument, the suite prints the fixed-seed sequence and exits,
+// so that two processes can be compared.
+const char s_printFixedSeed[] = "printFixedSeedSequence";
+
+QByteArray fixedSeedSequenceOfAnotherRun()
+{
+    QProcess run;
+    run.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(s_printFixedSeed)});
+    return run.waitForFinished(30000) ? run.readAllStandardOutput() : QByteArray();
+}
 } // namespace
 
 class TestSecureStorage : public QObject
@@ -36,6 +47,29 @@ private:
 
 private slots:
     void initTestCase() { QVERIFY(m_service.startBus()); }
+
+    // What a new container's password is drawn from: the fixed seed repeats in every run.
+    void containerPasswordsComeFromTheSystemSource()
+    {
+        const PasswordGenerator generator;
+        const QString prefix = generator.getDeviceId() + QLatin1Char('-');
+        QVERIFY(prefix.size() > 1);
+        const QByteArray fixedSeedSequence = fixedSeedSequenceOfAnotherRun();
+        QVERIFY(!fixedSeedSequence.isEmpty());
+        QCOMPARE(fixedSeedSequenceOfAnotherRun(), fixedSeedSequence);
+        QSet<QString> suffixes;
+        for (int i = 0; i < 50; ++i) {
+            const QString password = generator.getSecureRandomPassword();
+            QVERIFY(password.startsWith(prefix));
+            const QString suffix = password.mid(prefix.size());
+            QCOMPARE(suffix.size(), 8);
+            for (const QChar character : suffix)
+                QVERIFY2(PasswordGenerator::alphabet().contains(character), qPrintable(password));
+            QVERIFY(!fixedSeedSequence.contains(suffix.toUtf8()));
+            suffixes.insert(suffix);
+        }
+        QCOMPARE(suffixes.size(), 50);
+    }
 
     void statusFollowsTheService_data()
     {
@@ -129,5 +163,16 @@ private slots:
     }
 };
 
-VELLIX_TEST_MAIN(TestSecureStorage, QCoreApplication)
+int main(int argc, char *argv[])
+{
+    if (argc == 2 && qstrcmp(argv[1], s_printFixedSeed) == 0) {
+        for (int i = 0; i < 5; ++i)
+            std::printf("%s\n", qPrintable(PasswordGenerator().getPassword(PasswordGenerator::FixedSeed, 8)));
+        return 0;
+    }
+    TestEnvironment::setUp();
+    QCoreApplication app(argc, argv);
+    TestSecureStorage test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_securestorage.moc"
