@@ -37,7 +37,7 @@ QStringList LogCapture::messages() const
 {
     QMutexLocker lock(&s_mutex);
     QStringList list;
-    for (const auto &entry : s_messages)
+    for (const auto &entry : qAsConst(s_messages))
         list.append(entry.second);
     return list;
 }
@@ -46,7 +46,7 @@ QStringList LogCapture::messagesOf(QtMsgType type) const
 {
     QMutexLocker lock(&s_mutex);
     QStringList list;
-    for (const auto &entry : s_messages) {
+    for (const auto &entry : qAsConst(s_messages)) {
         if (entry.first == type)
             list.append(entry.second);
     }
@@ -126,8 +126,7 @@ QVariantMap portalFile(int id, int directoryId, const QString &name, const QVari
                      {QStringLiteral("Size"), 1024},
                      {QStringLiteral("MimeType"), QStringLiteral("text/plain")},
                      {QStringLiteral("IsFavorite"), false}};
-    for (auto it = extra.cbegin(); it != extra.cend(); ++it)
-        file.insert(it.key(), it.value());
+    file.insert(extra);
     return file;
 }
 
@@ -139,8 +138,7 @@ QVariantMap portalFolder(int id, int parentId, const QString &name, const QVaria
                        {QStringLiteral("ParentId"), parentId},
                        {QStringLiteral("Timestamp"), QStringLiteral("2024-03-01T09:00:00")},
                        {QStringLiteral("Type"), 0}};
-    for (auto it = extra.cbegin(); it != extra.cend(); ++it)
-        folder.insert(it.key(), it.value());
+    folder.insert(extra);
     return folder;
 }
 

@@ -20,8 +20,6 @@
 
 #include <functional>
 
-Q_DECLARE_METATYPE(DirectoryType::RootDirectoryTypes)
-
 namespace {
 
 using Edit = std::function<void(CacheFixture &)>;
@@ -47,11 +45,12 @@ QList<QVariant> manyFolders()
     return folders;
 }
 
-QList<QVariant> objects(int count)
+// Users or roles as the portal lists them.
+QList<QVariant> objects(int count, const QString &namePrefix)
 {
     QList<QVariant> result;
     for (int id = 1; id <= count; ++id)
-        result.append(QVariantMap{{"Id", id}, {"Name", QString::number(id)}});
+        result.append(QVariantMap{{"Id", id}, {"Name", QStringLiteral("%1-%2").arg(namePrefix).arg(id)}});
     return result;
 }
 
@@ -213,7 +212,7 @@ private slots:
         QTest::addColumn<Edit>("edit");
         // "table WHERE ..." to its row count; "log:text" to the count of log lines with the text.
         QTest::addColumn<QVariantMap>("counts");
-        QTest::addColumn<int>("notices"); // filesAndFoldersChanged; -1: not counted
+        QTest::addColumn<int>("notices"); // of files and folders, users and roles; -1: not counted
         const QString all = QStringLiteral("files_and_folders");
         const QString folder10 = QStringLiteral("files_and_folders WHERE (parent_id = 10 OR directory_id = 10)");
         const QString noFailedInsert = QStringLiteral("log:Insert failed");
@@ -286,6 +285,41 @@ private slots:
             QCOMPARE(c.count("files_and_folders", "WHERE id = 6 AND is_shared = 1"), 1);
             c.dao().setSharedState(6, false);
         }) << QVariantMap{{all + " WHERE id = 6 AND is_shared = 0", 1}} << 2;
+        // One entry of the id and kind; the entry of the other kind with the same id stays as it was.
+        const auto entry = [](bool isFile, const QString &where) {
+            return QStringLiteral("files_and_folders WHERE id = 5 AND is_file = %1 AND %2").arg(int(isFile)).arg(where);
+        };
+        const QString name = QStringLiteral("name = 'it''s \"new\"; DROP TABLE users'");
+        for (bool isFile : {true, false}) {
+            const QString kind = isFile ? QStringLiteral("file") : QStringLiteral("folder");
+            QTest::addRow("busy mark of a %s", qPrintable(kind)) << Edit([isFile](CacheFixture &c) {
+                isFile ? c.dao().updateBusyForFile(5, true, DirectoryType::Trash) : c.dao().updateBusyForFolder(5, true, DirectoryType::Trash);
+            }) << QVariantMap{{entry(isFile, "busy = 1"), 1}, {entry(!isFile, "busy = 0"), 1}} << 0;
+            QTest::addRow("%s renamed", qPrintable(kind)) << Edit([isFile](CacheFixture &c) {
+                const QString name = QStringLiteral("it's \"new\"; DROP TABLE users");
+                isFile ? c.dao().renameFile(5, name) : c.dao().renameFolder(5, name);
+            }) << QVariantMap{{entry(isFile, name), 1}, {entry(!isFile, name), 0}} << 1;
+            QTest::addRow("%s deleted", qPrintable(kind)) << Edit([isFile](CacheFixture &c) {
+                isFile ? c.dao().deleteFile(5, DirectoryType::MyDocuments) : c.dao().deleteFolder(5, DirectoryType::MyDocuments);
+            }) << QVariantMap{{entry(isFile, "1"), 0}, {entry(!isFile, "1"), 1}} << 1;
+        }
+        QTest::newRow("cleared cache keeps only passwords") << Edit([](CacheFixture &c) {
+            for (DirectoryType::RootDirectoryTypes root :
+                 {DirectoryType::Public, DirectoryType::SharedAccess, DirectoryType::Virtual, DirectoryType::LastDocuments})
+                c.dao().insertFiles(list({portalFile(1, 0, "x")}), root);
+            c.dao().insertUsers(list({{{"Id", 1}}}));
+            c.dao().insertRoles(list({{{"Id", 1}}}));
+            QVERIFY(c.dao().insertPassword("SSTORE", "secret"));
+            c.dao().clearDatabase();
+            QCOMPARE(c.dao().getPassword("SSTORE"), QStringLiteral("secret"));
+        }) << QVariantMap{{"files_and_folders", 0}, {"shared_documents", 0}, {"shared_access_documents", 0}, {"available_documents", 0},
+                          {"last_documents", 0}, {"users", 0}, {"roles", 0}, {"passwords", 1}}
+            << 4 + 1 + 1 + 3; // the four listings, the user, the role, and the clearing's one of each kind
+        QTest::newRow("failed user insert writes nothing") << Edit([](CacheFixture &c) {
+            c.dao().insertUsers(list({{{"Id", 1}, {"Name", "kept"}}}));
+            c.limitBoundParameters(6);
+            c.dao().insertUsers(list({{{"Id", 1}, {"Name", "changed"}}, {{"Id", 2}, {"Name", "new"}}}));
+        }) << QVariantMap{{"users WHERE name = 'kept'", 1}, {"users", 1}} << 2;
         QTest::newRow("failed updates still signal") << Edit([](CacheFixture &c) {
             QSqlQuery(c.dao().db()).exec("DROP TABLE files_and_folders");
             c.dao().renameFile(1, "x");
@@ -301,7 +335,9 @@ private slots:
         QFETCH(int, notices);
         storeMyDocumentsFolder(dao());
         LogCapture log;
-        QSignalSpy changed(&dao(), &DataAccessObject::filesAndFoldersChanged);
+        QSignalSpy files(&dao(), &DataAccessObject::filesAndFoldersChanged);
+        QSignalSpy users(&dao(), &DataAccessObject::usersChanged);
+        QSignalSpy roles(&dao(), &DataAccessObject::rolesChanged);
         edit(*m_cache);
         for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
             const int count = it.key().startsWith("log:") ? log.count(it.key().mid(4))
@@ -309,23 +345,27 @@ private slots:
             QVERIFY2(count == it.value().toInt(), qPrintable(QStringLiteral("%1: %2").arg(it.key()).arg(count)));
         }
         if (notices >= 0)
-            QCOMPARE(changed.count(), notices);
+            QCOMPARE(files.count() + users.count() + roles.count(), notices);
     }
 
     // SQLite's limit on bound parameters is never exceeded, whatever the size.
-    void listingSizes_data()
+    void batches_data()
     {
+        QTest::addColumn<QString>("table");
         QTest::addColumn<int>("rows");
         QTest::addColumn<bool>("renameAll");
-        QTest::newRow("1") << 1 << true;
-        QTest::newRow("38, one full statement") << 38 << true;
-        QTest::newRow("39, one row more") << 39 << true;
-        QTest::newRow("1000, stale OR-chain split too") << 1000 << true;
-        QTest::newRow("50000") << 50000 << false;
+        for (int rows : {1, 38, 39, 1000}) // 38 fill one statement; at 1000 the stale rows' OR-chain is split too
+            QTest::addRow("%d entries", rows) << "files_and_folders" << rows << true;
+        QTest::newRow("50000 entries") << "files_and_folders" << 50000 << false;
+        for (int rows : {142, 143, 1000})
+            QTest::addRow("%d users", rows) << "users" << rows << true;
+        for (int rows : {333, 334})
+            QTest::addRow("%d roles", rows) << "roles" << rows << true;
     }
 
-    void listingSizes()
+    void batches()
     {
+        QFETCH(QString, table);
         QFETCH(int, rows);
         QFETCH(bool, renameAll);
         m_cache->limitBoundParameters(999);
@@ -334,42 +374,15 @@ private slots:
         if (renameAll)
             prefixes << "renamed";
         for (const QString &prefix : qAsConst(prefixes)) {
-            dao().updateFilesAndFolders(portalFiles(rows, 10, prefix), {}, 10, DirectoryType::MyDocuments);
-            QCOMPARE(m_cache->count("files_and_folders", "WHERE name LIKE ?", {prefix + "-%"}), rows);
-            QCOMPARE(m_cache->count("files_and_folders"), rows);
+            if (table == "files_and_folders")
+                dao().updateFilesAndFolders(portalFiles(rows, 10, prefix), {}, 10, DirectoryType::MyDocuments);
+            else
+                table == "users" ? dao().insertUsers(objects(rows, prefix)) : dao().insertRoles(objects(rows, prefix));
+            QCOMPARE(m_cache->count(table, "WHERE name LIKE ?", {prefix + "-%"}), rows);
+            QCOMPARE(m_cache->count(table), rows);
         }
         QCOMPARE(log.messagesOf(QtWarningMsg), QStringList());
         QCOMPARE(log.messagesOf(QtCriticalMsg), QStringList());
-    }
-
-    void perEntryUpdates_data()
-    {
-        QTest::addColumn<bool>("isFile");
-        QTest::newRow("file") << true;
-        QTest::newRow("folder") << false;
-    }
-
-    void perEntryUpdates()
-    {
-        QFETCH(bool, isFile);
-        storeMyDocumentsFolder(dao());
-        QSignalSpy changed(&dao(), &DataAccessObject::filesAndFoldersChanged);
-        const QString same = QStringLiteral("FROM files_and_folders WHERE id = 5 AND is_file = %1").arg(int(isFile));
-        const QString other = QStringLiteral("FROM files_and_folders WHERE id = 5 AND is_file = %1").arg(int(!isFile));
-        const QString name = QStringLiteral("it's \"new\"; DROP TABLE users");
-
-        isFile ? dao().updateBusyForFile(5, true, DirectoryType::Trash) : dao().updateBusyForFolder(5, true, DirectoryType::Trash);
-        QCOMPARE(m_cache->value("SELECT busy " + same).toInt(), 1);
-        QCOMPARE(m_cache->value("SELECT busy " + other).toInt(), 0);
-        QCOMPARE(changed.count(), 0);
-        isFile ? dao().renameFile(5, name) : dao().renameFolder(5, name);
-        QCOMPARE(m_cache->value("SELECT name " + same).toString(), name);
-        QVERIFY(m_cache->value("SELECT name " + other).toString() != name);
-        QCOMPARE(changed.count(), 1);
-        isFile ? dao().deleteFile(5, DirectoryType::MyDocuments) : dao().deleteFolder(5, DirectoryType::MyDocuments);
-        QCOMPARE(m_cache->value("SELECT COUNT(*) " + same).toInt(), 0);
-        QCOMPARE(m_cache->value("SELECT COUNT(*) " + other).toInt(), 1);
-        QCOMPARE(changed.count(), 2);
     }
 
     void lookups()
@@ -462,57 +475,6 @@ private slots:
         QVERIFY(dao().retrieveRoleById(8).isEmpty());
     }
 
-    void usersAndRolesInBatches_data()
-    {
-        QTest::addColumn<bool>("roles");
-        QTest::addColumn<int>("rows");
-        QTest::newRow("142 users") << false << 142;
-        QTest::newRow("143 users") << false << 143;
-        QTest::newRow("1000 users") << false << 1000;
-        QTest::newRow("333 roles") << true << 333;
-        QTest::newRow("334 roles") << true << 334;
-    }
-
-    void usersAndRolesInBatches()
-    {
-        QFETCH(bool, roles);
-        QFETCH(int, rows);
-        m_cache->limitBoundParameters(999);
-        roles ? dao().insertRoles(objects(rows)) : dao().insertUsers(objects(rows));
-        QCOMPARE(m_cache->count(roles ? "roles" : "users"), rows);
-    }
-
-    void failedUserInsertWritesNothing()
-    {
-        dao().insertUsers(list({{{"Id", 1}, {"Name", "kept"}}}));
-        m_cache->limitBoundParameters(6);
-        LogCapture log;
-        QSignalSpy users(&dao(), &DataAccessObject::usersChanged);
-        dao().insertUsers(list({{{"Id", 1}, {"Name", "changed"}}, {{"Id", 2}, {"Name", "new"}}}));
-        QCOMPARE(users.count(), 1);
-        QCOMPARE(m_cache->value("SELECT name FROM users WHERE id = 1").toString(), QStringLiteral("kept"));
-        QCOMPARE(m_cache->count("users"), 1);
-    }
-
-    void clearDatabaseKeepsOnlyPasswords()
-    {
-        storeMyDocumentsFolder(dao());
-        for (DirectoryType::RootDirectoryTypes root :
-             {DirectoryType::Public, DirectoryType::SharedAccess, DirectoryType::Virtual, DirectoryType::LastDocuments})
-            dao().insertFiles(list({portalFile(1, 0, "x")}), root);
-        dao().insertUsers(list({{{"Id", 1}}}));
-        dao().insertRoles(list({{{"Id", 1}}}));
-        QVERIFY(dao().insertPassword("SSTORE", "secret"));
-        QSignalSpy files(&dao(), &DataAccessObject::filesAndFoldersChanged);
-        QSignalSpy users(&dao(), &DataAccessObject::usersChanged);
-        QSignalSpy roles(&dao(), &DataAccessObject::rolesChanged);
-        dao().clearDatabase();
-        for (const QString &table : s_cacheTables)
-            QCOMPARE(m_cache->count(table), table == "passwords" ? 1 : 0);
-        QCOMPARE(dao().getPassword("SSTORE"), QStringLiteral("secret"));
-        QCOMPARE(QList<int>({files.count(), users.count(), roles.count()}), QList<int>({1, 1, 1}));
-    }
-
     void passwords()
     {
         LogCapture log;
@@ -540,7 +502,8 @@ private slots:
         QCOMPARE(log.count(QStringLiteral("Secret")), 0);
     }
 
-    // Pool threads mark, read and synchronise while the owner thread synchronises the same listing.
+    // Pool threads mark, read, store users and synchronise while the owner thread synchronises the same
+    // listing; every change is signalled on the owner thread.
     void busyMarksWhileListingsSynchronise()
     {
         dao().updateFilesAndFolders(portalFiles(s_files, 10), manyFolders(), 10, DirectoryType::MyDocuments);
@@ -551,8 +514,8 @@ private slots:
         LogCapture log;
         QThread *main = QThread::currentThread();
         int foreignSignals = 0;
-        connect(&dao(), &DataAccessObject::filesAndFoldersChanged, this,
-                [&] { foreignSignals += QThread::currentThread() != main; }, Qt::DirectConnection);
+        for (auto signal : {&DataAccessObject::filesAndFoldersChanged, &DataAccessObject::usersChanged})
+            connect(&dao(), signal, this, [&] { foreignSignals += QThread::currentThread() != main; }, Qt::DirectConnection);
         QAtomicInt thread;
         QAtomicInt wrongAnswers;
         int lostRows = 0;
@@ -560,6 +523,7 @@ private slots:
             s_threads,
             [&] {
                 const int index = thread.fetchAndAddOrdered(1);
+                dao().insertUsers({QVariantMap{{"Id", index + 1}, {"Name", "user"}}});
                 for (int round = 0; round < 20; ++round) {
                     for (int id = index + 1; id <= s_files; id += s_threads) {
                         dao().updateBusyForFile(id, round % 2 == 0, DirectoryType::MyDocuments);
@@ -581,6 +545,7 @@ private slots:
         QCOMPARE(lostRows, 0);
         QCOMPARE(wrongAnswers.loadAcquire(), 0);
         QCOMPARE(foreignSignals, 0);
+        QCOMPARE(dao().retrieveUserById(s_threads).value("name").toString(), QStringLiteral("user"));
 
         // The last marks of each thread arrive in the order they were made.
         thread.storeRelease(0);
@@ -594,15 +559,6 @@ private slots:
         QCOMPARE(listingRows(), s_files + s_folders);
         QCOMPARE(log.messagesOf(QtWarningMsg), QStringList());
         QCOMPARE(log.messagesOf(QtCriticalMsg), QStringList());
-    }
-
-    void poolThreadWritesSignalOnTheOwnerThread()
-    {
-        QThread *signalled = nullptr;
-        connect(&dao(), &DataAccessObject::usersChanged, this, [&] { signalled = QThread::currentThread(); }, Qt::DirectConnection);
-        runOnPool(1, [&] { dao().insertUsers({QVariantMap{{"Id", 5}, {"Name", "user"}}}); });
-        QCOMPARE(signalled, QThread::currentThread());
-        QCOMPARE(dao().retrieveUserById(5).value("name").toString(), QStringLiteral("user"));
     }
 
     void rowsCannotBeReadOnAnotherThread()

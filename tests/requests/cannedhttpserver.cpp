@@ -38,11 +38,6 @@ QByteArray CannedHttpServer::httpResponse(int status, const QByteArray &body, co
         + "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
 }
 
-QList<QByteArray> CannedHttpServer::requests() const
-{
-    return m_requests;
-}
-
 void CannedHttpServer::accept()
 {
     while (QTcpSocket *socket = m_server.nextPendingConnection()) {
@@ -67,7 +62,6 @@ void CannedHttpServer::readFrom(QTcpSocket *socket)
     if (received.size() < headEnd + 4 + length)
         return;
     socket->setProperty("received", QByteArray());
-    m_requests << received;
     answer(socket, 0);
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
 #include <QTcpServer>
 
@@ -30,9 +29,6 @@ public:
     static QByteArray httpResponse(int status, const QByteArray &body,
                                    const QByteArray &contentType = QByteArrayLiteral("application/json"));
 
-    // Raw requests received so far (head and body).
-    QList<QByteArray> requests() const;
-
 private:
     void accept();
     void readFrom(QTcpSocket *socket);
@@ -43,5 +39,4 @@ private:
     Ending m_ending = Ending::Close;
     int m_chunkBytes = 0;
     int m_intervalMs = 0;
-    QList<QByteArray> m_requests;
 };

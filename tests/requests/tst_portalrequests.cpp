@@ -104,14 +104,20 @@ struct RequestCase
 {
     const char *name;
     RequestFactory make;
-    QString method;
-    QString path;
-    QJsonObject query; // "$task" stands for the task's id
-    QJsonValue body;   // "$access" and "$refresh" stand for the tokens; undefined: none (an upload's is checked on its own)
+    QString call;        // method and path; a path without a leading slash is below /api/v1/
+    QJsonObject query;   // "$task" stands for the task's id
+    QJsonValue body;     // "$access" and "$refresh" stand for the tokens; null: none (an upload's is checked on its own)
     QString successKeys; // "key:type ..." of the success map; empty: no success case
-    QStringList failureKeys;
+    QString failureKeys;
     Wording wording = Wording::Handler;
     Need need = Need::None;
+
+    QString method() const { return call.section(' ', 0, 0); }
+    QString path() const
+    {
+        const QString path = call.section(' ', 1);
+        return path.startsWith('/') ? path : QStringLiteral("/api/v1/") + path;
+    }
 };
 
 // Answers every translation with the same foreign text, as a translated build would.
@@ -122,15 +128,6 @@ public:
     bool isEmpty() const override { return false; }
 };
 
-const QString s_v1 = QStringLiteral("/api/v1/");
-const QString s_v2 = QStringLiteral("/api/v2/auth/");
-const QStringList s_errorOnly{"error"};
-const QStringList s_successAndError{"error", "success"};
-const QString s_bulkKeys = QStringLiteral("success:bool users:QVariantList");
-const QString s_signInKeys = QStringLiteral(
-    "access_token:QString error:QString refresh_token:QString success:bool user_company:QString user_email:QString "
-    "user_first_name:QString user_id:int user_login:QString user_middle_name:QString user_name:QString "
-    "user_surname:QString");
 const QString s_unauthorized = QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.");
 constexpr int s_largeFileSize = 8 * 1024 * 1024;
 
@@ -149,22 +146,26 @@ const QList<UserOrRoleEntity> s_bulkRoles{principal(1, DocumentLink::Read)};
 
 QJsonObject singleBody(const char *access, int userId, int entityId)
 {
-    return {{"AccessType", access},
-            {"ToUserIds", QJsonArray{QString::number(userId)}},
-            {"Ids", QJsonArray{QString::number(entityId)}}};
+    return {{"AccessType", access}, {"ToUserIds", QJsonArray{QString::number(userId)}}, {"Ids", QJsonArray{QString::number(entityId)}}};
 }
 
 QJsonArray bulkBody(int entityId)
 {
-    return {QJsonObject{{"AccessType", "Read"}, {"Ids", QJsonArray{entityId}}, {"ToUserIds", QJsonArray{2}},
-                        {"ToRoleIds", QJsonArray{1}}},
+    return {QJsonObject{{"AccessType", "Read"}, {"Ids", QJsonArray{entityId}}, {"ToUserIds", QJsonArray{2}}, {"ToRoleIds", QJsonArray{1}}},
             QJsonObject{{"AccessType", "Write"}, {"Ids", QJsonArray{entityId}}, {"ToUserIds", QJsonArray{3}}}};
 }
 
 QJsonObject folderBody(const char *name, const char *type)
 {
-    return {{"Name", name}, {"Description", ""}, {"Order", 100},    {"Type", type},
-            {"IconId", ""}, {"RoleIds", ""},     {"UserIds", ""},   {"ParentId", 100}};
+    return {{"Name", name}, {"Description", ""}, {"Order", 100}, {"Type", type}, {"IconId", ""}, {"RoleIds", ""}, {"UserIds", ""}, {"ParentId", 100}};
+}
+
+QJsonObject idsTo(const QJsonArray &ids, int folder, const char *rule = nullptr)
+{
+    QJsonObject body{{"Ids", ids}, {"ToDirectoryId", folder}};
+    if (rule)
+        body.insert("Rule", rule);
+    return body;
 }
 
 QStringList namesOf(const QVariantList &entities)
@@ -224,142 +225,129 @@ QString substituted(const QString &text, const Given &given)
 
 QList<RequestCase> requestCases(const QString &localFolder)
 {
-    using Flags = CopyFolderFlags::Flags;
-    const QString upload = localFolder + QStringLiteral("/Upload me.txt");
     const QString login = SimulatorProcess::s_demoLogin;
-    const QJsonObject none;
-    const QJsonValue noBody(QJsonValue::Undefined);
+    const QString device = DeviceIdentity::uniqueId();
+    const QString userKeys = QStringLiteral("access_token:QString error:QString refresh_token:QString success:bool user_company:QString "
+                                            "user_email:QString user_first_name:QString user_id:int user_login:QString "
+                                            "user_middle_name:QString user_name:QString user_surname:QString");
+    const QString created = QStringLiteral("error:QString folderId:qlonglong folderName:QString success:bool");
+    const QString found = QStringLiteral("directories:QVariantList documents:QVariantList success:bool");
+    const QString task = QStringLiteral("documentId:int success:bool taskId:int");
+    const QString bulk = QStringLiteral("success:bool users:QVariantList");
+    const QString edit = QStringLiteral("json:QJsonDocument success:bool");
+    const QString downloaded = QStringLiteral("error:QString success:bool tmpDocumentPath:QString");
+    const QString plain = QStringLiteral("error:QString success:bool");
+    const QString both = QStringLiteral("error success");
+    const auto link = static_cast<DocumentLink::AccessType>(4);
+    using W = Wording;
     return {
-        {"sign-in", make<AuthRequest>(login, SimulatorProcess::s_demoPassword), "POST", s_v2 + "login", none,
-         QJsonObject{{"ApplicationVersion", "1.8.5.114"}, {"DeviceId", DeviceIdentity::uniqueId()}, {"Login", login},
-                     {"OsVersion", DeviceIdentity::osVersion()}, {"Password", SimulatorProcess::s_demoPassword}},
-         s_signInKeys, s_errorOnly, Wording::Readable, Need::NoToken},
-        {"refresh", [](const Given &g) { return new RefreshTokenRequest(g.access, g.refresh, QString()); }, "POST",
-         s_v2 + "refresh", none, QJsonObject{{"DeviceId", DeviceIdentity::uniqueId()}, {"RefreshToken", "$refresh"}, {"Token", "$access"}},
-         "access_token:QString error:QString refresh_token:QString success:bool", s_successAndError, Wording::Readable, Need::SignIn},
-        {"register", make<UserRegisterRequest>("new.user@vellix.local", "s3cret!", "Anna", "Petrova"), "POST", s_v2 + "register", none,
+        {"sign-in", make<AuthRequest>(login, SimulatorProcess::s_demoPassword), "POST /api/v2/auth/login", {},
+         QJsonObject{{"ApplicationVersion", "1.8.5.114"}, {"DeviceId", device}, {"Login", login}, {"OsVersion", DeviceIdentity::osVersion()},
+                     {"Password", SimulatorProcess::s_demoPassword}}, userKeys, "error", W::Readable, Need::NoToken},
+        {"refresh", [](const Given &g) { return new RefreshTokenRequest(g.access, g.refresh, QString()); }, "POST /api/v2/auth/refresh", {},
+         QJsonObject{{"DeviceId", device}, {"RefreshToken", "$refresh"}, {"Token", "$access"}},
+         "access_token:QString error:QString refresh_token:QString success:bool", both, W::Readable, Need::SignIn},
+        {"register", make<UserRegisterRequest>("new.user@vellix.local", "s3cret!", "Anna", "Petrova"), "POST /api/v2/auth/register", {},
          QJsonObject{{"Phone", ""}, {"Email", "new.user@vellix.local"}, {"UserPassword", "s3cret!"}, {"FirstName", "Anna"},
-                     {"Surname", "Petrova"}, {"Application", "aurora"}},
-         "error:QString success:bool", s_successAndError, Wording::Readable, Need::NoToken},
-        {"forgot password", make<ForgotPasswordRequest>(login), "POST", s_v2 + "Forgot", none, QJsonObject{{"Login", login}},
-         "data:QVariantMap error:QString success:bool", {"data", "error", "success"}, Wording::Readable, Need::NoToken},
+                     {"Surname", "Petrova"}, {"Application", "aurora"}}, plain, both, W::Readable, Need::NoToken},
+        {"forgot password", make<ForgotPasswordRequest>(login), "POST /api/v2/auth/Forgot", {}, QJsonObject{{"Login", login}},
+         "data:QVariantMap error:QString success:bool", "data error success", W::Readable, Need::NoToken},
         // The raw token, no scheme word in front.
-        {"server settings", make<GetServerSettingsRequest>(), "GET", s_v1 + "Settings", none, noBody,
-         "documentServer:QVariantMap success:bool", s_successAndError, Wording::Readable},
+        {"server settings", make<GetServerSettingsRequest>(), "GET Settings", {}, {}, "documentServer:QVariantMap success:bool", both, W::Readable},
         {"support", make<SupportRequest>(SupportRequest::SupportData{"http://ignored.example", "me@vellix.local", "Subject & more", "It works?"}),
-         "POST", s_v1 + "Support/Feedback", none,
-         QJsonObject{{"Login", "me@vellix.local"}, {"Subject", "Subject & more"}, {"Text", "It works?"}, {"Version", "1.8.5.114"}},
-         "error:QString success:bool", s_successAndError, Wording::Readable},
-        {"folders of a folder", make<GetFoldersRequest>(100), "GET", s_v1 + "DocumentDirectory/Get", {{"id", "100"}}, noBody,
-         "error:QString folders:QVariantList success:bool", s_errorOnly},
-        {"folders of the top level", make<GetFoldersRequest>(0), "GET", s_v1 + "DocumentDirectory/Get", none, noBody,
-         "error:QString folders:QVariantList success:bool", s_errorOnly},
-        {"documents of a folder", make<GetDocumentsRequest>(100), "POST", s_v1 + "DocumentDirectory/GetDocuments", none,
-         QJsonObject{{"Ids", QJsonArray{100}}}, "documents:QVariantList error:QString success:bool", s_errorOnly},
-        {"search everywhere", make<SearchFoldersAndFilesRequest>("report", 0), "GET", s_v1 + "DocumentDirectory/Search",
-         {{"text", "report"}}, noBody, "directories:QVariantList documents:QVariantList success:bool", s_successAndError},
-        {"search in a folder", make<SearchFoldersAndFilesRequest>("report", 12), "GET", s_v1 + "DocumentDirectory/Search",
-         {{"text", "report"}, {"id", "12"}}, noBody, "directories:QVariantList documents:QVariantList success:bool", s_successAndError},
-        {"document info", make<GetDocumentInfoRequest>(1001), "GET", s_v1 + "Documents", {{"Id", "1001"}}, noBody,
-         "error:QString info:QVariantMap success:bool", s_successAndError},
-        {"users", make<GetUsersInfoRequest>(QVariantList{1, "2"}), "POST", s_v1 + "User/get", none, QJsonObject{{"Ids", QJsonArray{1, 2}}},
-         "error:QString success:bool users:QVariantList", s_errorOnly},
-        {"create document", make<CreateDocumentRequest>("Plan.docx", 100), "POST", s_v1 + "Documents/Create", none,
-         QJsonObject{{"DirectoryId", 100}, {"Name", "Plan.docx"}},
-         "error:QString fileId:qlonglong fileName:QString ownerId:qlonglong success:bool", s_successAndError},
-        {"create folder", make<CreateFolderRequest>("Plans", 100, false), "POST", s_v1 + "DocumentDirectory/AddSubDirectory",
-         none, folderBody("Plans", "Default"), "error:QString folderId:qlonglong folderName:QString success:bool", s_successAndError},
-        {"create public folder", make<CreateFolderRequest>("Open", 100, true), "POST", s_v1 + "DocumentDirectory/AddSubDirectory",
-         none, folderBody("Open", "Public"), "error:QString folderId:qlonglong folderName:QString success:bool", s_successAndError},
-        {"rename file", make<RenameFileRequest>(1005, "Memo.txt"), "GET", s_v1 + "Documents/Rename",
-         {{"id", "1005"}, {"name", "Memo.txt"}}, noBody, "error:QString newFileName:QString success:bool", s_successAndError},
-        {"rename folder", make<RenameFolderRequest>(114, "Pictures"), "GET", s_v1 + "DocumentDirectory/Rename",
-         {{"id", "114"}, {"name", "Pictures"}}, noBody, "error:QString folderId:int newFolderName:QString success:bool",
-         {"error", "folderId", "success"}},
-        {"move files", make<MoveFileRequest>(Ids{1005, 1004}, 110), "POST", s_v1 + "Documents/Move", none,
-         QJsonObject{{"Ids", QJsonArray{1005, 1004}}, {"ToDirectoryId", 110}}, "success:bool", s_errorOnly},
-        {"copy files", make<CopyFileRequest>(Ids{1002}, 110), "POST", s_v1 + "Documents/Copy", none,
-         QJsonObject{{"Ids", QJsonArray{1002}}, {"ToDirectoryId", 110}}, "copiedFiles:QVariantList error:QString success:bool", s_successAndError},
-        {"move folders", make<MoveFolderRequest>(Ids{114}, 110, CopyFolderFlags::Skip), "POST", s_v1 + "DocumentDirectory/Move", none,
-         QJsonObject{{"Ids", QJsonArray{114}}, {"ToDirectoryId", 110}, {"Rule", "Skip"}}, "folderIds:QVariantList success:bool taskId:qlonglong",
-         s_successAndError},
-        {"copy folders", make<CopyFolderRequest>(Ids{113, 114}, 110, CopyFolderFlags::Copy), "POST", s_v1 + "DocumentDirectory/Copy",
-         none, QJsonObject{{"Ids", QJsonArray{113, 114}}, {"ToDirectoryId", 110}, {"Rule", "Copy"}},
-         "folderIds:QVariantList success:bool taskId:int", s_successAndError},
-        {"copy folders, rule out of range", make<CopyFolderRequest>(Ids{113}, 110, static_cast<Flags>(7)), "POST",
-         s_v1 + "DocumentDirectory/Copy", none, QJsonObject{{"Ids", QJsonArray{113}}, {"ToDirectoryId", 110}, {"Rule", ""}}, QString(),
-         s_successAndError},
-        {"restore folders", make<RestoreFolderRequest>(Ids{120}, 100, CopyFolderFlags::Overwrite), "POST",
-         s_v1 + "DocumentDirectory/Restore", none, QJsonObject{{"Ids", QJsonArray{120}}, {"ToDirectoryId", 100}, {"Rule", "Overwrite"}},
-         "folderIds:QVariantList success:bool", {"error", "folderIds"}},
-        {"restore files", make<RestoreFileRequest>(Ids{1051}, 100), "POST", s_v1 + "Documents/Restore", none,
-         QJsonObject{{"Ids", QJsonArray{1051}}, {"ToDirectoryId", 100}}, "fileIds:QVariantList success:bool", {"error", "fileIds"}},
-        {"delete folders", make<DeleteFolderRequest>(Ids{114, 113}), "POST", s_v1 + "DocumentDirectory/Delete", none,
-         QJsonObject{{"Ids", QJsonArray{114, 113}}}, "error:QString success:bool taskId:int", s_successAndError},
-        {"files to trash", make<MoveToTrashFileRequest>(Ids{1005}), "POST", s_v1 + "Documents/Delete", none,
-         QJsonObject{{"Ids", QJsonArray{1005}}}, "fileIds:QVariantList success:bool", {"error", "fileIds"}},
-        {"clear folder", make<ClearFolderRequest>(105), "GET", s_v1 + "DocumentDirectory/Clear", {{"id", "105"}}, noBody,
-         "folderId:int success:bool taskId:int", s_successAndError},
-        {"add favorite", make<AddFavoriteRequest>(1004), "POST", s_v1 + "Favorites/Add", none,
-         QJsonObject{{"EntityIds", QJsonArray{1004}}, {"Type", "Document"}}, "error:QString success:bool", s_errorOnly},
-        {"delete favorites", make<DeleteFavoriteRequest>(Ids{1002, 1003}), "POST", s_v1 + "Favorites/Delete", none,
-         QJsonObject{{"EntityIds", QJsonArray{1002, 1003}}, {"Type", "Document"}}, "error:QString success:bool", s_errorOnly},
-        {"clear favorites", make<ClearFavoritesRequest>(), "DELETE", s_v1 + "Favorites/Delete", {{"type", "Document"}}, noBody,
-         "error:QString success:bool", s_errorOnly},
-        {"check conflict", make<CheckConflictRequest>(110, Ids{113}), "POST", s_v1 + "DocumentDirectory/Conflict", none,
-         QJsonObject{{"ToDirectoryId", 110}, {"Ids", QJsonArray{113}}}, "conflict:bool folderIds:QVariantList success:bool", s_successAndError},
-        {"share file", make<ShareFileRequest>(1002, 2, FileAccessType::Read), "POST", s_v1 + "Documents/Share", none,
-         singleBody("Read", 2, 1002), "fileId:int success:bool", {"error", "fileId"}},
-        {"unshare file", make<UnShareFileRequest>(1001, 2, FileAccessType::Write), "POST", s_v1 + "Documents/UnShare", none,
-         singleBody("Write", 2, 1001), "fileId:int success:bool", {"error", "fileId"}},
-        {"share folder", make<ShareFolderRequest>(114, 3, FileAccessType::Write), "POST", s_v1 + "DocumentDirectory/Share", none,
-         singleBody("Write", 3, 114), "folderId:int success:bool", {"error", "folderId"}, Wording::ReplyText},
-        {"unshare folder", make<UnShareFolderRequest>(113, 2, FileAccessType::Read), "POST", s_v1 + "DocumentDirectory/UnShare", none,
-         singleBody("Read", 2, 113), "folderId:int success:bool", {"error", "folderId"}, Wording::ReplyText},
-        {"share document in bulk", make<ShareDocumentBulkRequest>(1002, s_bulkUsers, s_bulkRoles), "POST",
-         s_v1 + "Documents/ShareBulk", none, bulkBody(1002), s_bulkKeys, s_successAndError},
-        {"unshare document in bulk", make<UnShareDocumentBulkRequest>(1001, s_bulkUsers, s_bulkRoles), "POST",
-         s_v1 + "Documents/UnShareBulk", none, bulkBody(1001), s_bulkKeys, s_successAndError},
-        {"share folder in bulk", make<ShareFolderBulkRequest>(114, s_bulkUsers, s_bulkRoles), "POST",
-         s_v1 + "DocumentDirectory/ShareBulk", none, bulkBody(114), s_bulkKeys, s_successAndError},
-        {"unshare folder in bulk", make<UnShareFolderBulkRequest>(113, s_bulkUsers, s_bulkRoles), "POST",
-         s_v1 + "DocumentDirectory/UnShareBulk", none, bulkBody(113), s_bulkKeys, s_successAndError},
-        {"share info", make<GetEntityShareInfoRequest>(1001, EntityTypes::Document), "GET", s_v1 + "Share",
-         {{"entityId", "1001"}, {"entityType", "Document"}}, noBody,
-         "links:QVariantList roles:QVariantList success:bool users:QVariantList", s_successAndError},
+         "POST Support/Feedback", {}, QJsonObject{{"Login", "me@vellix.local"}, {"Subject", "Subject & more"}, {"Text", "It works?"},
+                                                  {"Version", "1.8.5.114"}}, plain, both, W::Readable},
+        {"folders of a folder", make<GetFoldersRequest>(100), "GET DocumentDirectory/Get", {{"id", "100"}}, {},
+         "error:QString folders:QVariantList success:bool", "error"},
+        {"folders of the top level", make<GetFoldersRequest>(0), "GET DocumentDirectory/Get", {}, {},
+         "error:QString folders:QVariantList success:bool", "error"},
+        {"documents of a folder", make<GetDocumentsRequest>(100), "POST DocumentDirectory/GetDocuments", {}, QJsonObject{{"Ids", QJsonArray{100}}},
+         "documents:QVariantList error:QString success:bool", "error"},
+        {"search everywhere", make<SearchFoldersAndFilesRequest>("report", 0), "GET DocumentDirectory/Search", {{"text", "report"}}, {}, found, both},
+        {"search in a folder", make<SearchFoldersAndFilesRequest>("report", 12), "GET DocumentDirectory/Search",
+         {{"text", "report"}, {"id", "12"}}, {}, found, both},
+        {"document info", make<GetDocumentInfoRequest>(1001), "GET Documents", {{"Id", "1001"}}, {}, "error:QString info:QVariantMap success:bool", both},
+        {"users", make<GetUsersInfoRequest>(QVariantList{1, "2"}), "POST User/get", {}, QJsonObject{{"Ids", QJsonArray{1, 2}}},
+         "error:QString success:bool users:QVariantList", "error"},
+        {"create document", make<CreateDocumentRequest>("Plan.docx", 100), "POST Documents/Create", {},
+         QJsonObject{{"DirectoryId", 100}, {"Name", "Plan.docx"}}, "error:QString fileId:qlonglong fileName:QString ownerId:qlonglong success:bool", both},
+        {"create folder", make<CreateFolderRequest>("Plans", 100, false), "POST DocumentDirectory/AddSubDirectory", {},
+         folderBody("Plans", "Default"), created, both},
+        {"create public folder", make<CreateFolderRequest>("Open", 100, true), "POST DocumentDirectory/AddSubDirectory", {},
+         folderBody("Open", "Public"), created, both},
+        {"rename file", make<RenameFileRequest>(1005, "Memo.txt"), "GET Documents/Rename", {{"id", "1005"}, {"name", "Memo.txt"}}, {},
+         "error:QString newFileName:QString success:bool", both},
+        {"rename folder", make<RenameFolderRequest>(114, "Pictures"), "GET DocumentDirectory/Rename", {{"id", "114"}, {"name", "Pictures"}}, {},
+         "error:QString folderId:int newFolderName:QString success:bool", "error folderId success"},
+        {"move files", make<MoveFileRequest>(Ids{1005, 1004}, 110), "POST Documents/Move", {}, idsTo({1005, 1004}, 110), "success:bool", "error"},
+        {"copy files", make<CopyFileRequest>(Ids{1002}, 110), "POST Documents/Copy", {}, idsTo({1002}, 110),
+         "copiedFiles:QVariantList error:QString success:bool", both},
+        {"move folders", make<MoveFolderRequest>(Ids{114}, 110, CopyFolderFlags::Skip), "POST DocumentDirectory/Move", {},
+         idsTo({114}, 110, "Skip"), "folderIds:QVariantList success:bool taskId:qlonglong", both},
+        {"copy folders", make<CopyFolderRequest>(Ids{113, 114}, 110, CopyFolderFlags::Copy), "POST DocumentDirectory/Copy", {},
+         idsTo({113, 114}, 110, "Copy"), "folderIds:QVariantList success:bool taskId:int", both},
+        {"copy folders, rule out of range", make<CopyFolderRequest>(Ids{113}, 110, static_cast<CopyFolderFlags::Flags>(7)),
+         "POST DocumentDirectory/Copy", {}, idsTo({113}, 110, ""), QString(), both},
+        {"restore folders", make<RestoreFolderRequest>(Ids{120}, 100, CopyFolderFlags::Overwrite), "POST DocumentDirectory/Restore", {},
+         idsTo({120}, 100, "Overwrite"), "folderIds:QVariantList success:bool", "error folderIds"},
+        {"restore files", make<RestoreFileRequest>(Ids{1051}, 100), "POST Documents/Restore", {}, idsTo({1051}, 100),
+         "fileIds:QVariantList success:bool", "error fileIds"},
+        {"delete folders", make<DeleteFolderRequest>(Ids{114, 113}), "POST DocumentDirectory/Delete", {}, QJsonObject{{"Ids", QJsonArray{114, 113}}},
+         "error:QString success:bool taskId:int", both},
+        {"files to trash", make<MoveToTrashFileRequest>(Ids{1005}), "POST Documents/Delete", {}, QJsonObject{{"Ids", QJsonArray{1005}}},
+         "fileIds:QVariantList success:bool", "error fileIds"},
+        {"clear folder", make<ClearFolderRequest>(105), "GET DocumentDirectory/Clear", {{"id", "105"}}, {}, "folderId:int success:bool taskId:int", both},
+        {"add favorite", make<AddFavoriteRequest>(1004), "POST Favorites/Add", {}, QJsonObject{{"EntityIds", QJsonArray{1004}}, {"Type", "Document"}},
+         plain, "error"},
+        {"delete favorites", make<DeleteFavoriteRequest>(Ids{1002, 1003}), "POST Favorites/Delete", {},
+         QJsonObject{{"EntityIds", QJsonArray{1002, 1003}}, {"Type", "Document"}}, plain, "error"},
+        {"clear favorites", make<ClearFavoritesRequest>(), "DELETE Favorites/Delete", {{"type", "Document"}}, {}, plain, "error"},
+        {"check conflict", make<CheckConflictRequest>(110, Ids{113}), "POST DocumentDirectory/Conflict", {},
+         QJsonObject{{"ToDirectoryId", 110}, {"Ids", QJsonArray{113}}}, "conflict:bool folderIds:QVariantList success:bool", both},
+        {"share file", make<ShareFileRequest>(1002, 2, FileAccessType::Read), "POST Documents/Share", {}, singleBody("Read", 2, 1002),
+         "fileId:int success:bool", "error fileId"},
+        {"unshare file", make<UnShareFileRequest>(1001, 2, FileAccessType::Write), "POST Documents/UnShare", {}, singleBody("Write", 2, 1001),
+         "fileId:int success:bool", "error fileId"},
+        {"share folder", make<ShareFolderRequest>(114, 3, FileAccessType::Write), "POST DocumentDirectory/Share", {},
+         singleBody("Write", 3, 114), "folderId:int success:bool", "error folderId", W::ReplyText},
+        {"unshare folder", make<UnShareFolderRequest>(113, 2, FileAccessType::Read), "POST DocumentDirectory/UnShare", {},
+         singleBody("Read", 2, 113), "folderId:int success:bool", "error folderId", W::ReplyText},
+        {"share document in bulk", make<ShareDocumentBulkRequest>(1002, s_bulkUsers, s_bulkRoles), "POST Documents/ShareBulk", {},
+         bulkBody(1002), bulk, both},
+        {"unshare document in bulk", make<UnShareDocumentBulkRequest>(1001, s_bulkUsers, s_bulkRoles), "POST Documents/UnShareBulk", {},
+         bulkBody(1001), bulk, both},
+        {"share folder in bulk", make<ShareFolderBulkRequest>(114, s_bulkUsers, s_bulkRoles), "POST DocumentDirectory/ShareBulk", {},
+         bulkBody(114), bulk, both},
+        {"unshare folder in bulk", make<UnShareFolderBulkRequest>(113, s_bulkUsers, s_bulkRoles), "POST DocumentDirectory/UnShareBulk", {},
+         bulkBody(113), bulk, both},
+        {"share folder in bulk with nobody", make<ShareFolderBulkRequest>(114, QList<UserOrRoleEntity>(), QList<UserOrRoleEntity>()),
+         "POST DocumentDirectory/ShareBulk", {}, QJsonArray(), bulk, both},
+        {"share info", make<GetEntityShareInfoRequest>(1001, EntityTypes::Document), "GET Share", {{"entityId", "1001"}, {"entityType", "Document"}},
+         {}, "links:QVariantList roles:QVariantList success:bool users:QVariantList", both},
         {"folder link", make<GetFolderLinkRequest>(114, DocumentLink::DefaultExternal, DocumentLink::Read, EntityTypes::Directory),
-         "GET", s_v1 + "Link/Generate", {{"Id", "114"}, {"lifetime", "10"}, {"accessType", "1"}, {"type", "3"}}, noBody,
-         "link:QString success:bool uid:QString uri:QString", s_successAndError},
-        {"customer roles", make<GetCustomerRolesRequest>(), "GET", s_v1 + "Role", none, noBody, "roles:QVariantList success:bool",
-         s_errorOnly},
-        {"search users", make<SearchUsersRequest>("anna"), "POST", s_v1 + "User/Search", none, QJsonObject{{"Query", "anna"}},
-         "success:bool users:QVariantList", s_successAndError},
-        {"edit rights by id", make<EditRightsRequestV2>(1001, "ignored"), "GET", s_v1 + "Documents/EditRights",
-         {{"Id", "1001"}, {"editorType", "mobile"}}, noBody, "json:QJsonDocument success:bool", s_successAndError},
-        {"edit rights by link", make<EditRightsRequestV2>(0, "link-welcome"), "GET", s_v1 + "Documents/EditRights",
-         {{"Uid", "link-welcome"}, {"editorType", "mobile"}}, noBody, "json:QJsonDocument success:bool", s_successAndError},
-        {"document link", make<GetDocumentLinkRequest>(1001, DocumentLink::DefaultExternal, static_cast<DocumentLink::AccessType>(4),
-                                                       EntityTypes::Document),
-         "GET", s_v1 + "Link/Generate", {{"Id", "1001"}, {"type", "2"}, {"lifetime", "10"}, {"accessType", "4"}}, noBody,
-         "error:QString jwt:QString link:QString success:bool uid:QString uri:QString userId:QString version:int", s_successAndError},
-        {"download document", make<DownloadDocumentRequest>(1005, true, false), "GET", s_v1 + "Documents/Download",
-         {{"id", "1005"}, {"download", "true"}, {"offline", "false"}}, noBody, "error:QString success:bool tmpDocumentPath:QString",
-         s_successAndError, Wording::File},
-        {"download offline copy", make<DownloadDocumentRequest>(1004, false, true), "GET", s_v1 + "Documents/Download",
-         {{"id", "1004"}, {"download", "false"}, {"offline", "true"}}, noBody, "error:QString success:bool tmpDocumentPath:QString",
-         s_successAndError, Wording::File},
-        {"convert to pdf", make<ConvertDocumentToPdfRequest>(1001), "GET", s_v1 + "Documents/Convert", {{"id", "1001"}}, noBody,
-         "documentId:int success:bool taskId:int", s_errorOnly, Wording::Task},
-        {"archive folder", make<ArchiveDirectoryRequest>(110), "GET", s_v1 + "DocumentDirectory/Archive", {{"Id", "110"}}, noBody,
-         "documentId:int success:bool taskId:int", s_errorOnly, Wording::Task},
-        {"task status", [](const Given &g) { return new UserTaskStatusRequest(g.taskId); }, "GET", s_v1 + "UserTask",
-         {{"Id", "$task"}}, noBody, "percent:double status:int success:bool taskId:int", {"error", "success", "taskId"},
-         Wording::Task, Need::Task},
-        {"task download", [localFolder](const Given &g) { return new UserTaskDownloadRequest(g.taskId, localFolder); }, "GET",
-         s_v1 + "UserTask/Download", {{"Id", "$task"}}, noBody, "error:QString success:bool taskDownloadPath:QString",
-         s_successAndError, Wording::File, Need::CompleteTask},
-        {"upload", make<UploadDocumentRequest>(upload, 100), "POST", s_v1 + "Documents/Upload", none, noBody,
-         "documentName:QString success:bool", {"documentName", "error"}, Wording::File},
+         "GET Link/Generate", {{"Id", "114"}, {"lifetime", "10"}, {"accessType", "1"}, {"type", "3"}}, {},
+         "link:QString success:bool uid:QString uri:QString", both},
+        {"customer roles", make<GetCustomerRolesRequest>(), "GET Role", {}, {}, "roles:QVariantList success:bool", "error"},
+        {"search users", make<SearchUsersRequest>("anna"), "POST User/Search", {}, QJsonObject{{"Query", "anna"}}, "success:bool users:QVariantList", both},
+        {"edit rights by id", make<EditRightsRequestV2>(1001, "ignored"), "GET Documents/EditRights", {{"Id", "1001"}, {"editorType", "mobile"}},
+         {}, edit, both},
+        {"edit rights by link", make<EditRightsRequestV2>(0, "link-welcome"), "GET Documents/EditRights",
+         {{"Uid", "link-welcome"}, {"editorType", "mobile"}}, {}, edit, both},
+        {"document link", make<GetDocumentLinkRequest>(1001, DocumentLink::DefaultExternal, link, EntityTypes::Document), "GET Link/Generate",
+         {{"Id", "1001"}, {"type", "2"}, {"lifetime", "10"}, {"accessType", "4"}}, {},
+         "error:QString jwt:QString link:QString success:bool uid:QString uri:QString userId:QString version:int", both},
+        {"download document", make<DownloadDocumentRequest>(1005, true, false), "GET Documents/Download",
+         {{"id", "1005"}, {"download", "true"}, {"offline", "false"}}, {}, downloaded, both, W::File},
+        {"download offline copy", make<DownloadDocumentRequest>(1004, false, true), "GET Documents/Download",
+         {{"id", "1004"}, {"download", "false"}, {"offline", "true"}}, {}, downloaded, both, W::File},
+        {"convert to pdf", make<ConvertDocumentToPdfRequest>(1001), "GET Documents/Convert", {{"id", "1001"}}, {}, task, "error", W::Task},
+        {"archive folder", make<ArchiveDirectoryRequest>(110), "GET DocumentDirectory/Archive", {{"Id", "110"}}, {}, task, "error", W::Task},
+        {"task status", [](const Given &g) { return new UserTaskStatusRequest(g.taskId); }, "GET UserTask", {{"Id", "$task"}}, {},
+         "percent:double status:int success:bool taskId:int", "error success taskId", W::Task, Need::Task},
+        {"task download", [localFolder](const Given &g) { return new UserTaskDownloadRequest(g.taskId, localFolder); },
+         "GET UserTask/Download", {{"Id", "$task"}}, {}, "error:QString success:bool taskDownloadPath:QString", both, W::File, Need::CompleteTask},
+        {"upload", make<UploadDocumentRequest>(localFolder + "/Upload me.txt", 100), "POST Documents/Upload", {}, {},
+         "documentName:QString success:bool", "documentName error", W::File},
     };
 }
 
@@ -373,733 +361,653 @@ class TestPortalRequests : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void exchanges_data();
-    void exchanges();
-    void failures_data();
-    void failures();
-    void oddAnswers_data();
-    void oddAnswers();
-
-    void taskStatusSequences_data();
-    void taskStatusSequences();
-    void largeFileRoundTrip();
-    void downloadsGetTheirOwnFiles();
-    void unwritableDownloadLeavesNothing_data();
-    void unwritableDownloadLeavesNothing();
-    void taskDownloadReplacesLeftover();
-    void uploadPartHeader_data();
-    void uploadPartHeader();
-    void uploadFailures();
-    void namesSurviveRenameAndSearch_data();
-    void namesSurviveRenameAndSearch();
-    void folderIdsAndTaskIdsReachTheResult();
-    void bulkWithoutPrincipalsStillSends();
-    void linkFieldsReachTheResult();
-    void editRightsCarryTheWholeReply();
-
 private:
     QVariantMap run(RequestInterface *request) { return m_suite.run(request); }
     RequestCase caseAt(int index) const { return requestCases(m_local.path()).at(index); }
-    // What the case needs set up; a task id of -1 when that failed.
-    Given prepareFor(Need need);
-    int startArchiveTask();
-    int completeTask(int taskId);
-    QString uploadLocalFile(const QString &name, int size, QVariantMap *result);
-    int documentIdNamed(const QString &name);
-    QStringList localTaskDownloads() const;
 
     PortalSuite m_suite;
     SimulatorProcess &m_simulator = m_suite.simulator();
     QTemporaryDir m_local;
-};
 
-void TestPortalRequests::initTestCase()
-{
-    QVERIFY(m_local.isValid());
-    QVERIFY(m_suite.start());
-    QVERIFY(TestEnvironment::writeFile(m_local.filePath(QStringLiteral("Upload me.txt")), "plain text to upload\n"));
-}
-
-void TestPortalRequests::init()
-{
-    QVERIFY(m_suite.prepare());
-}
-
-void TestPortalRequests::cleanup()
-{
-    QVERIFY(m_suite.tidyUp());
-    for (const QString &name : cachedDownloads())
-        QFile::remove(cacheFolder() + QLatin1Char('/') + name);
-    for (const QString &name : localTaskDownloads())
-        QFile::remove(m_local.filePath(name));
-}
-
-Given TestPortalRequests::prepareFor(Need need)
-{
-    Given given{0, m_suite.settings().accessToken(), QString()};
-    if (need == Need::Task || need == Need::CompleteTask) {
-        given.taskId = startArchiveTask();
-        if (need == Need::CompleteTask && completeTask(given.taskId) != ServerTask::Complete)
-            given.taskId = -1;
-    } else if (need == Need::SignIn) {
-        const QVariantMap result = run(requestCases(QString()).first().make({}));
-        given.access = result.value(QStringLiteral("access_token")).toString();
-        given.refresh = result.value(QStringLiteral("refresh_token")).toString();
-        m_suite.settings().saveAccessToken(given.access);
-    } else if (need == Need::NoToken) {
-        // The calls made before a sign-in go without a token.
-        m_suite.settings().saveAccessToken(QString());
-    }
-    m_simulator.clearRequests();
-    return given;
-}
-
-int TestPortalRequests::startArchiveTask()
-{
-    return run(new ArchiveDirectoryRequest(110)).value(QStringLiteral("taskId")).toInt();
-}
-
-int TestPortalRequests::completeTask(int taskId)
-{
-    // The simulator finishes a task after a few polls.
-    for (int poll = 0; poll < 10; ++poll) {
-        const int status = run(new UserTaskStatusRequest(taskId)).value(QStringLiteral("status")).toInt();
-        if (status == ServerTask::Complete || status == ServerTask::Failed)
-            return status;
-    }
-    return 0;
-}
-
-QString TestPortalRequests::uploadLocalFile(const QString &name, int size, QVariantMap *result)
-{
-    const QString path = m_local.filePath(name);
-    if (!writePattern(path, size))
-        return QString();
-    *result = run(new UploadDocumentRequest(path, 100));
-    return path;
-}
-
-int TestPortalRequests::documentIdNamed(const QString &name)
-{
-    for (const QJsonValue &document : m_simulator.state().value(QStringLiteral("documents")).toArray()) {
-        if (document.toObject().value(QStringLiteral("Name")).toString() == name)
-            return document.toObject().value(QStringLiteral("Id")).toInt();
-    }
-    return 0;
-}
-
-QStringList TestPortalRequests::localTaskDownloads() const
-{
-    return QDir(m_local.path()).entryList({QStringLiteral("*vellixdownload*")}, QDir::Files | QDir::Hidden);
-}
-
-void TestPortalRequests::exchanges_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<bool>("translated");
-    const QList<RequestCase> cases = requestCases(QString());
-    for (int i = 0; i < cases.size(); ++i) {
-        QTest::addRow("%s", cases[i].name) << i << false;
-        // The words of queries and bodies are the portal's, whatever the language.
-        if (cases[i].wording != Wording::Task && cases[i].wording != Wording::File)
-            QTest::addRow("%s, translated build", cases[i].name) << i << true;
-    }
-}
-
-// What the portal receives, the success map, and a log without secrets, also
-// when the portal answers with secrets in every place.
-void TestPortalRequests::exchanges()
-{
-    QFETCH(int, index);
-    QFETCH(bool, translated);
-    const RequestCase expected = caseAt(index);
-    LogCapture log;
-    const Given given = prepareFor(expected.need);
-    QVERIFY(given.taskId >= 0);
-    EverythingTranslated translator;
-    if (translated)
-        QCoreApplication::installTranslator(&translator);
-    const QVariantMap result = run(expected.make(given));
-    QCoreApplication::removeTranslator(&translator);
-
-    QJsonObject query = expected.query;
-    for (auto it = query.begin(); it != query.end(); ++it) {
-        if (it.value() == QLatin1String("$task"))
-            it.value() = QString::number(given.taskId);
-    }
-    const QString mismatch = m_suite.recordedMismatch(expected.method, expected.path, query);
-    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-    const QJsonObject recorded = m_simulator.requests().first().toObject();
-    const QByteArray body = recorded.value(QStringLiteral("body")).toString().toUtf8();
-    QJsonValue wanted = expected.body;
-    if (wanted.isObject()) {
-        QJsonObject object = wanted.toObject();
-        for (auto it = object.begin(); it != object.end(); ++it)
-            it.value() = it.value().isString() ? QJsonValue(substituted(it.value().toString(), given)) : QJsonValue(it.value());
-        wanted = object;
-    }
-    const QJsonDocument sent = QJsonDocument::fromJson(body);
-    if (!wanted.isUndefined())
-        QCOMPARE(sent.isArray() ? QJsonValue(sent.array()) : QJsonValue(sent.object()), wanted);
-    else if (expected.wording != Wording::File || expected.method == QLatin1String("GET"))
-        QCOMPARE(body, QByteArray());
-    if (expected.wording != Wording::Task && expected.wording != Wording::File && !body.isEmpty())
-        QCOMPARE(recorded.value(QStringLiteral("headers")).toObject().value(QStringLiteral("content-type")).toString(),
-                 QStringLiteral("application/json"));
-
-    QStringList secrets{PortalFaults::plantedSecret(), QStringLiteral("jwt-"), QStringLiteral("s3cret!"),
-                        m_suite.settings().accessToken()};
-    if (!expected.successKeys.isEmpty()) {
-        const QString keysMismatch = PortalSuite::keysAndTypesMismatch(result, expected.successKeys);
-        QVERIFY2(keysMismatch.isEmpty(), qPrintable(keysMismatch));
-        QCOMPARE(result.value(QStringLiteral("success")), QVariant(true));
-        for (auto it = result.cbegin(); it != result.cend(); ++it) {
-            const QVariant &value = it.value();
-            if (it.key() == QLatin1String("error")) {
-                QCOMPARE(value, QVariant(QString()));
-            } else if (value.type() == QVariant::String) {
-                // The demo user has no middle name.
-                QVERIFY2(!value.toString().isEmpty() || it.key() == QLatin1String("user_middle_name"), qPrintable(it.key()));
-                // A renewed session has tokens of its own.
-                QVERIFY(given.refresh.isEmpty() || value != given.refresh);
-                if (it.key().endsWith(QLatin1String("_token")))
-                    secrets << value.toString();
-                if (it.key().endsWith(QLatin1String("Path")))
-                    QVERIFY2(QFileInfo(value.toString()).size() > 0, qPrintable(value.toString()));
-            } else if (value.type() == QVariant::Map) {
-                QVERIFY2(!value.toMap().isEmpty(), qPrintable(it.key()));
-            } else if (it.key().endsWith(QLatin1String("Id")) || it.key().endsWith(QLatin1String("_id"))) {
-                QVERIFY2(value.toLongLong() > 0, qPrintable(it.key()));
-            }
-            // Every listed entity arrives as a map of the portal's keys, or as an id.
-            for (const QVariant &element : value.toList())
-                QVERIFY(element.type() == QVariant::Int || !element.toMap().isEmpty());
-        }
-    }
-
-    for (const QJsonValue &answer : PortalFaults::secretAnswers()) {
-        QVERIFY(m_simulator.setFault(expected.path, {{"method", expected.method}, {"status", 200}, {"body", answer}, {"count", 1}}));
-        run(expected.make(given));
-    }
-    secrets << given.access << given.refresh;
-    secrets.removeAll(QString());
-    QVERIFY(!log.messages().filter(expected.path).isEmpty());
-    for (const QString &line : log.messages()) {
-        for (const QString &secret : qAsConst(secrets))
-            QVERIFY2(!line.contains(secret), qPrintable(line));
-    }
-}
-
-void TestPortalRequests::failures_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QJsonObject>("fault");
-    QTest::addColumn<QString>("error");
-    QTest::addColumn<QStringList>("keys");
-
-    const QList<RequestCase> cases = requestCases(QString());
-    for (int i = 0; i < cases.size(); ++i) {
-        // A call the portal refuses anyway has its failure in the wire table.
-        if (cases[i].successKeys.isEmpty())
-            continue;
-        for (const PortalFaults::FaultClass &failure : PortalFaults::all()) {
-            const QString mode = failure.fault.value(QStringLiteral("mode")).toString();
-            if (mode == QLatin1String("malformed") && (cases[i].wording == Wording::ReplyText || cases[i].wording == Wording::File))
-                continue;
-            // The account calls do not depend on the session.
-            if (failure.fault.contains(QStringLiteral("expire")) && cases[i].wording == Wording::Readable)
-                continue;
-            QTest::addRow("%s, %s", cases[i].name, failure.name) << i << failure.fault << failure.error << cases[i].failureKeys;
-        }
-    }
-    // Refusals that come inside a readable answer.
-    const auto answer = [](const char *body) {
-        return QJsonObject{{"status", 200}, {"body", QJsonDocument::fromJson(body).object()}};
-    };
-    const QStringList signInKeys{"access_token", "error", "refresh_token", "success", "user_company", "user_email",
-                                 "user_first_name", "user_id", "user_login", "user_middle_name", "user_name", "user_surname"};
-    const QStringList refreshKeys{"access_token", "error", "refresh_token", "success"};
-    const QString noToken = QStringLiteral("The portal did not return an access token.");
-    QTest::newRow("sign-in, refused in the answer") << 0 << answer(R"({"Status":403})") << "The portal refused the sign-in."
-                                                    << signInKeys;
-    QTest::newRow("sign-in, empty token") << 0 << answer(R"({"Status":200,"Response":{"Data":{"Tokens":{"AuthToken":""}}}})")
-                                          << noToken << signInKeys;
-    QTest::newRow("sign-in, token no text") << 0 << answer(R"({"Status":200,"Response":{"Data":{"Tokens":{"AuthToken":5}}}})")
-                                            << noToken << signInKeys;
-    QTest::newRow("refresh, refused without a word") << 1 << answer(R"({"Status":401})")
-                                                     << "The portal refused to renew the session." << refreshKeys;
-    QTest::newRow("refresh, refused with its reason")
-        << 1 << answer(R"({"Status":401,"Response":{"Data":"Token expired"}})") << "Token expired" << refreshKeys;
-    QTest::newRow("refresh, no token") << 1 << answer(R"({"Status":200})") << noToken << refreshKeys;
-}
-
-void TestPortalRequests::failures()
-{
-    QFETCH(int, index);
-    QFETCH(QJsonObject, fault);
-    QFETCH(QString, error);
-    QFETCH(QStringList, keys);
-    const RequestCase expected = caseAt(index);
-    const Given given = prepareFor(expected.need);
-    QVERIFY(given.taskId >= 0);
-    QVERIFY(PortalFaults::provoke(m_simulator, fault, expected.method, expected.path));
-    const QString mode = fault.value(QStringLiteral("mode")).toString();
-    if (mode == QLatin1String("hang"))
-        ReplyTimeout::setInactivityTimeout(250);
-
-    const QVariantMap result = run(expected.make(given));
-    QCOMPARE(QStringList(result.keys()), keys);
-    QVERIFY(!result.value(QStringLiteral("success")).toBool());
-    const QString text = result.value(QStringLiteral("error")).toString();
-    const bool malformed = mode == QLatin1String("malformed");
-    if (expected.wording == Wording::Readable && malformed) {
-        QCOMPARE(text, RequestInterface::unreadableAnswerText());
-    } else if (expected.wording == Wording::Task && malformed) {
-        QCOMPARE(text, ServerTask::failureText(NetworkReplyHandler()));
-    } else if (expected.wording == Wording::Handler || expected.wording == Wording::Readable || mode == QLatin1String("hang")) {
-        QCOMPARE(text, error);
-    } else {
-        // Qt's words, which carry neither the portal's message nor a status suffix.
-        QVERIFY(!text.isEmpty());
-        if (expected.wording == Wording::ReplyText)
-            QVERIFY2(text != error, qPrintable(text));
-    }
-    // A failed sign-in hands out no identity.
-    if (result.contains(QStringLiteral("user_id"))) {
-        QCOMPARE(result.value(QStringLiteral("user_id")).toInt(), 0);
-        QCOMPARE(result.value(QStringLiteral("access_token")).toString(), QString());
-    }
-    for (const char *idKey : {"fileId", "folderId"}) {
-        if (keys.contains(QString::fromLatin1(idKey)))
-            QVERIFY(result.value(QString::fromLatin1(idKey)).toInt() > 0);
-    }
-    if (result.contains(QStringLiteral("taskId")))
-        QCOMPARE(result.value(QStringLiteral("taskId")), QVariant(given.taskId));
-    // A failed transfer leaves no file, whole or partial.
-    QCOMPARE(cachedDownloads(), QStringList());
-    QCOMPARE(localTaskDownloads(), QStringList());
-}
-
-void TestPortalRequests::oddAnswers_data()
-{
-    QTest::addColumn<RequestFactory>("make");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QJsonObject>("fault"); // none: the portal's own state answers
-    QTest::addColumn<QVariantMap>("expected");
-
-    const RequestFactory search = make<SearchFoldersAndFilesRequest>("x", 0);
-    const RequestFactory create = make<CreateDocumentRequest>("A.docx", 100);
-    const RequestFactory renameFolder = make<RenameFolderRequest>(114, "Pictures");
-    const RequestFactory taskStatus = make<UserTaskStatusRequest>(7);
-    const auto answer = [](const char *body) { return QJsonObject{{"status", 200}, {"body", QString::fromUtf8(body)}}; };
-    const QJsonObject malformed{{"mode", "malformed"}};
-    const QJsonObject none;
-    const QVariantList folder113{113};
-    const QVariantMap createdNothing{{"success", true}, {"error", ""}, {"fileId", QVariant()}, {"fileName", QVariant()},
-                                     {"ownerId", QVariant()}};
-    // A task whose state cannot be read is not reported as running.
-    const QVariantMap unreadableTask{{"success", false}, {"error", ServerTask::failureText(NetworkReplyHandler())}, {"taskId", 7}};
-
-    QTest::newRow("search without documents keeps the folders")
-        << search << "DocumentDirectory/Search" << answer(R"({"Directory":{"Items":[{"Id":3,"Name":"x"}]}})")
-        << QVariantMap{{"success", true}, {"documents", QVariantList()},
-                       {"directories", QVariantList{QVariantMap{{"Id", 3.0}, {"Name", "x"}}}}};
-    QTest::newRow("listing with stray scalars")
-        << make<GetFoldersRequest>(100) << "DocumentDirectory/Get" << answer(R"([3,{"Id":7},"x",null])")
-        << QVariantMap{{"success", true}, {"error", ""}, {"folders", QVariantList{QVariantMap{{"Id", 7.0}}}}};
-    QTest::newRow("document info that is no object")
-        << make<GetDocumentInfoRequest>(1001) << "Documents" << answer("[1,2]")
-        << QVariantMap{{"success", true}, {"error", ""}, {"info", QVariantMap()}};
-    QTest::newRow("created document not in a list") << create << "Documents/Create" << answer(R"({"Id":5})") << createdNothing;
-    QTest::newRow("created nothing") << create << "Documents/Create" << answer("[]") << createdNothing;
-    QTest::newRow("created document with null owner")
-        << create << "Documents/Create" << answer(R"([{"Id":5,"OwnerId":null,"Name":"A.docx"}])")
-        << QVariantMap{{"success", true}, {"error", ""}, {"fileId", 5}, {"fileName", "A.docx"}, {"ownerId", QVariant()}};
-    QTest::newRow("copy task id as text")
-        << make<CopyFolderRequest>(Ids{113}, 110, CopyFolderFlags::Copy) << "DocumentDirectory/Copy"
-        << answer(R"({"TaskId":"42"})") << QVariantMap{{"success", true}, {"folderIds", folder113}, {"taskId", 42}};
-    QTest::newRow("conflict missing")
-        << make<CheckConflictRequest>(110, Ids{113}) << "DocumentDirectory/Conflict" << answer(R"({"Other":1})")
-        << QVariantMap{{"success", true}, {"folderIds", folder113}, {"conflict", false}};
-    QTest::newRow("renamed folder reports the requested name")
-        << renameFolder << "DocumentDirectory/Rename" << answer(R"({"Id":114,"Name":"Something else"})")
-        << QVariantMap{{"success", true}, {"folderId", 114}, {"newFolderName", "Pictures"}, {"error", ""}};
-    QTest::newRow("folder rename refused")
-        << renameFolder << "DocumentDirectory/Rename"
-        << QJsonObject{{"status", 409}, {"body", QJsonObject{{"ErrorMessage", "Name taken"}}}}
-        << QVariantMap{{"success", false}, {"folderId", 114}, {"error", "Name taken. Error 409."}};
-    // The folder share does not read the body; the file share reports an unreadable one without a text of its own.
-    QTest::newRow("folder share, unreadable answer") << make<ShareFolderRequest>(114, 3, FileAccessType::Write)
-                                                     << "DocumentDirectory/Share" << malformed
-                                                     << QVariantMap{{"success", true}, {"folderId", 114}};
-    QTest::newRow("file share, unreadable answer") << make<ShareFileRequest>(1002, 3, FileAccessType::Write)
-                                                   << "Documents/Share" << malformed
-                                                   << QVariantMap{{"error", QString()}, {"fileId", 1002}};
-    // The workers read a start without "error" as success: one without a task id carries a text.
-    QTest::newRow("task start without task id")
-        << make<ConvertDocumentToPdfRequest>(1001) << "Documents/Convert" << answer(R"({"Other":1})")
-        << QVariantMap{{"error", ServerTask::failureText(NetworkReplyHandler())}};
-    QTest::newRow("task id as text") << make<ArchiveDirectoryRequest>(110) << "DocumentDirectory/Archive"
-                                     << answer(R"({"TaskId":"17"})")
-                                     << QVariantMap{{"success", true}, {"documentId", 110}, {"taskId", 17}};
-    QTest::newRow("task status not JSON") << taskStatus << "UserTask" << malformed << unreadableTask;
-    QTest::newRow("task status without status") << taskStatus << "UserTask" << answer(R"({"Percent":50})") << unreadableTask;
-    QTest::newRow("task status not a number") << taskStatus << "UserTask" << answer(R"({"Status":"busy"})") << unreadableTask;
-    QTest::newRow("task status true") << taskStatus << "UserTask" << answer("true") << unreadableTask;
-    // Fields the portal leaves out stay empty; ids sent as numbers read as text.
-    QTest::newRow("document link with fields left out")
-        << make<GetDocumentLinkRequest>(1001, DocumentLink::DefaultExternal, DocumentLink::Read, EntityTypes::Document)
-        << "Link/Generate" << answer(R"({"Link":"l","UserId":7})")
-        << QVariantMap{{"success", true}, {"error", ""}, {"link", "l"}, {"uri", ""}, {"uid", ""}, {"jwt", ""},
-                       {"userId", "7"}, {"version", 0}};
-    QTest::newRow("folder link with fields left out")
-        << make<GetFolderLinkRequest>(114, DocumentLink::DefaultExternal, DocumentLink::Read, EntityTypes::Directory)
-        << "Link/Generate" << answer(R"({"Link":"l","UserId":7})")
-        << QVariantMap{{"success", true}, {"link", "l"}, {"uri", ""}, {"uid", ""}};
-
-    // What the portal's own state refuses.
-    const QString login = SimulatorProcess::s_demoLogin;
-    QTest::newRow("wrong password") << make<AuthRequest>(login, "wrong") << QString() << none
-                                    << QVariantMap{{"error", s_unauthorized}};
-    QTest::newRow("refresh token not issued")
-        << RequestFactory([](const Given &g) { return new RefreshTokenRequest(g.access, "not-issued", QString()); })
-        << QString() << none << QVariantMap{{"success", false}, {"error", s_unauthorized}};
-    QTest::newRow("register an existing user")
-        << make<UserRegisterRequest>(login, "x", "A", "B") << QString() << none
-        << QVariantMap{{"success", false}, {"error", "User already exists. Error 409."}};
-    QTest::newRow("forgot password of nobody")
-        << make<ForgotPasswordRequest>("nobody@vellix.local") << QString() << none
-        << QVariantMap{{"success", false}, {"error", "User not found. Error 404."}, {"data", QVariantMap{{"Data", "User not found"}}}};
-    QTest::newRow("support without a text")
-        << make<SupportRequest>(SupportRequest::SupportData{QString(), "me@vellix.local", "Empty", "  "}) << QString() << none
-        << QVariantMap{{"success", false}, {"error", "The feedback text is empty. Error 400."}};
-}
-
-void TestPortalRequests::oddAnswers()
-{
-    QFETCH(RequestFactory, make);
-    QFETCH(QString, path);
-    QFETCH(QJsonObject, fault);
-    QFETCH(QVariantMap, expected);
-    if (!fault.isEmpty())
-        QVERIFY(m_simulator.setFault(s_v1 + path, fault));
-
-    const QVariantMap result = run(make(prepareFor(Need::None)));
-    const QByteArray shown = QJsonDocument(QJsonObject::fromVariantMap(result)).toJson(QJsonDocument::Compact);
-    QVERIFY2(result == expected, shown.constData());
-}
-
-void TestPortalRequests::taskStatusSequences_data()
-{
-    QTest::addColumn<int>("failNext");
-    QTest::addColumn<int>("finalStatus");
-    QTest::newRow("completes") << 0 << int(ServerTask::Complete);
-    QTest::newRow("fails") << 1 << int(ServerTask::Failed);
-}
-
-void TestPortalRequests::taskStatusSequences()
-{
-    QFETCH(int, failNext);
-    QFETCH(int, finalStatus);
-    QVERIFY(m_simulator.setTaskSteps(3));
-    if (failNext)
-        QVERIFY(m_simulator.failNextTasks(failNext));
-    const QVariantMap started = run(new ConvertDocumentToPdfRequest(1001));
-    QCOMPARE(started.value(QStringLiteral("documentId")), QVariant(1001));
-    const int taskId = started.value(QStringLiteral("taskId")).toInt();
-    QVERIFY(taskId > 0);
-
-    QList<int> statuses;
-    while (statuses.size() < 10) {
-        const QVariantMap result = run(new UserTaskStatusRequest(taskId));
-        QCOMPARE(result.value(QStringLiteral("success")), QVariant(true));
-        QCOMPARE(result.value(QStringLiteral("taskId")), QVariant(taskId));
-        statuses << result.value(QStringLiteral("status")).toInt();
-        if (statuses.last() == ServerTask::Complete || statuses.last() == ServerTask::Failed)
-            break;
-        // Until then the task reads as running.
-        QVERIFY(result.value(QStringLiteral("percent")).toDouble() < 100);
-    }
-    QCOMPARE(statuses.size(), 3);
-    QCOMPARE(statuses.last(), finalStatus);
-}
-
-void TestPortalRequests::largeFileRoundTrip()
-{
-    const QString name = QStringLiteral("Large scan.pdf");
-    const QString localPath = m_local.filePath(name);
-    QVERIFY(writePattern(localPath, s_largeFileSize));
-
-    auto *upload = new UploadDocumentRequest(localPath, 100);
-    QList<qint64> sent;
-    qint64 uploadTotal = 0;
-    QSignalSpy started(upload, &UploadDocumentRequest::uploadStarted);
-    connect(upload, &UploadDocumentRequest::progress, this, [&](qint64 bytes, qint64 total) {
-        sent << bytes;
-        uploadTotal = total;
-    });
-    QCOMPARE(run(upload), (QVariantMap{{"success", true}, {"documentName", name}}));
-    QCOMPARE(started.count(), 1);
-    QCOMPARE(started.first().first().toString(), name);
-    QVERIFY(!sent.isEmpty() && std::is_sorted(sent.cbegin(), sent.cend()));
-    QVERIFY(uploadTotal > s_largeFileSize);
-    QCOMPARE(sent.last(), uploadTotal);
-
-    const int documentId = documentIdNamed(name);
-    QVERIFY(documentId > 0);
-    // The portal sends the file a megabyte at a time, so the transfer is still
-    // going when the second megabyte is reported.
-    QVERIFY(m_simulator.setFault(s_v1 + "Documents/Download",
-                                 {{"mode", "paced"}, {"chunkBytes", 1024 * 1024}, {"delayMs", 150}, {"count", 1}}));
-    auto *download = new DownloadDocumentRequest(documentId, true, false);
-    // Sampled on the downloading thread, at the moment each chunk is reported.
-    QList<qint64> received;
-    qint64 largestPartialFile = 0;
-    connect(
-        download, &FileDownloadRequest::progress, download,
-        [&](qint64 bytes, qint64 total) {
-            received << bytes;
-            if (bytes < total)
-                largestPartialFile = qMax(largestPartialFile, openFileSizeUnder(cacheFolder()));
-        },
-        Qt::DirectConnection);
-    const QVariantMap result = run(download);
-    QCOMPARE(result.value(QStringLiteral("success")), QVariant(true));
-    const QString downloaded = result.value(QStringLiteral("tmpDocumentPath")).toString();
-    QCOMPARE(QFileInfo(downloaded).absolutePath(), QFileInfo(cacheFolder()).absoluteFilePath());
-    QCOMPARE(QFileInfo(downloaded).size(), qint64(s_largeFileSize));
-    QCOMPARE(sha1Of(downloaded), sha1Of(localPath));
-    QVERIFY(std::is_sorted(received.cbegin(), received.cend()));
-    QCOMPARE(received.last(), qint64(s_largeFileSize));
-    // The file was on disk and growing before the transfer had ended.
-    QVERIFY2(largestPartialFile > 0 && largestPartialFile < s_largeFileSize, qPrintable(QString::number(largestPartialFile)));
-}
-
-// The portal sends the document's name with the bytes; it never reaches the path,
-// and every download gets a file of its own.
-void TestPortalRequests::downloadsGetTheirOwnFiles()
-{
-    QVERIFY(run(new RenameFileRequest(1005, QStringLiteral(".."))).value(QStringLiteral("success")).toBool());
-    QSet<QString> paths;
-    for (int i = 0; i < 6; ++i) {
-        const QVariantMap result = run(new DownloadDocumentRequest(1005, i % 2 == 0, false));
-        const QFileInfo downloaded(result.value(QStringLiteral("tmpDocumentPath")).toString());
-        QCOMPARE(downloaded.absolutePath(), QFileInfo(cacheFolder()).absoluteFilePath());
-        QVERIFY2(downloaded.fileName().startsWith(QLatin1String("download_")), qPrintable(downloaded.fileName()));
-        QVERIFY(downloaded.isFile() && downloaded.size() > 0);
-        paths.insert(downloaded.filePath());
-    }
-    QCOMPARE(paths.size(), 6);
-}
-
-void TestPortalRequests::unwritableDownloadLeavesNothing_data()
-{
-    QTest::addColumn<RequestFactory>("make");
-    QTest::addColumn<bool>("isTask");
-    QTest::addColumn<bool>("diskFull"); // else the folder is missing, and nothing is fetched that could not be kept
-    QTest::newRow("document") << make<DownloadDocumentRequest>(1001, false, false) << false << true;
-    const QString folder = m_local.path();
-    QTest::newRow("task result") << RequestFactory([folder](const Given &g) { return new UserTaskDownloadRequest(g.taskId, folder); })
-                                 << true << true;
-    const QString missing = m_local.filePath(QStringLiteral("gone/"));
-    QTest::newRow("task result into a missing folder")
-        << RequestFactory([missing](const Given &g) { return new UserTaskDownloadRequest(g.taskId, missing); }) << true << false;
-}
-
-void TestPortalRequests::unwritableDownloadLeavesNothing()
-{
-    QFETCH(RequestFactory, make);
-    QFETCH(bool, isTask);
-    QFETCH(bool, diskFull);
-    const Given given = prepareFor(isTask ? Need::CompleteTask : Need::None);
-    QVERIFY(given.taskId >= 0);
-    QVariantMap result;
+    // What the case needs set up; a task id of -1 when that failed.
+    Given prepareFor(Need need)
     {
-        // As a full disk would: the first bytes go, the rest cannot.
-        std::optional<FileSizeLimit> limit;
-        if (diskFull)
-            limit.emplace(16);
-        QVERIFY(!limit || limit->isActive());
-        result = run(make(given));
+        Given given{0, m_suite.settings().accessToken(), QString()};
+        if (need == Need::Task || need == Need::CompleteTask) {
+            given.taskId = startArchiveTask();
+            if (need == Need::CompleteTask && completeTask(given.taskId) != ServerTask::Complete)
+                given.taskId = -1;
+        } else if (need == Need::SignIn) {
+            const QVariantMap result = run(requestCases(QString()).first().make({}));
+            given.access = result.value(QStringLiteral("access_token")).toString();
+            given.refresh = result.value(QStringLiteral("refresh_token")).toString();
+            m_suite.settings().saveAccessToken(given.access);
+        } else if (need == Need::NoToken) {
+            // The calls made before a sign-in go without a token.
+            m_suite.settings().saveAccessToken(QString());
+        }
+        m_simulator.clearRequests();
+        return given;
     }
-    QCOMPARE(result, (QVariantMap{{"success", false}, {"error", "Error write downloaded file"}}));
-    QCOMPARE(cachedDownloads(), QStringList());
-    QCOMPARE(localTaskDownloads(), QStringList());
-    QCOMPARE(m_simulator.requests().isEmpty(), !diskFull);
-}
 
-void TestPortalRequests::taskDownloadReplacesLeftover()
-{
-    const int taskId = prepareFor(Need::CompleteTask).taskId;
-    QVERIFY(taskId > 0);
-    const QString expected = m_local.filePath(QStringLiteral("%1.vellixdownload").arg(taskId));
-    QVERIFY(TestEnvironment::writeFile(expected, "an earlier, broken attempt"));
+    int startArchiveTask()
+    {
+        return run(new ArchiveDirectoryRequest(110)).value(QStringLiteral("taskId")).toInt();
+    }
 
-    // One trailing slash of the folder does not double the separator.
-    const QVariantMap result = run(new UserTaskDownloadRequest(taskId, m_local.path() + QLatin1Char('/')));
-    QCOMPARE(result.value(QStringLiteral("taskDownloadPath")).toString(), expected);
-    QCOMPARE(TestEnvironment::readFile(expected).left(2), QByteArray("PK"));
-}
+    int completeTask(int taskId)
+    {
+        // The simulator finishes a task after a few polls.
+        for (int poll = 0; poll < 10; ++poll) {
+            const int status = run(new UserTaskStatusRequest(taskId)).value(QStringLiteral("status")).toInt();
+            if (status == ServerTask::Complete || status == ServerTask::Failed)
+                return status;
+        }
+        return 0;
+    }
 
-void TestPortalRequests::uploadPartHeader_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("partHeader");
-    QTest::addColumn<QString>("portalName");
-    QTest::newRow("media type of the name") << QStringLiteral("Sheet.final.xlsx")
-                                            << QByteArray("filename=\"Sheet.final.xlsx\"\r\nContent-Type: "
-                                                          "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet")
-                                            << QStringLiteral("Sheet.final.xlsx");
-    // ".txt" has no media type, so no Content-Type goes; the name stays on one line inside its quotes.
-    QTest::newRow("quotes and line breaks") << QStringLiteral("Say \"hi\"\r\nX-Injected: 1.txt")
-                                            << QByteArray("filename=\"Say \\\"hi\\\"X-Injected: 1.txt\"")
-                                            << QStringLiteral("Say \"hi\"X-Injected: 1.txt");
-    // The portal keeps what follows a backslash; the quote after it survives.
-    QTest::newRow("backslash before a quote") << QStringLiteral("end\\\"quote.txt")
-                                              << QByteArray("filename=\"end\\\\\\\"quote.txt\"") << QStringLiteral("\"quote.txt");
-}
+    QString uploadLocalFile(const QString &name, int size, QVariantMap *result)
+    {
+        const QString path = m_local.filePath(name);
+        if (!writePattern(path, size))
+            return QString();
+        *result = run(new UploadDocumentRequest(path, 100));
+        return path;
+    }
 
-void TestPortalRequests::uploadPartHeader()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, partHeader);
-    QFETCH(QString, portalName);
-    QVariantMap result;
-    const QString path = uploadLocalFile(name, 1000, &result);
-    QCOMPARE(result, (QVariantMap{{"success", true}, {"documentName", name}}));
+    int documentIdNamed(const QString &name)
+    {
+        for (const QJsonValue &document : m_simulator.state().value(QStringLiteral("documents")).toArray()) {
+            if (document.toObject().value(QStringLiteral("Name")).toString() == name)
+                return document.toObject().value(QStringLiteral("Id")).toInt();
+        }
+        return 0;
+    }
 
-    const QJsonObject recorded = m_simulator.requests().first().toObject();
-    const QJsonObject headers = recorded.value(QStringLiteral("headers")).toObject();
-    QCOMPARE(headers.value(QStringLiteral("directoryid")).toString(), QStringLiteral("100"));
-    QCOMPARE(headers.value(QStringLiteral("accept-encoding")).toString(), QStringLiteral("gzip, deflate, br"));
-    QCOMPARE(headers.value(QStringLiteral("content-type")).toString(),
-             QStringLiteral("multipart/form-data; boundary=\"----WebKitFormBoundarylCadDvTpmB9OjqQh\""));
-    const QByteArray body = QByteArray::fromBase64(recorded.value(QStringLiteral("bodyBase64")).toString().toLatin1());
-    QCOMPARE(body, "------WebKitFormBoundarylCadDvTpmB9OjqQh\r\nContent-Disposition: form-data; name=\"\"; " + partHeader
-                 + "\r\n\r\n" + TestEnvironment::readFile(path) + "\r\n------WebKitFormBoundarylCadDvTpmB9OjqQh--\r\n");
-    // The portal reads the name back as it was meant.
-    QVERIFY(documentIdNamed(portalName) > 0);
-}
+    QStringList localTaskDownloads() const
+    {
+        return QDir(m_local.path()).entryList({QStringLiteral("*vellixdownload*")}, QDir::Files | QDir::Hidden);
+    }
 
-void TestPortalRequests::uploadFailures()
-{
-    const QString path = m_local.filePath(QStringLiteral("Upload me.txt"));
-    QVariantMap result = run(new UploadDocumentRequest(m_local.filePath(QStringLiteral("missing.txt")), 100));
-    QCOMPARE(result, (QVariantMap{{"success", false}, {"error", "error open file"}}));
-    QCOMPARE(m_simulator.requests().size(), 0);
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_local.isValid());
+        QVERIFY(m_suite.start());
+        QVERIFY(TestEnvironment::writeFile(m_local.filePath(QStringLiteral("Upload me.txt")), "plain text to upload\n"));
+    }
 
-    // Both replies fail after they started: one start, one result.
-    for (const QString &address : {QStringLiteral("nosuchscheme://portal"), QStringLiteral("http://127.0.0.1:1")}) {
-        m_suite.settings().savePortalAddress(address);
-        auto *request = new UploadDocumentRequest(path, 100);
-        QSignalSpy started(request, &UploadDocumentRequest::uploadStarted);
-        result = run(request);
+    void init()
+    {
+        QVERIFY(m_suite.prepare());
+    }
+
+    void cleanup()
+    {
+        QVERIFY(m_suite.tidyUp());
+        for (const QString &name : cachedDownloads())
+            QFile::remove(cacheFolder() + QLatin1Char('/') + name);
+        for (const QString &name : localTaskDownloads())
+            QFile::remove(m_local.filePath(name));
+    }
+
+    void exchanges_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("translated");
+        const QList<RequestCase> cases = requestCases(QString());
+        for (int i = 0; i < cases.size(); ++i) {
+            QTest::addRow("%s", cases[i].name) << i << false;
+            // The words of queries and bodies are the portal's, whatever the language.
+            if (cases[i].wording != Wording::Task && cases[i].wording != Wording::File)
+                QTest::addRow("%s, translated build", cases[i].name) << i << true;
+        }
+    }
+
+    // What the portal receives, the success map, and a log without secrets, also
+    // when the portal answers with secrets in every place.
+    void exchanges()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, translated);
+        const RequestCase expected = caseAt(index);
+        LogCapture log;
+        const Given given = prepareFor(expected.need);
+        QVERIFY(given.taskId >= 0);
+        EverythingTranslated translator;
+        if (translated)
+            QCoreApplication::installTranslator(&translator);
+        const QVariantMap result = run(expected.make(given));
+        QCoreApplication::removeTranslator(&translator);
+
+        QJsonObject query = expected.query;
+        for (auto it = query.begin(); it != query.end(); ++it) {
+            if (it.value() == QLatin1String("$task"))
+                it.value() = QString::number(given.taskId);
+        }
+        const QString mismatch = m_suite.recordedMismatch(expected.method(), expected.path(), query);
+        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+        const QJsonObject recorded = m_simulator.requests().first().toObject();
+        const QByteArray body = recorded.value(QStringLiteral("body")).toString().toUtf8();
+        QJsonValue wanted = expected.body;
+        if (wanted.isObject()) {
+            QJsonObject object = wanted.toObject();
+            for (auto it = object.begin(); it != object.end(); ++it)
+                it.value() = it.value().isString() ? QJsonValue(substituted(it.value().toString(), given)) : QJsonValue(it.value());
+            wanted = object;
+        }
+        const QJsonDocument sent = QJsonDocument::fromJson(body);
+        if (!wanted.isNull())
+            QCOMPARE(sent.isArray() ? QJsonValue(sent.array()) : QJsonValue(sent.object()), wanted);
+        else if (expected.wording != Wording::File || expected.method() == QLatin1String("GET"))
+            QCOMPARE(body, QByteArray());
+        if (expected.wording != Wording::Task && expected.wording != Wording::File && !body.isEmpty())
+            QCOMPARE(recorded.value(QStringLiteral("headers")).toObject().value(QStringLiteral("content-type")).toString(),
+                     QStringLiteral("application/json"));
+
+        QStringList secrets{PortalFaults::plantedSecret(), QStringLiteral("jwt-"), QStringLiteral("s3cret!"),
+                            m_suite.settings().accessToken()};
+        if (!expected.successKeys.isEmpty()) {
+            const QString keysMismatch = PortalSuite::keysAndTypesMismatch(result, expected.successKeys);
+            QVERIFY2(keysMismatch.isEmpty(), qPrintable(keysMismatch));
+            QCOMPARE(result.value(QStringLiteral("success")), QVariant(true));
+            for (auto it = result.cbegin(); it != result.cend(); ++it) {
+                const QVariant &value = it.value();
+                if (it.key() == QLatin1String("error")) {
+                    QCOMPARE(value, QVariant(QString()));
+                } else if (value.type() == QVariant::String) {
+                    // The demo user has no middle name.
+                    QVERIFY2(!value.toString().isEmpty() || it.key() == QLatin1String("user_middle_name"), qPrintable(it.key()));
+                    // A renewed session has tokens of its own.
+                    QVERIFY(given.refresh.isEmpty() || value != given.refresh);
+                    if (it.key().endsWith(QLatin1String("_token")))
+                        secrets << value.toString();
+                    if (it.key().endsWith(QLatin1String("Path")))
+                        QVERIFY2(QFileInfo(value.toString()).size() > 0, qPrintable(value.toString()));
+                } else if (value.type() == QVariant::Map) {
+                    QVERIFY2(!value.toMap().isEmpty(), qPrintable(it.key()));
+                } else if (it.key().endsWith(QLatin1String("Id")) || it.key().endsWith(QLatin1String("_id"))) {
+                    QVERIFY2(value.toLongLong() > 0, qPrintable(it.key()));
+                }
+                // Every listed entity arrives as a map of the portal's keys, or as an id.
+                for (const QVariant &element : value.toList())
+                    QVERIFY(element.type() == QVariant::Int || !element.toMap().isEmpty());
+            }
+        }
+
+        for (const QJsonValue &answer : PortalFaults::secretAnswers()) {
+            QVERIFY(m_simulator.setFault(expected.path(), {{"method", expected.method()}, {"status", 200}, {"body", answer}, {"count", 1}}));
+            run(expected.make(given));
+        }
+        secrets << given.access << given.refresh;
+        secrets.removeAll(QString());
+        QVERIFY(!log.messages().filter(expected.path()).isEmpty());
+        for (const QString &line : log.messages()) {
+            for (const QString &secret : qAsConst(secrets))
+                QVERIFY2(!line.contains(secret), qPrintable(line));
+        }
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QJsonObject>("fault");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("keys"); // empty: those of the success map
+
+        const QList<RequestCase> cases = requestCases(QString());
+        for (int i = 0; i < cases.size(); ++i) {
+            // A call the portal refuses anyway has its failure in the wire table.
+            if (cases[i].successKeys.isEmpty())
+                continue;
+            for (const PortalFaults::FaultClass &failure : PortalFaults::all()) {
+                const QString mode = failure.fault.value(QStringLiteral("mode")).toString();
+                if (mode == QLatin1String("malformed") && (cases[i].wording == Wording::ReplyText || cases[i].wording == Wording::File))
+                    continue;
+                // The account calls do not depend on the session.
+                if (failure.fault.contains(QStringLiteral("expire")) && cases[i].wording == Wording::Readable)
+                    continue;
+                QTest::addRow("%s, %s", cases[i].name, failure.name) << i << failure.fault << failure.error << cases[i].failureKeys;
+            }
+        }
+        // Refusals inside a readable answer, with every key of the success map.
+        const auto refusal = [](const char *name, int index, const char *body, const char *error) {
+            QTest::newRow(name) << index << QJsonObject{{"status", 200}, {"body", QJsonDocument::fromJson(body).object()}} << error << QString();
+        };
+        const char *noToken = "The portal did not return an access token.";
+        refusal("sign-in, refused in the answer", 0, R"({"Status":403})", "The portal refused the sign-in.");
+        refusal("sign-in, empty token", 0, R"({"Status":200,"Response":{"Data":{"Tokens":{"AuthToken":""}}}})", noToken);
+        refusal("sign-in, token no text", 0, R"({"Status":200,"Response":{"Data":{"Tokens":{"AuthToken":5}}}})", noToken);
+        refusal("refresh, refused without a word", 1, R"({"Status":401})", "The portal refused to renew the session.");
+        refusal("refresh, refused with its reason", 1, R"({"Status":401,"Response":{"Data":"Token expired"}})", "Token expired");
+        refusal("refresh, no token", 1, R"({"Status":200})", noToken);
+    }
+
+    void failures()
+    {
+        QFETCH(int, index);
+        QFETCH(QJsonObject, fault);
+        QFETCH(QString, error);
+        QFETCH(QString, keys);
+        const RequestCase expected = caseAt(index);
+        if (keys.isEmpty())
+            keys = QString(expected.successKeys).replace(QRegularExpression(QStringLiteral(":\\S+")), QString());
+        const Given given = prepareFor(expected.need);
+        QVERIFY(given.taskId >= 0);
+        QVERIFY(PortalFaults::provoke(m_simulator, fault, expected.method(), expected.path()));
+        const QString mode = fault.value(QStringLiteral("mode")).toString();
+        if (mode == QLatin1String("hang"))
+            ReplyTimeout::setInactivityTimeout(250);
+
+        const QVariantMap result = run(expected.make(given));
+        QCOMPARE(QStringList(result.keys()).join(' '), keys);
+        QVERIFY(!result.value(QStringLiteral("success")).toBool());
+        const QString text = result.value(QStringLiteral("error")).toString();
+        const bool malformed = mode == QLatin1String("malformed");
+        if (expected.wording == Wording::Readable && malformed) {
+            QCOMPARE(text, RequestInterface::unreadableAnswerText());
+        } else if (expected.wording == Wording::Task && malformed) {
+            QCOMPARE(text, ServerTask::failureText(NetworkReplyHandler()));
+        } else if (expected.wording == Wording::Handler || expected.wording == Wording::Readable || mode == QLatin1String("hang")) {
+            QCOMPARE(text, error);
+        } else {
+            // Qt's words, which carry neither the portal's message nor a status suffix.
+            QVERIFY(!text.isEmpty());
+            if (expected.wording == Wording::ReplyText)
+                QVERIFY2(text != error, qPrintable(text));
+        }
+        // A failed sign-in hands out no identity.
+        if (result.contains(QStringLiteral("user_id"))) {
+            QCOMPARE(result.value(QStringLiteral("user_id")).toInt(), 0);
+            QCOMPARE(result.value(QStringLiteral("access_token")).toString(), QString());
+        }
+        for (const char *idKey : {"fileId", "folderId"}) {
+            if (result.contains(QString::fromLatin1(idKey)))
+                QVERIFY(result.value(QString::fromLatin1(idKey)).toInt() > 0);
+        }
+        if (result.contains(QStringLiteral("taskId")))
+            QCOMPARE(result.value(QStringLiteral("taskId")), QVariant(given.taskId));
+        // A failed transfer leaves no file, whole or partial.
+        QCOMPARE(cachedDownloads(), QStringList());
+        QCOMPARE(localTaskDownloads(), QStringList());
+    }
+
+    void oddAnswers_data()
+    {
+        QTest::addColumn<RequestFactory>("make");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QJsonObject>("fault"); // none: the portal's own state answers
+        QTest::addColumn<QVariantMap>("expected");
+        const auto row = [](const char *name, const RequestFactory &factory, const char *path, const QJsonObject &fault,
+                            const QVariantMap &expected) { QTest::newRow(name) << factory << QString(path) << fault << expected; };
+        const auto answer = [](const char *body) { return QJsonObject{{"status", 200}, {"body", QString::fromUtf8(body)}}; };
+        const RequestFactory create = make<CreateDocumentRequest>("A.docx", 100);
+        const RequestFactory renameFolder = make<RenameFolderRequest>(114, "Pictures");
+        const RequestFactory taskStatus = make<UserTaskStatusRequest>(7);
+        const QJsonObject malformed{{"mode", "malformed"}};
+        const QVariantList folder113{113};
+        const QVariantMap createdNothing{{"success", true}, {"error", ""}, {"fileId", QVariant()}, {"fileName", QVariant()}, {"ownerId", QVariant()}};
+        const QString taskFailure = ServerTask::failureText(NetworkReplyHandler());
+        // A task whose state cannot be read is not reported as running.
+        const QVariantMap unreadableTask{{"success", false}, {"error", taskFailure}, {"taskId", 7}};
+
+        row("search without documents keeps the folders", make<SearchFoldersAndFilesRequest>("x", 0), "DocumentDirectory/Search",
+            answer(R"({"Directory":{"Items":[{"Id":3,"Name":"x"}]}})"),
+            {{"success", true}, {"documents", QVariantList()}, {"directories", QVariantList{QVariantMap{{"Id", 3.0}, {"Name", "x"}}}}});
+        row("listing with stray scalars", make<GetFoldersRequest>(100), "DocumentDirectory/Get", answer(R"([3,{"Id":7},"x",null])"),
+            {{"success", true}, {"error", ""}, {"folders", QVariantList{QVariantMap{{"Id", 7.0}}}}});
+        row("document info that is no object", make<GetDocumentInfoRequest>(1001), "Documents", answer("[1,2]"),
+            {{"success", true}, {"error", ""}, {"info", QVariantMap()}});
+        row("created document not in a list", create, "Documents/Create", answer(R"({"Id":5})"), createdNothing);
+        row("created nothing", create, "Documents/Create", answer("[]"), createdNothing);
+        row("created document with null owner", create, "Documents/Create", answer(R"([{"Id":5,"OwnerId":null,"Name":"A.docx"}])"),
+            {{"success", true}, {"error", ""}, {"fileId", 5}, {"fileName", "A.docx"}, {"ownerId", QVariant()}});
+        row("copy task id as text", make<CopyFolderRequest>(Ids{113}, 110, CopyFolderFlags::Copy), "DocumentDirectory/Copy",
+            answer(R"({"TaskId":"42"})"), {{"success", true}, {"folderIds", folder113}, {"taskId", 42}});
+        row("conflict missing", make<CheckConflictRequest>(110, Ids{113}), "DocumentDirectory/Conflict", answer(R"({"Other":1})"),
+            {{"success", true}, {"folderIds", folder113}, {"conflict", false}});
+        row("renamed folder reports the requested name", renameFolder, "DocumentDirectory/Rename",
+            answer(R"({"Id":114,"Name":"Something else"})"), {{"success", true}, {"folderId", 114}, {"newFolderName", "Pictures"}, {"error", ""}});
+        row("folder rename refused", renameFolder, "DocumentDirectory/Rename",
+            {{"status", 409}, {"body", QJsonObject{{"ErrorMessage", "Name taken"}}}},
+            {{"success", false}, {"folderId", 114}, {"error", "Name taken. Error 409."}});
+        // The folder share does not read the body; the file share reports an unreadable one without a text of its own.
+        row("folder share, unreadable answer", make<ShareFolderRequest>(114, 3, FileAccessType::Write), "DocumentDirectory/Share", malformed,
+            {{"success", true}, {"folderId", 114}});
+        row("file share, unreadable answer", make<ShareFileRequest>(1002, 3, FileAccessType::Write), "Documents/Share", malformed,
+            {{"error", QString()}, {"fileId", 1002}});
+        // The workers read a start without "error" as success: one without a task id carries a text.
+        row("task start without task id", make<ConvertDocumentToPdfRequest>(1001), "Documents/Convert", answer(R"({"Other":1})"),
+            {{"error", taskFailure}});
+        row("task id as text", make<ArchiveDirectoryRequest>(110), "DocumentDirectory/Archive", answer(R"({"TaskId":"17"})"),
+            {{"success", true}, {"documentId", 110}, {"taskId", 17}});
+        row("task status not JSON", taskStatus, "UserTask", malformed, unreadableTask);
+        row("task status without status", taskStatus, "UserTask", answer(R"({"Percent":50})"), unreadableTask);
+        row("task status not a number", taskStatus, "UserTask", answer(R"({"Status":"busy"})"), unreadableTask);
+        row("task status true", taskStatus, "UserTask", answer("true"), unreadableTask);
+        // Fields the portal leaves out stay empty; ids sent as numbers read as text.
+        row("document link with fields left out",
+            make<GetDocumentLinkRequest>(1001, DocumentLink::DefaultExternal, DocumentLink::Read, EntityTypes::Document), "Link/Generate",
+            answer(R"({"Link":"l","UserId":7})"),
+            {{"success", true}, {"error", ""}, {"link", "l"}, {"uri", ""}, {"uid", ""}, {"jwt", ""}, {"userId", "7"}, {"version", 0}});
+        row("folder link with fields left out",
+            make<GetFolderLinkRequest>(114, DocumentLink::DefaultExternal, DocumentLink::Read, EntityTypes::Directory), "Link/Generate",
+            answer(R"({"Link":"l","UserId":7})"), {{"success", true}, {"link", "l"}, {"uri", ""}, {"uid", ""}});
+
+        // What the portal's own state refuses.
+        const QString login = SimulatorProcess::s_demoLogin;
+        row("wrong password", make<AuthRequest>(login, "wrong"), "", {}, {{"error", s_unauthorized}});
+        row("refresh token not issued", [](const Given &g) { return new RefreshTokenRequest(g.access, "not-issued", QString()); }, "", {},
+            {{"success", false}, {"error", s_unauthorized}});
+        row("register an existing user", make<UserRegisterRequest>(login, "x", "A", "B"), "", {},
+            {{"success", false}, {"error", "User already exists. Error 409."}});
+        row("forgot password of nobody", make<ForgotPasswordRequest>("nobody@vellix.local"), "", {},
+            {{"success", false}, {"error", "User not found. Error 404."}, {"data", QVariantMap{{"Data", "User not found"}}}});
+        // Restoring a file that is no longer in the trash is refused, and the ids still come back.
+        row("restore of a file not in the trash", make<RestoreFileRequest>(Ids{1001}, 100), "", {},
+            {{"fileIds", QVariantList{1001}}, {"error", "Document 1001 is not in the trash. Error 400."}});
+        row("support without a text", make<SupportRequest>(SupportRequest::SupportData{QString(), "me@vellix.local", "Empty", "  "}), "", {},
+            {{"success", false}, {"error", "The feedback text is empty. Error 400."}});
+    }
+
+    void oddAnswers()
+    {
+        QFETCH(RequestFactory, make);
+        QFETCH(QString, path);
+        QFETCH(QJsonObject, fault);
+        QFETCH(QVariantMap, expected);
+        if (!fault.isEmpty())
+            QVERIFY(m_simulator.setFault("/api/v1/" + path, fault));
+
+        const QVariantMap result = run(make(prepareFor(Need::None)));
+        const QByteArray shown = QJsonDocument(QJsonObject::fromVariantMap(result)).toJson(QJsonDocument::Compact);
+        QVERIFY2(result == expected, shown.constData());
+    }
+
+    void taskStatusSequences_data()
+    {
+        QTest::addColumn<int>("failNext");
+        QTest::addColumn<int>("finalStatus");
+        QTest::newRow("completes") << 0 << int(ServerTask::Complete);
+        QTest::newRow("fails") << 1 << int(ServerTask::Failed);
+    }
+
+    void taskStatusSequences()
+    {
+        QFETCH(int, failNext);
+        QFETCH(int, finalStatus);
+        QVERIFY(m_simulator.setTaskSteps(3));
+        if (failNext)
+            QVERIFY(m_simulator.failNextTasks(failNext));
+        const QVariantMap started = run(new ConvertDocumentToPdfRequest(1001));
+        QCOMPARE(started.value(QStringLiteral("documentId")), QVariant(1001));
+        const int taskId = started.value(QStringLiteral("taskId")).toInt();
+        QVERIFY(taskId > 0);
+
+        QList<int> statuses;
+        while (statuses.size() < 10) {
+            const QVariantMap result = run(new UserTaskStatusRequest(taskId));
+            QCOMPARE(result.value(QStringLiteral("success")), QVariant(true));
+            QCOMPARE(result.value(QStringLiteral("taskId")), QVariant(taskId));
+            statuses << result.value(QStringLiteral("status")).toInt();
+            if (statuses.last() == ServerTask::Complete || statuses.last() == ServerTask::Failed)
+                break;
+            // Until then the task reads as running.
+            QVERIFY(result.value(QStringLiteral("percent")).toDouble() < 100);
+        }
+        QCOMPARE(statuses.size(), 3);
+        QCOMPARE(statuses.last(), finalStatus);
+    }
+
+    void largeFileRoundTrip()
+    {
+        const QString name = QStringLiteral("Large scan.pdf");
+        const QString localPath = m_local.filePath(name);
+        QVERIFY(writePattern(localPath, s_largeFileSize));
+
+        auto *upload = new UploadDocumentRequest(localPath, 100);
+        QList<qint64> sent;
+        qint64 uploadTotal = 0;
+        QSignalSpy started(upload, &UploadDocumentRequest::uploadStarted);
+        connect(upload, &UploadDocumentRequest::progress, this, [&](qint64 bytes, qint64 total) {
+            sent << bytes;
+            uploadTotal = total;
+        });
+        QCOMPARE(run(upload), (QVariantMap{{"success", true}, {"documentName", name}}));
         QCOMPARE(started.count(), 1);
-        QCOMPARE(result.value(QStringLiteral("documentName")), QVariant(QStringLiteral("Upload me.txt")));
-        QVERIFY2(!result.value(QStringLiteral("error")).toString().isEmpty(), qPrintable(address));
-        QVERIFY(!result.contains(QStringLiteral("success")));
+        QCOMPARE(started.first().first().toString(), name);
+        QVERIFY(!sent.isEmpty() && std::is_sorted(sent.cbegin(), sent.cend()));
+        QVERIFY(uploadTotal > s_largeFileSize);
+        QCOMPARE(sent.last(), uploadTotal);
+
+        const int documentId = documentIdNamed(name);
+        QVERIFY(documentId > 0);
+        // The portal sends the file a megabyte at a time, so the transfer is still
+        // going when the second megabyte is reported.
+        QVERIFY(m_simulator.setFault("/api/v1/Documents/Download",
+                                     {{"mode", "paced"}, {"chunkBytes", 1024 * 1024}, {"delayMs", 150}, {"count", 1}}));
+        auto *download = new DownloadDocumentRequest(documentId, true, false);
+        // Sampled on the downloading thread, at the moment each chunk is reported.
+        QList<qint64> received;
+        qint64 largestPartialFile = 0;
+        connect(
+            download, &FileDownloadRequest::progress, download,
+            [&](qint64 bytes, qint64 total) {
+                received << bytes;
+                if (bytes < total)
+                    largestPartialFile = qMax(largestPartialFile, openFileSizeUnder(cacheFolder()));
+            },
+            Qt::DirectConnection);
+        const QVariantMap result = run(download);
+        QCOMPARE(result.value(QStringLiteral("success")), QVariant(true));
+        const QString downloaded = result.value(QStringLiteral("tmpDocumentPath")).toString();
+        QCOMPARE(QFileInfo(downloaded).absolutePath(), QFileInfo(cacheFolder()).absoluteFilePath());
+        QCOMPARE(QFileInfo(downloaded).size(), qint64(s_largeFileSize));
+        QCOMPARE(sha1Of(downloaded), sha1Of(localPath));
+        QVERIFY(std::is_sorted(received.cbegin(), received.cend()));
+        QCOMPARE(received.last(), qint64(s_largeFileSize));
+        // The file was on disk and growing before the transfer had ended.
+        QVERIFY2(largestPartialFile > 0 && largestPartialFile < s_largeFileSize, qPrintable(QString::number(largestPartialFile)));
     }
-}
 
-void TestPortalRequests::namesSurviveRenameAndSearch_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("spaces") << QStringLiteral("Quarterly report  2024.txt");
-    QTest::newRow("ampersand") << QStringLiteral("Tom & Jerry=friends.txt");
-    QTest::newRow("number sign") << QStringLiteral("Issue #42.txt");
-    QTest::newRow("percent") << QStringLiteral("100% done %41.txt");
-    QTest::newRow("plus") << QStringLiteral("C++ notes+more.txt");
-    QTest::newRow("non-ASCII") << QStringLiteral("Отчёт über Ästhetik.txt");
-    QTest::newRow("emoji") << QStringLiteral("Party 🎉 plan.txt");
-    QTest::newRow("query look-alike") << QStringLiteral("a?id=5&name=x#top.txt");
-}
-
-void TestPortalRequests::namesSurviveRenameAndSearch()
-{
-    QFETCH(QString, name);
-    const auto lastQuery = [this] {
-        return m_simulator.requests().last().toObject().value(QStringLiteral("query")).toObject();
-    };
-
-    QVariantMap result = run(new RenameFileRequest(1005, name));
-    QCOMPARE(result.value(QStringLiteral("newFileName")).toString(), name);
-    // Nothing of the name may read as a delimiter of the query.
-    const QString target = m_simulator.requests().last().toObject().value(QStringLiteral("target")).toString();
-    QCOMPARE(target.count(QLatin1Char('&')), 1);
-    QVERIFY2(!target.contains(QLatin1Char('#')) && !target.contains(QLatin1Char(' ')), qPrintable(target));
-    result = run(new RenameFolderRequest(114, name));
-    QCOMPARE(result.value(QStringLiteral("success")), QVariant(true));
-    QCOMPARE(lastQuery().value(QStringLiteral("name")).toString(), name);
-
-    QVERIFY(namesOf(run(new GetDocumentsRequest(100)).value(QStringLiteral("documents")).toList()).contains(name));
-    QVERIFY(namesOf(run(new GetFoldersRequest(100)).value(QStringLiteral("folders")).toList()).contains(name));
-    result = run(new SearchFoldersAndFilesRequest(name, 100));
-    QCOMPARE(namesOf(result.value(QStringLiteral("documents")).toList()), QStringList{name});
-    QCOMPARE(namesOf(result.value(QStringLiteral("directories")).toList()), QStringList{name});
-    QCOMPARE(lastQuery(), (QJsonObject{{"text", name}, {"id", "100"}}));
-}
-
-void TestPortalRequests::folderIdsAndTaskIdsReachTheResult()
-{
-    QVariantMap result = run(new CopyFolderRequest({113, 114}, 110, CopyFolderFlags::Copy));
-    QCOMPARE(result.value(QStringLiteral("folderIds")), QVariant(QVariantList{113, 114}));
-    const int copyTask = result.value(QStringLiteral("taskId")).toInt();
-    const int moveTask = run(new MoveFolderRequest({114}, 110, CopyFolderFlags::Skip)).value(QStringLiteral("taskId")).toInt();
-    QVERIFY(copyTask > 0);
-    QVERIFY(moveTask > 0 && moveTask != copyTask);
-    // Restoring a file that is no longer in the trash is refused, and the ids still come back.
-    result = run(new RestoreFileRequest({1001}, 100));
-    QCOMPARE(result.value(QStringLiteral("fileIds")), QVariant(QVariantList{1001}));
-    QVERIFY(!result.contains(QStringLiteral("success")));
-    QVERIFY(result.value(QStringLiteral("error")).toString().endsWith(QStringLiteral("Error 400.")));
-}
-
-void TestPortalRequests::bulkWithoutPrincipalsStillSends()
-{
-    QCOMPARE(run(new ShareFolderBulkRequest(114, {}, {})), (QVariantMap{{"success", true}, {"users", QVariantList()}}));
-    const QJsonArray requests = m_simulator.requests();
-    QCOMPARE(requests.size(), 1);
-    QCOMPARE(requests.first().toObject().value(QStringLiteral("body")).toString(), QStringLiteral("[]"));
-}
-
-void TestPortalRequests::linkFieldsReachTheResult()
-{
-    const QVariantMap document =
-        run(new GetDocumentLinkRequest(1001, DocumentLink::DefaultExternal, DocumentLink::Read, EntityTypes::Document));
-    const QString uid = document.value(QStringLiteral("uid")).toString();
-    QCOMPARE(document.value(QStringLiteral("link")).toString(), m_simulator.baseUrl() + "/link/" + uid);
-    QCOMPARE(document.value(QStringLiteral("uri")).toString(), m_simulator.baseUrl() + "/s/" + uid);
-    QCOMPARE(document.value(QStringLiteral("jwt")).toString(), "jwt-" + uid);
-    QCOMPARE(document.value(QStringLiteral("userId")).toString(), QStringLiteral("1"));
-    QCOMPARE(document.value(QStringLiteral("version")).toInt(), 1);
-
-    // The share information lists the generated link.
-    QStringList uids;
-    for (const QVariant &link : run(new GetEntityShareInfoRequest(1001, EntityTypes::Document)).value(QStringLiteral("links")).toList())
-        uids << link.toMap().value(QStringLiteral("Uid")).toString();
-    QVERIFY2(uids.contains(uid), qPrintable(uids.join(',')));
-}
-
-void TestPortalRequests::editRightsCarryTheWholeReply()
-{
-    const QVariantMap result = run(new EditRightsRequestV2(1001, QString()));
-    const QJsonObject reply = result.value(QStringLiteral("json")).value<QJsonDocument>().object();
-    QCOMPARE(reply.value(QStringLiteral("Info")).toObject().value(QStringLiteral("DocumentId")).toInt(), 1001);
-    QVERIFY(reply.value(QStringLiteral("Link")).toObject().value(QStringLiteral("Payload")).isObject());
-
-    // An id below 1 asks by link: an empty uid when there is none, delimiters of a uid encoded.
-    for (const QString &uid : {QString(), QStringLiteral("a&Id=5 #x+y")}) {
-        const QVariantMap byLink = run(new EditRightsRequestV2(uid.isEmpty() ? 0 : -1, uid));
-        QCOMPARE(byLink.value(QStringLiteral("success")), QVariant(false));
-        QCOMPARE(m_simulator.requests().last().toObject().value(QStringLiteral("query")).toObject(),
-                 (QJsonObject{{"Uid", uid}, {"editorType", "mobile"}}));
+    // The portal sends the document's name with the bytes; it never reaches the path,
+    // and every download gets a file of its own.
+    void downloadsGetTheirOwnFiles()
+    {
+        QVERIFY(run(new RenameFileRequest(1005, QStringLiteral(".."))).value(QStringLiteral("success")).toBool());
+        QSet<QString> paths;
+        for (int i = 0; i < 6; ++i) {
+            const QVariantMap result = run(new DownloadDocumentRequest(1005, i % 2 == 0, false));
+            const QFileInfo downloaded(result.value(QStringLiteral("tmpDocumentPath")).toString());
+            QCOMPARE(downloaded.absolutePath(), QFileInfo(cacheFolder()).absoluteFilePath());
+            QVERIFY2(downloaded.fileName().startsWith(QLatin1String("download_")), qPrintable(downloaded.fileName()));
+            QVERIFY(downloaded.isFile() && downloaded.size() > 0);
+            paths.insert(downloaded.filePath());
+        }
+        QCOMPARE(paths.size(), 6);
     }
-}
+
+    void unwritableDownloadLeavesNothing_data()
+    {
+        QTest::addColumn<RequestFactory>("make");
+        QTest::addColumn<bool>("isTask");
+        QTest::addColumn<bool>("diskFull"); // else the folder is missing, and nothing is fetched that could not be kept
+        QTest::newRow("document") << make<DownloadDocumentRequest>(1001, false, false) << false << true;
+        const QString folder = m_local.path();
+        QTest::newRow("task result") << RequestFactory([folder](const Given &g) { return new UserTaskDownloadRequest(g.taskId, folder); })
+                                     << true << true;
+        const QString missing = m_local.filePath(QStringLiteral("gone/"));
+        QTest::newRow("task result into a missing folder")
+            << RequestFactory([missing](const Given &g) { return new UserTaskDownloadRequest(g.taskId, missing); }) << true << false;
+    }
+
+    void unwritableDownloadLeavesNothing()
+    {
+        QFETCH(RequestFactory, make);
+        QFETCH(bool, isTask);
+        QFETCH(bool, diskFull);
+        const Given given = prepareFor(isTask ? Need::CompleteTask : Need::None);
+        QVERIFY(given.taskId >= 0);
+        QVariantMap result;
+        {
+            // As a full disk would: the first bytes go, the rest cannot.
+            std::optional<FileSizeLimit> limit;
+            if (diskFull)
+                limit.emplace(16);
+            QVERIFY(!limit || limit->isActive());
+            result = run(make(given));
+        }
+        QCOMPARE(result, (QVariantMap{{"success", false}, {"error", "Error write downloaded file"}}));
+        QCOMPARE(cachedDownloads(), QStringList());
+        QCOMPARE(localTaskDownloads(), QStringList());
+        QCOMPARE(m_simulator.requests().isEmpty(), !diskFull);
+    }
+
+    void taskDownloadReplacesLeftover()
+    {
+        const int taskId = prepareFor(Need::CompleteTask).taskId;
+        QVERIFY(taskId > 0);
+        const QString expected = m_local.filePath(QStringLiteral("%1.vellixdownload").arg(taskId));
+        QVERIFY(TestEnvironment::writeFile(expected, "an earlier, broken attempt"));
+
+        // One trailing slash of the folder does not double the separator.
+        const QVariantMap result = run(new UserTaskDownloadRequest(taskId, m_local.path() + QLatin1Char('/')));
+        QCOMPARE(result.value(QStringLiteral("taskDownloadPath")).toString(), expected);
+        QCOMPARE(TestEnvironment::readFile(expected).left(2), QByteArray("PK"));
+    }
+
+    void uploadPartHeader_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("partHeader");
+        QTest::addColumn<QString>("portalName");
+        QTest::newRow("media type of the name") << QStringLiteral("Sheet.final.xlsx")
+                                                << QByteArray("filename=\"Sheet.final.xlsx\"\r\nContent-Type: "
+                                                              "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet")
+                                                << QStringLiteral("Sheet.final.xlsx");
+        // ".txt" has no media type, so no Content-Type goes; the name stays on one line inside its quotes.
+        QTest::newRow("quotes and line breaks") << QStringLiteral("Say \"hi\"\r\nX-Injected: 1.txt")
+                                                << QByteArray("filename=\"Say \\\"hi\\\"X-Injected: 1.txt\"")
+                                                << QStringLiteral("Say \"hi\"X-Injected: 1.txt");
+        // The portal keeps what follows a backslash; the quote after it survives.
+        QTest::newRow("backslash before a quote") << QStringLiteral("end\\\"quote.txt")
+                                                  << QByteArray("filename=\"end\\\\\\\"quote.txt\"") << QStringLiteral("\"quote.txt");
+    }
+
+    void uploadPartHeader()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, partHeader);
+        QFETCH(QString, portalName);
+        QVariantMap result;
+        const QString path = uploadLocalFile(name, 1000, &result);
+        QCOMPARE(result, (QVariantMap{{"success", true}, {"documentName", name}}));
+
+        const QJsonObject recorded = m_simulator.requests().first().toObject();
+        const QJsonObject headers = recorded.value(QStringLiteral("headers")).toObject();
+        QCOMPARE(headers.value(QStringLiteral("directoryid")).toString(), QStringLiteral("100"));
+        QCOMPARE(headers.value(QStringLiteral("accept-encoding")).toString(), QStringLiteral("gzip, deflate, br"));
+        QCOMPARE(headers.value(QStringLiteral("content-type")).toString(),
+                 QStringLiteral("multipart/form-data; boundary=\"----WebKitFormBoundarylCadDvTpmB9OjqQh\""));
+        const QByteArray body = QByteArray::fromBase64(recorded.value(QStringLiteral("bodyBase64")).toString().toLatin1());
+        QCOMPARE(body, "------WebKitFormBoundarylCadDvTpmB9OjqQh\r\nContent-Disposition: form-data; name=\"\"; " + partHeader
+                     + "\r\n\r\n" + TestEnvironment::readFile(path) + "\r\n------WebKitFormBoundarylCadDvTpmB9OjqQh--\r\n");
+        // The portal reads the name back as it was meant.
+        QVERIFY(documentIdNamed(portalName) > 0);
+    }
+
+    void uploadFailures()
+    {
+        const QString path = m_local.filePath(QStringLiteral("Upload me.txt"));
+        QVariantMap result = run(new UploadDocumentRequest(m_local.filePath(QStringLiteral("missing.txt")), 100));
+        QCOMPARE(result, (QVariantMap{{"success", false}, {"error", "error open file"}}));
+        QCOMPARE(m_simulator.requests().size(), 0);
+
+        // Both replies fail after they started: one start, one result.
+        for (const QString &address : {QStringLiteral("nosuchscheme://portal"), QStringLiteral("http://127.0.0.1:1")}) {
+            m_suite.settings().savePortalAddress(address);
+            auto *request = new UploadDocumentRequest(path, 100);
+            QSignalSpy started(request, &UploadDocumentRequest::uploadStarted);
+            result = run(request);
+            QCOMPARE(started.count(), 1);
+            QCOMPARE(result.value(QStringLiteral("documentName")), QVariant(QStringLiteral("Upload me.txt")));
+            QVERIFY2(!result.value(QStringLiteral("error")).toString().isEmpty(), qPrintable(address));
+            QVERIFY(!result.contains(QStringLiteral("success")));
+        }
+    }
+
+    void namesSurviveRenameAndSearch_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("spaces") << QStringLiteral("Quarterly report  2024.txt");
+        QTest::newRow("ampersand") << QStringLiteral("Tom & Jerry=friends.txt");
+        QTest::newRow("number sign") << QStringLiteral("Issue #42.txt");
+        QTest::newRow("percent") << QStringLiteral("100% done %41.txt");
+        QTest::newRow("plus") << QStringLiteral("C++ notes+more.txt");
+        QTest::newRow("non-ASCII") << QStringLiteral("Отчёт über Ästhetik.txt");
+        QTest::newRow("emoji") << QStringLiteral("Party 🎉 plan.txt");
+        QTest::newRow("query look-alike") << QStringLiteral("a?id=5&name=x#top.txt");
+    }
+
+    void namesSurviveRenameAndSearch()
+    {
+        QFETCH(QString, name);
+        const auto lastQuery = [this] {
+            return m_simulator.requests().last().toObject().value(QStringLiteral("query")).toObject();
+        };
+
+        QVariantMap result = run(new RenameFileRequest(1005, name));
+        QCOMPARE(result.value(QStringLiteral("newFileName")).toString(), name);
+        // Nothing of the name may read as a delimiter of the query.
+        const QString target = m_simulator.requests().last().toObject().value(QStringLiteral("target")).toString();
+        QCOMPARE(target.count(QLatin1Char('&')), 1);
+        QVERIFY2(!target.contains(QLatin1Char('#')) && !target.contains(QLatin1Char(' ')), qPrintable(target));
+        result = run(new RenameFolderRequest(114, name));
+        QCOMPARE(result.value(QStringLiteral("success")), QVariant(true));
+        QCOMPARE(lastQuery().value(QStringLiteral("name")).toString(), name);
+
+        QVERIFY(namesOf(run(new GetDocumentsRequest(100)).value(QStringLiteral("documents")).toList()).contains(name));
+        QVERIFY(namesOf(run(new GetFoldersRequest(100)).value(QStringLiteral("folders")).toList()).contains(name));
+        result = run(new SearchFoldersAndFilesRequest(name, 100));
+        QCOMPARE(namesOf(result.value(QStringLiteral("documents")).toList()), QStringList{name});
+        QCOMPARE(namesOf(result.value(QStringLiteral("directories")).toList()), QStringList{name});
+        QCOMPARE(lastQuery(), (QJsonObject{{"text", name}, {"id", "100"}}));
+    }
+
+    void linkFieldsReachTheResult()
+    {
+        const QVariantMap document =
+            run(new GetDocumentLinkRequest(1001, DocumentLink::DefaultExternal, DocumentLink::Read, EntityTypes::Document));
+        const QString uid = document.value(QStringLiteral("uid")).toString();
+        QCOMPARE(document.value(QStringLiteral("link")).toString(), m_simulator.baseUrl() + "/link/" + uid);
+        QCOMPARE(document.value(QStringLiteral("uri")).toString(), m_simulator.baseUrl() + "/s/" + uid);
+        QCOMPARE(document.value(QStringLiteral("jwt")).toString(), "jwt-" + uid);
+        QCOMPARE(document.value(QStringLiteral("userId")).toString(), QStringLiteral("1"));
+        QCOMPARE(document.value(QStringLiteral("version")).toInt(), 1);
+
+        // The share information lists the generated link.
+        QStringList uids;
+        for (const QVariant &link : run(new GetEntityShareInfoRequest(1001, EntityTypes::Document)).value(QStringLiteral("links")).toList())
+            uids << link.toMap().value(QStringLiteral("Uid")).toString();
+        QVERIFY2(uids.contains(uid), qPrintable(uids.join(',')));
+    }
+
+    void editRightsCarryTheWholeReply()
+    {
+        const QVariantMap result = run(new EditRightsRequestV2(1001, QString()));
+        const QJsonObject reply = result.value(QStringLiteral("json")).value<QJsonDocument>().object();
+        QCOMPARE(reply.value(QStringLiteral("Info")).toObject().value(QStringLiteral("DocumentId")).toInt(), 1001);
+        QVERIFY(reply.value(QStringLiteral("Link")).toObject().value(QStringLiteral("Payload")).isObject());
+
+        // An id below 1 asks by link: an empty uid when there is none, delimiters of a uid encoded.
+        for (const QString &uid : {QString(), QStringLiteral("a&Id=5 #x+y")}) {
+            const QVariantMap byLink = run(new EditRightsRequestV2(uid.isEmpty() ? 0 : -1, uid));
+            QCOMPARE(byLink.value(QStringLiteral("success")), QVariant(false));
+            QCOMPARE(m_simulator.requests().last().toObject().value(QStringLiteral("query")).toObject(),
+                     (QJsonObject{{"Uid", uid}, {"editorType", "mobile"}}));
+        }
+    }
+};
 
 VELLIX_TEST_MAIN(TestPortalRequests, QCoreApplication)
 

@@ -1,6 +1,7 @@
 #include "loadingfixture.h"
 
 #include "database/migrations.h"
+#include "portalrefusal.h"
 #include "settings/settings.h"
 #include "testenvironment.h"
 
@@ -167,8 +168,7 @@ bool LoadingFixture::fail(const QString &path, const QJsonObject &fault)
 
 QList<LoadingFixture::PortalFailure> LoadingFixture::portalFailures()
 {
-    const QJsonObject refusal{{"Status", 500}, {"ErrorMessage", "Storage is offline"}};
-    return {{"portal error", {{"status", 500}, {"body", refusal}}, QStringLiteral("Storage is offline. Error 500.")},
+    return {{"portal error", PortalRefusal::fault(), PortalRefusal::text()},
             {"expired sign-in", {{"status", 401}},
              QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.")},
             {"unreadable answer", {{"status", 200}, {"body", "<html>"}},

@@ -103,21 +103,20 @@ QStringList OperationFixture::portalListing(int folderId)
                                 m_loading.portalDocuments(folderId));
 }
 
-bool OperationFixture::cacheMatchesPortal(int folderId)
-{
-    const QStringList cached = cachedListing(folderId);
-    const QStringList portal = portalListing(folderId);
-    if (cached == portal)
-        return true;
-    qWarning().noquote() << "cache:\n " << cached.join(QStringLiteral("\n  ")) << "\nportal:\n "
-                         << portal.join(QStringLiteral("\n  "));
-    return false;
-}
-
 bool OperationFixture::reloadedCacheMatchesPortal()
 {
-    return refresh(s_myDocuments, DirectoryType::MyDocuments) && cacheMatchesPortal(s_myDocuments)
-        && refresh(s_trash, DirectoryType::Trash) && cacheMatchesPortal(s_trash);
+    for (const int folderId : {s_myDocuments, s_trash}) {
+        if (!refresh(folderId, folderId == s_trash ? DirectoryType::Trash : DirectoryType::MyDocuments))
+            return false;
+        const QStringList cached = cachedListing(folderId);
+        const QStringList portal = portalListing(folderId);
+        if (cached != portal) {
+            qWarning().noquote() << "cache:\n " << cached.join(QStringLiteral("\n  ")) << "\nportal:\n "
+                                 << portal.join(QStringLiteral("\n  "));
+            return false;
+        }
+    }
+    return true;
 }
 
 QVariant OperationFixture::cachedValue(int id, bool isFile, const QString &column)
@@ -217,12 +216,4 @@ QList<OperationFixture::PortalFailure> OperationFixture::portalFailures()
     QList<PortalFailure> failures = LoadingFixture::portalFailures();
     failures.removeAt(1);
     return failures;
-}
-
-void OperationFixture::addPortalFailureRows()
-{
-    QTest::addColumn<QJsonObject>("fault");
-    QTest::addColumn<QString>("message");
-    for (const PortalFailure &failure : portalFailures())
-        QTest::newRow(failure.name) << failure.fault << failure.message;
 }

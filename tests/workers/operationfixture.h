@@ -44,8 +44,6 @@ public:
 
     // A folder listing through GetFoldersRequest and GetDocumentsRequest into the cache.
     bool refresh(int folderId, DirectoryType::RootDirectoryTypes root);
-    // The cached listing of a My documents or Trash folder equals the portal's.
-    bool cacheMatchesPortal(int folderId);
     // Both sections reloaded through the listing requests equal the portal's.
     bool reloadedCacheMatchesPortal();
     QStringList cachedListing(int folderId) const;
@@ -74,8 +72,6 @@ public:
     using PortalFailure = LoadingFixture::PortalFailure;
     static QList<PortalFailure> portalFailures();
     static const PortalFailure &portalError();
-    // Columns "fault" and "message", one row per failure class.
-    static void addPortalFailureRows();
 
 private:
     PrivateSessionBus m_bus;

@@ -1,43 +1,51 @@
+#include "editor/getdocumentlinkworker.h"
 #include "loadingfixture.h"
 #include "testenvironment.h"
+#include "workers/getcustomerrolesworker.h"
 #include "workers/getdocumentinfoworker.h"
 #include "workers/getdocumentsworker.h"
+#include "workers/getentityshareinfoworker.h"
 #include "workers/getfolderinfoworker.h"
+#include "workers/getfolderlinkworker.h"
 #include "workers/getfoldersworker.h"
-#include "workers/getusersinfoworker.h"
 #include "workers/getnamesindirectoryworker.h"
+#include "workers/getusersinfoworker.h"
 #include "workers/loadfoldersandfilesworker.h"
 #include "workers/searchfoldersandfilesworker.h"
+#include "workers/searchusersworker.h"
+#include "workers/sqltoentitiesconvertworker.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QMetaMethod>
+#include <QSqlQuery>
+#include <QThread>
 #include <QtTest>
 
 #include <functional>
 #include <memory>
 
-namespace {
-
 enum class Listing { FoldersAndFiles, Folders, Documents };
+Q_DECLARE_METATYPE(Listing)
+
+namespace {
 
 // A cached row of an unrelated folder; no listing load may touch it.
 const int s_unrelatedFolder = 424242;
+const QString s_filesAndFolders = QStringLiteral("files_and_folders");
 
 std::unique_ptr<AbstractLoadEntriesWorker> startLoad(DataAccessObject *dao, Listing listing, int folderId,
                                                      DirectoryType::RootDirectoryTypes root)
 {
-    switch (listing) {
-    case Listing::FoldersAndFiles: {
+    if (listing == Listing::FoldersAndFiles) {
         auto worker = std::make_unique<LoadFoldersAndFilesWorker>(dao);
         worker->loadFilesAndFolders(folderId, root);
         return worker;
     }
-    case Listing::Folders: {
+    if (listing == Listing::Folders) {
         auto worker = std::make_unique<GetFoldersWorker>(dao);
         worker->getFoldersFromServer(folderId, root);
         return worker;
-    }
-    case Listing::Documents:
-        break;
     }
     auto worker = std::make_unique<GetDocumentsWorker>(dao);
     worker->getDocumentsFromServer(folderId, root);
@@ -46,10 +54,18 @@ std::unique_ptr<AbstractLoadEntriesWorker> startLoad(DataAccessObject *dao, List
 
 QVariantMap portalObject(int id, const QString &idKey, int parentId, bool favorite)
 {
-    return {{QStringLiteral("Id"), id},
-            {idKey, parentId},
-            {QStringLiteral("Name"), QStringLiteral("stale %1").arg(id)},
+    return {{QStringLiteral("Id"), id}, {idKey, parentId}, {QStringLiteral("Name"), QStringLiteral("stale %1").arg(id)},
             {QStringLiteral("IsFavorite"), favorite}};
+}
+
+QVariantMap folder(int id, const QList<QVariant> &children = {}, const QVariant &owner = QVariant())
+{
+    QVariantMap object{{QStringLiteral("Id"), id}, {QStringLiteral("Name"), QStringLiteral("folder %1").arg(id)}};
+    if (!children.isEmpty())
+        object.insert(QStringLiteral("Children"), children);
+    if (owner.isValid())
+        object.insert(QStringLiteral("OwnerId"), owner);
+    return object;
 }
 
 QStringList namesOf(const QJsonArray &objects)
@@ -58,6 +74,14 @@ QStringList namesOf(const QJsonArray &objects)
     for (const QJsonValue &object : objects)
         names.append(object.toObject().value(QStringLiteral("Name")).toString());
     return names;
+}
+
+QList<int> idsOf(const QList<QVariant> &objects)
+{
+    QList<int> ids;
+    for (const QVariant &object : objects)
+        ids.append(object.toMap().value(QStringLiteral("Id")).toInt());
+    return ids;
 }
 
 QList<int> idsOf(const QList<FolderElementEntity> &entities)
@@ -73,36 +97,122 @@ QList<FolderElementEntity> entitiesOf(const QSignalSpy &spy)
     return spy.first().first().value<QList<FolderElementEntity>>();
 }
 
-// A worker of the dialogs and the search: how it starts, the signal of its
-// result and what a successful result holds.
-struct SmallLoader
+QStringList describe(const QVariant &list)
+{
+    QStringList texts;
+    for (const UserOrRoleEntity &entity : list.value<QList<UserOrRoleEntity>>())
+        texts << QStringLiteral("%1 %2 access %3%4")
+                     .arg(entity.isGroup ? QStringLiteral("role") : QStringLiteral("user"))
+                     .arg(entity.id)
+                     .arg(entity.access)
+                     .arg(entity.name.isEmpty() ? QString() : QLatin1Char(' ') + entity.name);
+    return texts;
+}
+
+QStringList describeLinks(const QVariant &list)
+{
+    QStringList texts;
+    for (const SharedLink &link : list.value<QList<SharedLink>>())
+        texts << QStringLiteral("%1 %2 type %3 lifetime %4 access %5")
+                     .arg(link.uid)
+                     .arg(link.entityId)
+                     .arg(link.type)
+                     .arg(link.lifeTime)
+                     .arg(link.accessType);
+    return texts;
+}
+
+// The portal may answer with any number of sub-folders and any depth;
+// flattening must not need a stack that grows with either. A thread with a
+// small stack makes a growing one fail at once.
+QList<int> descendantsOnSmallStack(const QList<QVariant> &tree)
+{
+    QList<QVariant> descendants;
+    std::unique_ptr<QThread> thread(QThread::create(
+        [&] { AbstractLoadEntriesWorker::fillFoldersChildren(tree.size() - 1, tree, &descendants); }));
+    thread->setStackSize(256 * 1024);
+    thread->start();
+    thread->wait();
+    return idsOf(descendants);
+}
+
+} // namespace
+
+// Every signal of a worker in the order it came, with the arguments of the last of each.
+class SignalLog : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SignalLog(QObject *worker)
+    {
+        const QMetaObject *meta = worker->metaObject();
+        const QMetaMethod record = metaObject()->method(metaObject()->indexOfSlot("record()"));
+        for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
+            const QMetaMethod signal = meta->method(i);
+            // A signal with a default argument also has a clone without it.
+            if (signal.methodType() != QMetaMethod::Signal || (signal.attributes() & QMetaMethod::Cloned))
+                continue;
+            m_spies.insert(QString::fromLatin1(signal.name()), std::make_shared<QSignalSpy>(worker, signal));
+            connect(worker, signal, this, record);
+        }
+    }
+
+    // Waits until the worker finished and nothing else follows.
+    bool finished()
+    {
+        return QTest::qWaitFor([this] { return names.contains(QStringLiteral("workFinished")); }, 15000)
+            && TestEnvironment::settle();
+    }
+    QVariant argument(const QString &signal, int index) const { return m_spies.value(signal)->last().value(index); }
+
+    QStringList names;
+
+public slots:
+    void record() { names << QString::fromLatin1(sender()->metaObject()->method(senderSignalIndex()).name()); }
+
+private:
+    QHash<QString, std::shared_ptr<QSignalSpy>> m_spies;
+};
+
+namespace {
+
+// A worker of the dialogs and the search: how it starts, the signals of its
+// success, what they carry, and the signals of its failure.
+struct Reader
 {
     const char *name;
     std::function<Worker *(DataAccessObject *)> make;
     std::function<void(Worker *)> start;
-    const char *result;  // nullptr: the result goes to the cache only
     QString path;
-    bool resultOnFailure; // an empty result is sent on failure too
-    std::function<bool(const QVariant &, LoadingFixture &)> check;
+    QStringList succeeded;
+    std::function<void(const SignalLog &, LoadingFixture &)> check;
+    QStringList failed;
 };
 
-QList<SmallLoader> smallLoaderCases()
+template<class T>
+std::function<Worker *(DataAccessObject *)> plain()
+{
+    return [](DataAccessObject *) { return new T; };
+}
+
+QList<Reader> readers()
 {
     const auto info = [](int id, const QString &name, int directoryId) {
-        return [=](const QVariant &result, LoadingFixture &) {
-            const QVariantMap map = result.toMap();
-            return (id == 0 || map.value(QStringLiteral("Id")).toInt() == id)
-                && map.value(QStringLiteral("Name")).toString() == name
-                && map.value(QStringLiteral("DirectoryId")).toInt() == directoryId;
+        return [=](const SignalLog &log, LoadingFixture &) {
+            const QVariantMap map = log.argument("infoReady", 0).toMap();
+            if (id)
+                QCOMPARE(map.value(QStringLiteral("Id")).toInt(), id);
+            QCOMPARE(map.value(QStringLiteral("Name")).toString(), name);
+            QCOMPARE(map.value(QStringLiteral("DirectoryId")).toInt(), directoryId);
         };
     };
     // Folder 110 holds folders only, 111 documents only.
     const auto names = [](bool files, int folderId) {
-        return [=](const QVariant &result, LoadingFixture &fixture) {
+        return [=](const SignalLog &log, LoadingFixture &fixture) {
             const QStringList expected = files ? namesOf(fixture.portalDocuments(folderId))
                                                : namesOf(LoadingFixture::children(fixture.portalFolders(folderId)));
-            const bool none = folderId == 110 ? files : folderId == 111;
-            return result.value<QList<QString>>() == expected && expected.isEmpty() == none;
+            QCOMPARE(log.argument("namesReady", 0).value<QList<QString>>(), expected);
+            QCOMPARE(expected.isEmpty(), folderId == 110 ? files : folderId == 111);
         };
     };
     const auto nameLoader = [](bool files, int folderId) {
@@ -110,44 +220,134 @@ QList<SmallLoader> smallLoaderCases()
             files ? worker->loadFilesNames(folderId) : worker->loadFolderNames(folderId);
         });
     };
-    const auto makeNames = [](DataAccessObject *) { return new GetNamesInDirectoryWorker; };
-    const char *namesReady = SIGNAL(namesReady(QList<QString>));
-    const char *infoReady = SIGNAL(infoReady(QVariantMap));
+    const QStringList namesReady{"namesReady", "workFinished"};
+    const QStringList shareInfo{"propertiesReady", "linksReady", "workFinished"};
+    const QStringList finished{"workFinished"};
     return {
-        {"folder info", [](DataAccessObject *) { return new GetFolderInfoWorker; },
-         startAs<GetFolderInfoWorker>([](GetFolderInfoWorker *worker) { worker->getFolderInfo(111); }), infoReady,
-         PortalPath::s_folders, true, info(111, QStringLiteral("Aurora"), 110)},
-        {"document info", [](DataAccessObject *) { return new GetDocumentInfoWorker; },
-         startAs<GetDocumentInfoWorker>([](GetDocumentInfoWorker *worker) { worker->getDocumentInfo(1010); }), infoReady,
-         PortalPath::s_documentInfo, true, info(0, QStringLiteral("Aurora specification.docx"), 111)},
-        {"folder names", makeNames, nameLoader(false, 110), namesReady, PortalPath::s_folders, false, names(false, 110)},
-        {"folder names, none there", makeNames, nameLoader(false, 111), namesReady, PortalPath::s_folders, false,
-         names(false, 111)},
-        {"document names", makeNames, nameLoader(true, 100), namesReady, PortalPath::s_documents, false,
-         names(true, 100)},
-        {"document names, none there", makeNames, nameLoader(true, 110), namesReady, PortalPath::s_documents, false,
-         names(true, 110)},
-        {"search", [](DataAccessObject *) { return new SearchFoldersAndFilesWorker; },
-         startAs<SearchFoldersAndFilesWorker>(
-             [](SearchFoldersAndFilesWorker *worker) { worker->search(QStringLiteral("aurora"), 0); }),
-         SIGNAL(searchResult(QList<FolderElementEntity>)), PortalPath::s_search, false,
-         [](const QVariant &result, LoadingFixture &) {
-             // Folder Aurora 111 first, then its two documents.
-             return idsOf(result.value<QList<FolderElementEntity>>()) == QList<int>{111, 1010, 1011};
-         }},
+        {"folder info", plain<GetFolderInfoWorker>(),
+         startAs<GetFolderInfoWorker>([](auto *worker) { worker->getFolderInfo(111); }), PortalPath::s_folders,
+         {"infoReady", "workFinished"}, info(111, QStringLiteral("Aurora"), 110), {"workFinished", "infoReady"}},
+        {"document info", plain<GetDocumentInfoWorker>(),
+         startAs<GetDocumentInfoWorker>([](auto *worker) { worker->getDocumentInfo(1010); }), PortalPath::s_documentInfo,
+         {"workFinished", "infoReady"}, info(0, QStringLiteral("Aurora specification.docx"), 111),
+         {"workFinished", "infoReady"}},
+        {"folder names", plain<GetNamesInDirectoryWorker>(), nameLoader(false, 110), PortalPath::s_folders, namesReady,
+         names(false, 110), finished},
+        {"folder names, none there", plain<GetNamesInDirectoryWorker>(), nameLoader(false, 111), PortalPath::s_folders,
+         namesReady, names(false, 111), finished},
+        {"document names", plain<GetNamesInDirectoryWorker>(), nameLoader(true, 100), PortalPath::s_documents,
+         namesReady, names(true, 100), finished},
+        {"document names, none there", plain<GetNamesInDirectoryWorker>(), nameLoader(true, 110),
+         PortalPath::s_documents, namesReady, names(true, 110), finished},
+        {"search", plain<SearchFoldersAndFilesWorker>(),
+         startAs<SearchFoldersAndFilesWorker>([](auto *worker) { worker->search(QStringLiteral("aurora"), 0); }),
+         PortalPath::s_search, {"searchResult", "workFinished"},
+         [](const SignalLog &log, LoadingFixture &fixture) {
+             // Folder Aurora 111 first, then its two documents, each with the path of its folder.
+             const auto entities = log.argument("searchResult", 0).value<QList<FolderElementEntity>>();
+             QCOMPARE(idsOf(entities), (QList<int>{111, 1010, 1011}));
+             const QString myDocuments = fixture.portalFolders(100).first().toObject().value("Name").toString();
+             QVERIFY(!myDocuments.isEmpty());
+             QCOMPARE(entities.at(0).pathIds, (QList<int>{100, 110}));
+             QCOMPARE(entities.at(0).pathNames, (QStringList{myDocuments, "Projects"}));
+             QCOMPARE(entities.at(1).isFile, true);
+             QCOMPARE(entities.at(1).pathIds, (QList<int>{100, 110, 111}));
+             QCOMPARE(entities.at(1).pathNames, (QStringList{myDocuments, "Projects", "Aurora"}));
+         },
+         finished},
         {"users info", [](DataAccessObject *dao) { return new GetUsersInfoWorker(dao); },
-         startAs<GetUsersInfoWorker>([](GetUsersInfoWorker *worker) { worker->loadUsersInfo({2, 3}); }), nullptr,
-         PortalPath::s_users, false,
-         [](const QVariant &, LoadingFixture &fixture) {
-             return fixture.cachedUsers() == QStringList{QStringLiteral("2|Anna Petrova|anna.petrova@vellix.local"),
-                                                         QStringLiteral("3|Ivan Sidorov|ivan.sidorov@vellix.local")};
-         }},
+         startAs<GetUsersInfoWorker>([](auto *worker) { worker->loadUsersInfo({2, 3}); }), PortalPath::s_users, finished,
+         [](const SignalLog &, LoadingFixture &fixture) {
+             QCOMPARE(fixture.cachedUsers(), (QStringList{"2|Anna Petrova|anna.petrova@vellix.local",
+                                                          "3|Ivan Sidorov|ivan.sidorov@vellix.local"}));
+         },
+         finished},
+        {"share info of a document", plain<GetEntityShareInfoWorker>(),
+         startAs<GetEntityShareInfoWorker>([](auto *worker) { worker->getEntityShareInfo(1001, EntityTypes::Document); }),
+         "/api/v1/Share", shareInfo,
+         [](const SignalLog &log, LoadingFixture &fixture) {
+             QCOMPARE(describe(log.argument("propertiesReady", 0)), QStringList{"user 2 access 1"});
+             QCOMPARE(describe(log.argument("propertiesReady", 1)), QStringList());
+             QCOMPARE(describeLinks(log.argument("linksReady", 0)),
+                      QStringList{"link-welcome 1001 type 2 lifetime 10 access 1"});
+             QCOMPARE(fixture.receivedRequests(), QStringList{"GET /api/v1/Share?entityId=1001&entityType=Document"});
+         },
+         finished},
+        {"share info of a folder", plain<GetEntityShareInfoWorker>(),
+         startAs<GetEntityShareInfoWorker>([](auto *worker) { worker->getEntityShareInfo(113, EntityTypes::Directory); }),
+         "/api/v1/Share", shareInfo,
+         [](const SignalLog &log, LoadingFixture &) {
+             QCOMPARE(describe(log.argument("propertiesReady", 1)), QStringList{"role 1 access 1"});
+             QCOMPARE(describeLinks(log.argument("linksReady", 0)), QStringList());
+         },
+         finished},
+        {"folder link", plain<GetFolderLinkWorker>(), startAs<GetFolderLinkWorker>([](auto *worker) {
+             worker->getFolderLink(113, DocumentLink::DefaultExternal, DocumentLink::Read, EntityTypes::Directory);
+         }),
+         "/api/v1/Link/Generate", {"workFinished", "uriReady"},
+         [](const SignalLog &log, LoadingFixture &fixture) {
+             // The link the portal now keeps for the folder.
+             QString uid;
+             for (const QJsonValue &share : fixture.simulator().state().value(QStringLiteral("shares")).toArray()) {
+                 if (share.toObject().value(QStringLiteral("EntityId")).toInt() == 113)
+                     uid = share.toObject().value("Links").toArray().first().toObject().value("Uid").toString();
+             }
+             QVERIFY(!uid.isEmpty());
+             const QString base = fixture.simulator().baseUrl();
+             QCOMPARE(log.argument("uriReady", 0).toString(), base + "/link/" + uid);
+             QCOMPARE(log.argument("uriReady", 1).toString(), base + "/s/" + uid);
+             QCOMPARE(log.argument("uriReady", 2).toString(), uid);
+             QCOMPARE(log.argument("workFinished", 1).toString(), QString());
+         },
+         finished},
+        {"document link", plain<GetDocumentLinkWorker>(), startAs<GetDocumentLinkWorker>([](auto *worker) {
+             worker->getDocumentCustomLink(1002, DocumentLink::DefaultExternal, DocumentLink::Write, EntityTypes::Document);
+         }),
+         "/api/v1/Link/Generate", {"workFinished", "uriReady"},
+         [](const SignalLog &log, LoadingFixture &fixture) {
+             QCOMPARE(fixture.receivedRequests(),
+                      QStringList{"GET /api/v1/Link/Generate?Id=1002&type=2&lifetime=10&accessType=5"});
+             // The link is also the success message.
+             const QString uid = log.argument("uriReady", 2).toString();
+             QVERIFY(!uid.isEmpty());
+             QCOMPARE(log.argument("uriReady", 0).toString(), fixture.simulator().baseUrl() + "/link/" + uid);
+             QCOMPARE(log.argument("uriReady", 1).toString(), fixture.simulator().baseUrl() + "/s/" + uid);
+             QCOMPARE(log.argument("uriReady", 4).toString(), QStringLiteral("1"));
+             QCOMPARE(log.argument("workFinished", 1), log.argument("uriReady", 0));
+         },
+         finished},
+        {"customer roles", [](DataAccessObject *dao) { return new GetCustomerRolesWorker(dao); },
+         startAs<GetCustomerRolesWorker>([](auto *worker) { worker->getCusotmerRoles(); }), "/api/v1/Role",
+         {"workFinished", "rolesReady"},
+         [](const SignalLog &log, LoadingFixture &fixture) {
+             QCOMPARE(describe(log.argument("rolesReady", 0)),
+                      (QStringList{"role 1 access -1 Accounting", "role 2 access -1 Management", "role 3 access -1 All staff"}));
+             QTRY_COMPARE(fixture.dao().retrieveRoleById(2).value(QStringLiteral("name")).toString(),
+                          QStringLiteral("Management"));
+         },
+         finished},
+        {"search users", plain<SearchUsersWorker>(),
+         startAs<SearchUsersWorker>([](auto *worker) { worker->searchUsers(QStringLiteral("anna")); }),
+         "/api/v1/User/Search", {"workFinished", "searchResult"},
+         [](const SignalLog &log, LoadingFixture &) {
+             QCOMPARE(log.argument("searchResult", 0).value<QList<int>>(), QList<int>{2});
+         },
+         // An empty result clears what the page showed.
+         {"workFinished", "searchResult"}},
     };
 }
 
-} // namespace
+// Two requests of a worker, the later replacing the earlier before it answered.
+struct Replacement
+{
+    const char *name;
+    QString path;
+    std::function<Worker *(DataAccessObject *)> make;
+    std::function<void(Worker *)> startTwice;
+    std::function<void(const SignalLog &, LoadingFixture &)> check;
+};
 
-Q_DECLARE_METATYPE(Listing)
+} // namespace
 
 class TestLoadingWorkers : public QObject
 {
@@ -155,18 +355,28 @@ class TestLoadingWorkers : public QObject
 
     LoadingFixture m_fixture;
 
-    QList<QVariant> ids(const QJsonArray &objects, const char *key)
+    QStringList cachedOwners(const QJsonArray &entries)
     {
-        QList<QVariant> result;
-        for (const QJsonValue &object : objects)
-            result.append(object.toObject().value(QLatin1String(key)).toInt());
-        return result;
+        QJsonArray ids;
+        for (const QJsonValue &entry : entries)
+            ids.append(entry.toObject().value(QStringLiteral("OwnerId")).toInt());
+        QStringList owners;
+        for (const QJsonValue &user : m_fixture.portal("POST", PortalPath::s_users, {{"Ids", ids}}).array()) {
+            const QJsonObject object = user.toObject();
+            owners << QStringLiteral("%1|%2|%3").arg(object.value("Id").toInt()).arg(object.value("Name").toString(),
+                                                                                    object.value("Email").toString());
+        }
+        owners.removeDuplicates();
+        owners.sort();
+        return owners;
     }
 
 private slots:
     void initTestCase()
     {
         qRegisterMetaType<QList<FolderElementEntity>>();
+        qRegisterMetaType<QList<UserOrRoleEntity>>();
+        qRegisterMetaType<QList<SharedLink>>();
         QVERIFY(m_fixture.start());
     }
 
@@ -184,27 +394,23 @@ private slots:
         const auto children = [](int folderId) {
             return QStringLiteral("WHERE parent_id = %1 OR directory_id = %1").arg(folderId);
         };
-        const QString filesAndFolders = QStringLiteral("files_and_folders");
-        QTest::newRow("my documents") << Listing::FoldersAndFiles << 100 << DirectoryType::MyDocuments
-                                      << filesAndFolders << children(100);
-        QTest::newRow("my documents sub-folder") << Listing::FoldersAndFiles << 111 << DirectoryType::MyDocuments
-                                                 << filesAndFolders << children(111);
-        QTest::newRow("trash") << Listing::FoldersAndFiles << 105 << DirectoryType::Trash << filesAndFolders
-                               << children(105);
-        QTest::newRow("available for me") << Listing::FoldersAndFiles << 101 << DirectoryType::Virtual
-                                          << QStringLiteral("available_documents") << QString();
-        QTest::newRow("shared access") << Listing::FoldersAndFiles << 104 << DirectoryType::SharedAccess
-                                       << QStringLiteral("shared_access_documents") << QString();
-        QTest::newRow("common") << Listing::FoldersAndFiles << 10 << DirectoryType::Common
-                                << QStringLiteral("shared_documents") << QString();
-        QTest::newRow("favorites") << Listing::Documents << 102 << DirectoryType::Favorite << filesAndFolders
-                                   << QStringLiteral("WHERE is_favorite = 1");
+        const auto all = Listing::FoldersAndFiles;
+        QTest::newRow("my documents") << all << 100 << DirectoryType::MyDocuments << s_filesAndFolders << children(100);
+        QTest::newRow("my documents sub-folder")
+            << all << 111 << DirectoryType::MyDocuments << s_filesAndFolders << children(111);
+        QTest::newRow("trash") << all << 105 << DirectoryType::Trash << s_filesAndFolders << children(105);
+        QTest::newRow("available for me") << all << 101 << DirectoryType::Virtual << "available_documents" << QString();
+        QTest::newRow("shared access") << all << 104 << DirectoryType::SharedAccess << "shared_access_documents"
+                                       << QString();
+        QTest::newRow("common") << all << 10 << DirectoryType::Common << "shared_documents" << QString();
+        QTest::newRow("favorites") << Listing::Documents << 102 << DirectoryType::Favorite << s_filesAndFolders
+                                   << "WHERE is_favorite = 1";
         QTest::newRow("last documents") << Listing::Documents << 103 << DirectoryType::LastDocuments
-                                        << QStringLiteral("last_documents") << QString();
-        QTest::newRow("root page") << Listing::Folders << 0 << DirectoryType::MyDocuments << filesAndFolders
+                                        << "last_documents" << QString();
+        QTest::newRow("root page") << Listing::Folders << 0 << DirectoryType::MyDocuments << s_filesAndFolders
                                    << children(0);
         QTest::newRow("folder selection") << Listing::Folders << 110 << DirectoryType::MyDocuments
-                                          << filesAndFolders << children(110);
+                                          << s_filesAndFolders << children(110);
     }
 
     void sectionEndsEqualToPortal()
@@ -228,14 +434,12 @@ private slots:
         QVERIFY(finishedWith(finished, true));
 
         // One request per listing, then the unknown owners.
-        const QString folderTarget = folderId > 0 ? PortalPath::s_folders + QStringLiteral("?id=%1").arg(folderId)
-                                                  : PortalPath::s_folders;
         QStringList expectedRequests;
         if (listing != Listing::Documents)
-            expectedRequests << QStringLiteral("GET ") + folderTarget;
+            expectedRequests << "GET " + PortalPath::s_folders + (folderId > 0 ? QStringLiteral("?id=%1").arg(folderId) : "");
         if (listing != Listing::Folders)
-            expectedRequests << QStringLiteral("POST ") + PortalPath::s_documents;
-        expectedRequests << QStringLiteral("POST ") + PortalPath::s_users;
+            expectedRequests << "POST " + PortalPath::s_documents;
+        expectedRequests << "POST " + PortalPath::s_users;
         QCOMPARE(m_fixture.receivedRequests(), expectedRequests);
 
         const QJsonArray folders = listing == Listing::Documents ? QJsonArray() : m_fixture.portalFolders(folderId);
@@ -251,14 +455,12 @@ private slots:
         QString listedWhere = where;
         if (listing != Listing::FoldersAndFiles) {
             const QString kind = QStringLiteral("is_file = %1").arg(listing == Listing::Documents ? 1 : 0);
-            listedWhere = where.isEmpty() ? QStringLiteral("WHERE ") + kind
-                                          : QStringLiteral("WHERE (%1) AND %2").arg(where.mid(6), kind);
+            listedWhere = where.isEmpty() ? "WHERE " + kind : QStringLiteral("WHERE (%1) AND %2").arg(where.mid(6), kind);
             const int otherKind = listing == Listing::Documents ? 900002 : 900001;
             QCOMPARE(m_fixture.cachedRows(table, QStringLiteral("WHERE id = %1").arg(otherKind)).size(), 1);
         }
         QCOMPARE(m_fixture.cachedRows(table, listedWhere), LoadingFixture::rows(listed, documents));
-        QCOMPARE(m_fixture.cachedRows(QStringLiteral("files_and_folders"),
-                                      QStringLiteral("WHERE directory_id = %1").arg(s_unrelatedFolder))
+        QCOMPARE(m_fixture.cachedRows(s_filesAndFolders, QStringLiteral("WHERE directory_id = %1").arg(s_unrelatedFolder))
                      .size(),
                  1);
 
@@ -266,66 +468,10 @@ private slots:
         QJsonArray entries = allFolders;
         for (const QJsonValue &document : documents)
             entries.append(document);
-        QStringList owners;
-        for (const QJsonValue &user : m_fixture.portal("POST", PortalPath::s_users,
-                                                       {{QStringLiteral("Ids"), QJsonArray::fromVariantList(ids(entries, "OwnerId"))}})
-                                          .array()) {
-            const QJsonObject object = user.toObject();
-            owners << QStringLiteral("%1|%2|%3").arg(object.value(QStringLiteral("Id")).toInt())
-                          .arg(object.value(QStringLiteral("Name")).toString(), object.value(QStringLiteral("Email")).toString());
-        }
-        owners.removeDuplicates();
-        owners.sort();
+        const QStringList owners = cachedOwners(entries);
         QVERIFY(!owners.isEmpty());
         QCOMPARE(m_fixture.cachedUsers(), owners);
     }
-
-    void cachedOwnersAreNotFetchedAgain()
-    {
-        auto first = std::make_unique<LoadFoldersAndFilesWorker>(&m_fixture.dao());
-        QSignalSpy firstFinished(first.get(), &Worker::workFinished);
-        first->loadFilesAndFolders(100, DirectoryType::MyDocuments);
-        QVERIFY(finishedOnce(firstFinished));
-        QVERIFY(m_fixture.receivedRequests().contains(QStringLiteral("POST ") + PortalPath::s_users));
-
-        QVERIFY(m_fixture.simulator().clearRequests());
-        LoadFoldersAndFilesWorker second(&m_fixture.dao());
-        QSignalSpy secondFinished(&second, &Worker::workFinished);
-        second.loadFilesAndFolders(100, DirectoryType::MyDocuments);
-        QVERIFY(finishedWith(secondFinished, true));
-        QVERIFY(second.ownerIds().isEmpty());
-        QCOMPARE(m_fixture.receivedRequests(),
-                 (QStringList{QStringLiteral("GET ") + PortalPath::s_folders + QStringLiteral("?id=100"),
-                              QStringLiteral("POST ") + PortalPath::s_documents}));
-    }
-
-    void cachedFilesSurviveFailedDocumentsOfReusedWorker()
-    {
-        // Reports 113 holds documents; Aurora 111 others.
-        const QString reports = QStringLiteral("WHERE parent_id = 113 OR directory_id = 113");
-        LoadFoldersAndFilesWorker worker(&m_fixture.dao());
-        QSignalSpy finished(&worker, &Worker::workFinished);
-        worker.loadFilesAndFolders(113, DirectoryType::MyDocuments);
-        QVERIFY(finishedOnce(finished));
-        const QStringList reportsRows = m_fixture.cachedRows(QStringLiteral("files_and_folders"), reports);
-        QCOMPARE(reportsRows, LoadingFixture::rows({}, m_fixture.portalDocuments(113)));
-        QVERIFY(!reportsRows.isEmpty());
-
-        finished.clear();
-        worker.loadFilesAndFolders(111, DirectoryType::MyDocuments);
-        QVERIFY(finishedWith(finished, true));
-        const QStringList all = m_fixture.cachedRows(QStringLiteral("files_and_folders"));
-
-        QVERIFY(m_fixture.fail(PortalPath::s_documents,
-                               {{QStringLiteral("mode"), QStringLiteral("status")}, {QStringLiteral("status"), 500}}));
-        finished.clear();
-        worker.loadFilesAndFolders(113, DirectoryType::MyDocuments);
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), false);
-        QCOMPARE(m_fixture.cachedRows(QStringLiteral("files_and_folders"), reports), reportsRows);
-        QCOMPARE(m_fixture.cachedRows(QStringLiteral("files_and_folders")), all);
-    }
-
 
     // A failed load, whichever call fails and however, leaves the cache as it was.
     void listingFailures_data()
@@ -383,7 +529,7 @@ private slots:
             QSignalSpy goodFinished(good.get(), &Worker::workFinished);
             QVERIFY(finishedWith(goodFinished, true));
         }
-        const QStringList cached = m_fixture.cachedRows(QStringLiteral("files_and_folders"));
+        const QStringList cached = m_fixture.cachedRows(s_filesAndFolders);
         const QStringList users = m_fixture.cachedUsers();
         QCOMPARE(cached.isEmpty(), owners);
 
@@ -393,145 +539,145 @@ private slots:
         QVERIFY(finishedWith(finished, false, message));
         QCOMPARE(m_fixture.cachedUsers(), users);
         // A failed owner lookup keeps the listing.
-        QCOMPARE(m_fixture.cachedRows(QStringLiteral("files_and_folders")),
+        QCOMPARE(m_fixture.cachedRows(s_filesAndFolders),
                  owners ? LoadingFixture::rows(LoadingFixture::children(m_fixture.portalFolders(100)),
                                                m_fixture.portalDocuments(100))
                         : cached);
     }
 
-    void reusedLoadFetchesOnlyItsOwnOwners()
+    // A reused worker forgets what its earlier loads collected: owners already
+    // cached are not asked for again, and a failed load keeps the cached listing.
+    void reusedLoadWorker()
     {
         const QVariantList users =
             m_fixture.portal("POST", PortalPath::s_users, {{"Ids", QJsonArray{1, 2, 3, 4}}}).array().toVariantList();
         QCOMPARE(users.size(), 4);
         LoadFoldersAndFilesWorker worker(&m_fixture.dao());
         QSignalSpy finished(&worker, &Worker::workFinished);
-        // The owners of the first load stay unknown: their lookup fails.
+        const auto load = [&](int folderId, bool success) {
+            finished.clear();
+            worker.loadFilesAndFolders(folderId, DirectoryType::MyDocuments);
+            return finishedOnce(finished) && finished.first().at(0).toBool() == success;
+        };
+        // The owners of the first load stay unknown: their lookup fails, and keeps failing.
         QVERIFY(m_fixture.fail(PortalPath::s_users, {{"status", 500}}));
-        worker.loadFilesAndFolders(100, DirectoryType::MyDocuments);
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.takeFirst().at(0).toBool(), false);
-        // Meanwhile every owner became known: the next load has none to ask for.
+        QVERIFY(load(100, false));
+        // Meanwhile every owner became known: the next loads have none to ask for.
         m_fixture.dao().insertUsers(users);
-        worker.loadFilesAndFolders(100, DirectoryType::MyDocuments);
-        QVERIFY(finishedWith(finished, true));
+        QVERIFY(m_fixture.simulator().clearRequests());
+        QVERIFY(load(100, true));
+        QVERIFY(worker.ownerIds().isEmpty());
+        QCOMPARE(m_fixture.receivedRequests(),
+                 (QStringList{"GET " + PortalPath::s_folders + "?id=100", "POST " + PortalPath::s_documents}));
+
+        // Reports 113 holds documents; Aurora 111 others.
+        const QString reports = QStringLiteral("WHERE parent_id = 113 OR directory_id = 113");
+        QVERIFY(load(113, true));
+        const QStringList reportsRows = m_fixture.cachedRows(s_filesAndFolders, reports);
+        QCOMPARE(reportsRows, LoadingFixture::rows({}, m_fixture.portalDocuments(113)));
+        QVERIFY(!reportsRows.isEmpty());
+        QVERIFY(load(111, true));
+        const QStringList all = m_fixture.cachedRows(s_filesAndFolders);
+        QVERIFY(m_fixture.fail(PortalPath::s_documents, {{"mode", "status"}, {"status", 500}}));
+        QVERIFY(load(113, false));
+        QCOMPARE(m_fixture.cachedRows(s_filesAndFolders, reports), reportsRows);
+        QCOMPARE(m_fixture.cachedRows(s_filesAndFolders), all);
     }
 
     // The workers of the dialogs and the search, each with one workFinished.
-    void smallLoaders_data()
+    void reads_data()
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<QJsonObject>("fault");
         QTest::addColumn<QString>("message");
-        const QList<SmallLoader> loaders = smallLoaderCases();
-        for (int i = 0; i < loaders.size(); ++i) {
-            QTest::addRow("%s", loaders[i].name) << i << QJsonObject() << QString();
+        const QList<Reader> all = readers();
+        for (int i = 0; i < all.size(); ++i) {
+            QTest::addRow("%s", all[i].name) << i << QJsonObject() << QString();
             for (const LoadingFixture::PortalFailure &failure : LoadingFixture::portalFailures())
-                QTest::addRow("%s: %s", loaders[i].name, failure.name) << i << failure.fault << failure.message;
+                QTest::addRow("%s: %s", all[i].name, failure.name) << i << failure.fault << failure.message;
         }
         QTest::newRow("folder info: no such folder")
             << 0 << QJsonObject{{"status", 200}, {"body", "[]"}} << QStringLiteral("*");
     }
 
-    void smallLoaders()
+    void reads()
     {
         QFETCH(int, index);
         QFETCH(QJsonObject, fault);
         QFETCH(QString, message);
-        const SmallLoader loader = smallLoaderCases().at(index);
-        if (!fault.isEmpty())
-            QVERIFY(m_fixture.fail(loader.path, fault));
-
-        std::unique_ptr<Worker> worker(loader.make(&m_fixture.dao()));
-        QSignalSpy finished(worker.get(), &Worker::workFinished);
-        std::unique_ptr<QSignalSpy> result(loader.result ? new QSignalSpy(worker.get(), loader.result) : nullptr);
-        loader.start(worker.get());
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.first().at(0).toBool(), fault.isEmpty());
+        const Reader reader = readers().at(index);
+        const bool success = fault.isEmpty();
+        if (!success)
+            QVERIFY(m_fixture.fail(reader.path, fault));
+        const std::unique_ptr<Worker> worker(reader.make(&m_fixture.dao()));
+        SignalLog log(worker.get());
+        reader.start(worker.get());
+        QVERIFY(log.finished());
+        QCOMPARE(log.names, success ? reader.succeeded : reader.failed);
+        QCOMPARE(log.argument("workFinished", 0).toBool(), success);
         if (message == QLatin1String("*"))
-            QVERIFY(!finished.first().at(1).toString().isEmpty());
-        else
-            QCOMPARE(finished.first().at(1).toString(), message);
-        if (fault.isEmpty()) {
-            QCOMPARE(result ? result->count() : 1, 1);
-            QVERIFY(loader.check(result ? result->first().first() : QVariant(), m_fixture));
-        } else if (result) {
-            QCOMPARE(result->count(), loader.resultOnFailure ? 1 : 0);
-            if (loader.resultOnFailure)
-                QVERIFY(result->first().first().toMap().isEmpty());
-        } else {
-            QVERIFY(m_fixture.cachedUsers().isEmpty());
+            QVERIFY(!log.argument("workFinished", 1).toString().isEmpty());
+        else if (!log.names.contains(QStringLiteral("uriReady")))
+            QCOMPARE(log.argument("workFinished", 1).toString(), message);
+        if (success) {
+            reader.check(log, m_fixture);
+            return;
         }
+        // A failure caches nothing, and a result it sends is empty.
+        QVERIFY(m_fixture.cachedUsers().isEmpty());
+        QVERIFY(m_fixture.dao().retrieveRoleById(1).isEmpty());
+        for (const QString &signal : log.names) {
+            const QVariant result = log.argument(signal, 0);
+            if (signal != QLatin1String("workFinished"))
+                QVERIFY(result.toMap().isEmpty() && result.value<QList<int>>().isEmpty());
+        }
+    }
+
+    void shareInfoWithoutLinks()
+    {
+        const QJsonObject user{{"PrincipalId", 3}, {"Type", 5}};
+        QVERIFY(m_fixture.fail(QStringLiteral("/api/v1/Share"),
+                               {{"status", 200},
+                                {"body", QJsonObject{{"UserAccessRights", QJsonArray{user}}, {"RoleAccessRights", QJsonArray()}}}}));
+        GetEntityShareInfoWorker worker;
+        SignalLog log(&worker);
+        worker.getEntityShareInfo(1001, EntityTypes::Document);
+        QVERIFY(log.finished());
+        QCOMPARE(log.names, (QStringList{"propertiesReady", "linksReady", "workFinished"}));
+        QCOMPARE(describe(log.argument("propertiesReady", 0)), QStringList{"user 3 access 5"});
+        QCOMPARE(describeLinks(log.argument("linksReady", 0)), QStringList());
     }
 
     // A later request replaces an earlier one that has not answered: only the
     // newest reaches the cache or the page, with one workFinished.
     void newestRequestWins_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("listing") << "listing";
-        QTest::newRow("search") << "search";
-        QTest::newRow("folder names") << "names";
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < replacements().size(); ++i)
+            QTest::addRow("%s", replacements().at(i).name) << i;
     }
 
     void newestRequestWins()
     {
-        QFETCH(QString, kind);
-        const QString path = kind == QLatin1String("search") ? PortalPath::s_search : PortalPath::s_folders;
-        QVERIFY(m_fixture.fail(path, {{"mode", "delay"}, {"delayMs", 600}, {"count", 1}}));
-        LoadFoldersAndFilesWorker listing(&m_fixture.dao());
-        SearchFoldersAndFilesWorker search;
-        GetNamesInDirectoryWorker names;
-        Worker *worker = kind == QLatin1String("listing") ? static_cast<Worker *>(&listing)
-                         : kind == QLatin1String("search") ? static_cast<Worker *>(&search)
-                                                           : &names;
-        QSignalSpy finished(worker, &Worker::workFinished);
-        QSignalSpy searched(&search, &SearchFoldersAndFilesWorker::searchResult);
-        QSignalSpy named(&names, &GetNamesInDirectoryWorker::namesReady);
-        if (worker == &listing) {
-            listing.loadFilesAndFolders(113, DirectoryType::MyDocuments);
-            listing.loadFilesAndFolders(111, DirectoryType::MyDocuments);
-        } else if (worker == &search) {
-            search.search(QStringLiteral("Budget"), 0);
-            search.search(QStringLiteral("Roadmap"), 0);
-        } else {
-            names.loadFolderNames(100);
-            names.loadFolderNames(110);
-        }
+        QFETCH(int, index);
+        const Replacement replacement = replacements().at(index);
+        QVERIFY(m_fixture.fail(replacement.path, {{"mode", "delay"}, {"delayMs", 600}, {"count", 1}}));
+        const std::unique_ptr<Worker> worker(replacement.make(&m_fixture.dao()));
+        SignalLog log(worker.get());
+        replacement.startTwice(worker.get());
         // It also waits out the held-back answer.
-        QVERIFY(finishedWith(finished, true));
-        if (worker == &listing) {
-            QVERIFY(m_fixture.cachedRows("files_and_folders", "WHERE directory_id = 113").isEmpty());
-            QCOMPARE(m_fixture.cachedRows("files_and_folders", "WHERE directory_id = 111"),
-                     LoadingFixture::rows({}, m_fixture.portalDocuments(111)));
-        } else if (worker == &search) {
-            QCOMPARE(searched.count(), 1);
-            QCOMPARE(idsOf(entitiesOf(searched)), QList<int>{1003});
-        } else {
-            QCOMPARE(named.count(), 1);
-            QCOMPARE(named.first().first().value<QList<QString>>(), (QStringList{"Aurora", "Archive 2023"}));
-        }
+        QVERIFY(log.finished());
+        QCOMPARE(log.names.count(QStringLiteral("workFinished")), 1);
+        QCOMPARE(log.argument("workFinished", 0).toBool(), true);
+        replacement.check(log, m_fixture);
     }
 
-    void searchResultsCarryTheirFolderPaths()
+    // Within a folder, with the fields of the portal's record.
+    void searchWithinAFolder()
     {
         SearchFoldersAndFilesWorker worker;
         QSignalSpy results(&worker, &SearchFoldersAndFilesWorker::searchResult);
         QSignalSpy finished(&worker, &Worker::workFinished);
-        worker.search(QStringLiteral("aurora"), 0);
-        QVERIFY(finishedWith(finished, true));
-        const QList<FolderElementEntity> entities = entitiesOf(results);
-        const QString myDocuments = m_fixture.portalFolders(100).first().toObject().value(QStringLiteral("Name")).toString();
-        QVERIFY(!myDocuments.isEmpty());
-        QCOMPARE(entities.at(0).pathIds, (QList<int>{100, 110}));
-        QCOMPARE(entities.at(0).pathNames, (QStringList{myDocuments, QStringLiteral("Projects")}));
-        QCOMPARE(entities.at(1).isFile, true);
-        QCOMPARE(entities.at(1).pathIds, (QList<int>{100, 110, 111}));
-        QCOMPARE(entities.at(1).pathNames, (QStringList{myDocuments, QStringLiteral("Projects"), QStringLiteral("Aurora")}));
-
-        // Within a folder, with the fields of the portal's record.
-        finished.clear();
-        results.clear();
         worker.search(QStringLiteral("Budget 2024"), 100);
         QVERIFY(finishedWith(finished, true));
         QVERIFY(m_fixture.receivedRequests().last().endsWith(QStringLiteral("&id=100")));
@@ -542,17 +688,13 @@ private slots:
         }
         const QList<FolderElementEntity> found = entitiesOf(results);
         QCOMPARE(found.size(), 1);
-        const FolderElementEntity &entity = found.first();
-        QCOMPARE(entity.id, 1002);
-        QCOMPARE(entity.name, portal.value(QStringLiteral("Name")).toString());
-        QCOMPARE(entity.ownerId, portal.value(QStringLiteral("OwnerId")).toInt());
-        QCOMPARE(entity.timestamp, QDateTime::fromString(portal.value(QStringLiteral("Timestamp")).toString(), Qt::ISODate));
-        QVERIFY(entity.timestamp.isValid());
-        QCOMPARE(entity.isFavorite, true);
-        QCOMPARE(entity.size, portal.value(QStringLiteral("Size")).toInt());
-        QVERIFY(entity.size > 0);
-        QVERIFY(!entity.isShared && !entity.busy && !entity.selected);
-        QCOMPARE(entity.pathIds, QList<int>{100});
+        const FolderElementEntity &e = found.first();
+        QVERIFY(e.timestamp.isValid() && e.size > 0);
+        QCOMPARE((QVariantList{e.id, e.name, e.ownerId, e.timestamp, e.size, e.isFavorite, e.isShared, e.busy, e.selected}),
+                 (QVariantList{1002, portal.value("Name").toString(), portal.value("OwnerId").toInt(),
+                               QDateTime::fromString(portal.value("Timestamp").toString(), Qt::ISODate),
+                               portal.value("Size").toInt(), true, false, false, false}));
+        QCOMPARE(e.pathIds, QList<int>{100});
     }
 
     void searchAnswerObjects()
@@ -571,7 +713,185 @@ private slots:
         QCOMPARE(idsOf(entities), (QList<int>{5, 0}));
         QVERIFY(entities.at(0).pathIds.isEmpty() && entities.at(0).pathNames.isEmpty());
         QCOMPARE(entities.at(1).pathIds, (QList<int>{1, 2}));
-        QCOMPARE(entities.at(1).pathNames, (QStringList{QStringLiteral("top"), QStringLiteral("middle")}));
+        QCOMPARE(entities.at(1).pathNames, (QStringList{"top", "middle"}));
+    }
+
+    // Folder trees as a load collects them: top level, then child lists,
+    // siblings from last to first, a list before the lists below it.
+    void flattening_data()
+    {
+        QTest::addColumn<QVariantList>("tree");
+        QTest::addColumn<QList<int>>("ids");
+        // 1 ─ 11 ─ 111, 112
+        //   └ 12
+        // 2 ─ 21 ─ 211 ─ 2111
+        // 3
+        QTest::newRow("three levels") << QVariantList{folder(1, {folder(11, {folder(111), folder(112)}), folder(12)}),
+                                                      folder(2, {folder(21, {folder(211, {folder(2111)})})}), folder(3)}
+                                      << QList<int>{1, 2, 3, 21, 211, 2111, 11, 12, 111, 112};
+        for (const QVariant &children : {QVariant::fromValue(nullptr), QVariant(QVariantList()), QVariant("none")}) {
+            QVariantMap object = folder(1);
+            object.insert(QStringLiteral("Children"), children);
+            QTest::addRow("children: %s", children.typeName())
+                << QVariantList{object, folder(2, {folder(21)})} << QList<int>{1, 2, 21};
+        }
+    }
+
+    void flattening()
+    {
+        QFETCH(QVariantList, tree);
+        QFETCH(QList<int>, ids);
+        GetFoldersWorker worker(&m_fixture.dao());
+        worker.addFolders(tree);
+        QCOMPARE(idsOf(worker.folders()), ids);
+    }
+
+    void flatteningNeedsNoDeepStack()
+    {
+        const int count = 50000;
+        QList<QVariant> children;
+        children.reserve(count);
+        for (int i = 0; i < count; ++i)
+            children.append(folder(100000 + i, {folder(200000 + i)}));
+        const QList<int> ids = descendantsOnSmallStack({folder(1, children)});
+        QCOMPARE(ids.size(), 2 * count);
+        QCOMPARE(ids.at(0), 100000);
+        QCOMPARE(ids.at(count - 1), 100000 + count - 1);
+        // Grandchildren lists follow, from the last sibling to the first.
+        QCOMPARE(ids.at(count), 200000 + count - 1);
+        QCOMPARE(ids.last(), 200000);
+
+        const int depth = 3000;
+        QVariantMap node = folder(depth);
+        QList<int> chain{depth};
+        for (int level = depth - 1; level >= 1; --level) {
+            node = folder(level, {node});
+            chain.prepend(level);
+        }
+        chain.removeFirst();
+        QCOMPARE(descendantsOnSmallStack({node}), chain);
+    }
+
+    void ownerIds_data()
+    {
+        QTest::addColumn<QVariant>("owner");
+        QTest::addColumn<bool>("collected");
+        QTest::newRow("unknown") << QVariant(5) << true;
+        QTest::newRow("as text") << QVariant(QStringLiteral("6")) << true;
+        QTest::newRow("cached") << QVariant(7) << false;
+        QTest::newRow("zero") << QVariant(0) << false;
+        QTest::newRow("negative") << QVariant(-3) << false;
+        QTest::newRow("null") << QVariant::fromValue(nullptr) << false;
+        QTest::newRow("missing") << QVariant() << false;
+    }
+
+    void ownerIds()
+    {
+        QFETCH(QVariant, owner);
+        QFETCH(bool, collected);
+        m_fixture.dao().insertUsers({QVariantMap{{"Id", 7}, {"Name", "Known"}}});
+        GetFoldersWorker worker(&m_fixture.dao());
+        worker.addFolders({folder(1, {}, owner), folder(2, {folder(3, {}, owner)})});
+        QCOMPARE(worker.ownerIds(), collected ? QList<QVariant>{owner.toInt()} : QList<QVariant>());
+    }
+
+    void ownerIdsOnlyGrow()
+    {
+        GetFoldersWorker worker(&m_fixture.dao());
+        worker.addFolders({folder(1, {}, 5)});
+        worker.addDocuments({folder(10, {}, 6), folder(11, {}, 5)});
+        worker.addFolders({folder(2, {}, 8)});
+        QCOMPARE(worker.ownerIds(), (QList<QVariant>{5, 6, 8}));
+        QCOMPARE(idsOf(worker.folders()), QList<int>{2});
+        QCOMPARE(idsOf(worker.documents()), (QList<int>{10, 11}));
+    }
+
+    void convertsCachedRows()
+    {
+        // Columns a folder or a file does not use hold values on purpose.
+        QSqlQuery query(m_fixture.dao().db());
+        QVERIFY(query.exec(QStringLiteral(
+            "INSERT INTO files_and_folders(id, owner_id, name, directory_id, parent_id, timestamp, type, is_favorite, "
+            "size, is_file, busy, is_shared) VALUES "
+            "(7, 3, 'Folder', 1, 1, '2024-03-01T10:15:30Z', 16, 1, 4096, 0, 1, 1), "
+            "(8, 4, 'File.docx', 1, 1, '2024-03-02T08:00:00', 5, 1, 2048, 1, 0, 0)")));
+        SqlToEntitiesConvertWorker worker;
+        QSignalSpy complete(&worker, &SqlToEntitiesConvertWorker::entitiesComplete);
+        worker.convert(&m_fixture.dao(), QStringLiteral("SELECT * FROM files_and_folders ORDER BY id"));
+        // Synchronous: the rows are there when convert returns.
+        QCOMPARE(complete.count(), 1);
+        QStringList described;
+        for (const FolderElementEntity &e : entitiesOf(complete))
+            described << QStringLiteral("%1 %2 owner %3 file %4 type %5 size %6 favorite %7 busy %8 shared %9")
+                                 .arg(e.id).arg(e.name).arg(e.ownerId).arg(e.isFile).arg(e.type).arg(e.size)
+                                 .arg(e.isFavorite).arg(e.busy).arg(e.isShared)
+                             + QStringLiteral(" %1 %2").arg(e.timestamp.toString(Qt::ISODate)).arg(e.pathIds.size());
+        QCOMPARE(described, (QStringList{"7 Folder owner 3 file 0 type 16 size -1 favorite 0 busy 1 shared 1 2024-03-01T10:15:30Z 0",
+                                         "8 File.docx owner 4 file 1 type -1 size 2048 favorite 1 busy 0 shared 0 2024-03-02T08:00:00 0"}));
+    }
+
+    void convertsNothingWithoutRows_data()
+    {
+        QTest::addColumn<bool>("cache");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("no cache") << false << "Error convert folders: DAO is null";
+        QTest::newRow("broken query") << true << "Get entities from DAO failed";
+    }
+
+    void convertsNothingWithoutRows()
+    {
+        QFETCH(bool, cache);
+        QFETCH(QString, warning);
+        SqlToEntitiesConvertWorker worker;
+        QSignalSpy complete(&worker, &SqlToEntitiesConvertWorker::entitiesComplete);
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+        worker.convert(cache ? &m_fixture.dao() : nullptr, QStringLiteral("SELECT * FROM no_such_table"));
+        QCOMPARE(complete.count(), 1);
+        QVERIFY(entitiesOf(complete).isEmpty());
+    }
+
+private:
+    static QList<Replacement> replacements()
+    {
+        return {
+            {"listing", PortalPath::s_folders, [](DataAccessObject *dao) { return new LoadFoldersAndFilesWorker(dao); },
+             startAs<LoadFoldersAndFilesWorker>([](auto *worker) {
+                 worker->loadFilesAndFolders(113, DirectoryType::MyDocuments);
+                 worker->loadFilesAndFolders(111, DirectoryType::MyDocuments);
+             }),
+             [](const SignalLog &, LoadingFixture &fixture) {
+                 QVERIFY(fixture.cachedRows(s_filesAndFolders, "WHERE directory_id = 113").isEmpty());
+                 QCOMPARE(fixture.cachedRows(s_filesAndFolders, "WHERE directory_id = 111"),
+                          LoadingFixture::rows({}, fixture.portalDocuments(111)));
+             }},
+            {"search", PortalPath::s_search, plain<SearchFoldersAndFilesWorker>(),
+             startAs<SearchFoldersAndFilesWorker>([](auto *worker) {
+                 worker->search(QStringLiteral("Budget"), 0);
+                 worker->search(QStringLiteral("Roadmap"), 0);
+             }),
+             [](const SignalLog &log, LoadingFixture &) {
+                 QCOMPARE(log.names.count(QStringLiteral("searchResult")), 1);
+                 QCOMPARE(idsOf(log.argument("searchResult", 0).value<QList<FolderElementEntity>>()), QList<int>{1003});
+             }},
+            {"folder names", PortalPath::s_folders, plain<GetNamesInDirectoryWorker>(),
+             startAs<GetNamesInDirectoryWorker>([](auto *worker) {
+                 worker->loadFolderNames(100);
+                 worker->loadFolderNames(110);
+             }),
+             [](const SignalLog &log, LoadingFixture &) {
+                 QCOMPARE(log.names.count(QStringLiteral("namesReady")), 1);
+                 QCOMPARE(log.argument("namesReady", 0).value<QList<QString>>(), (QStringList{"Aurora", "Archive 2023"}));
+             }},
+            {"users search", "/api/v1/User/Search", plain<SearchUsersWorker>(),
+             startAs<SearchUsersWorker>([](auto *worker) {
+                 worker->searchUsers(QStringLiteral("anna"));
+                 worker->searchUsers(QStringLiteral("olga"));
+             }),
+             [](const SignalLog &log, LoadingFixture &) {
+                 QCOMPARE(log.names, (QStringList{"workFinished", "searchResult"}));
+                 QCOMPARE(log.argument("searchResult", 0).value<QList<int>>(), QList<int>{4});
+             }},
+        };
     }
 };
 

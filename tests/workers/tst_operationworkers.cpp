@@ -1,16 +1,26 @@
 #include "operationsuite.h"
+#include "settings/settings.h"
 #include "testenvironment.h"
 #include "workers/addfavoriteworker.h"
+#include "workers/authorizationworker.h"
 #include "workers/checkconflictworker.h"
 #include "workers/clearfavoritesworker.h"
+#include "workers/copyfileandfolderworkers.h"
 #include "workers/copyfileworker.h"
 #include "workers/createdocumentworker.h"
 #include "workers/createfolderworker.h"
 #include "workers/deletefavoriteworker.h"
+#include "workers/deletefileandfolderworker.h"
+#include "workers/forgotpasswordworker.h"
+#include "workers/getserversettingsworker.h"
+#include "workers/loadfoldersandfilesworker.h"
+#include "workers/movefileandfolderworker.h"
 #include "workers/movefiletotrashworker.h"
 #include "workers/movefileworker.h"
+#include "workers/refreshtokenworker.h"
 #include "workers/renamefileworker.h"
 #include "workers/renamefolderworker.h"
+#include "workers/restorefileandfolderworker.h"
 #include "workers/restorefileworker.h"
 #include "workers/restorefolderworker.h"
 #include "workers/savedocumentaccessrightsworker.h"
@@ -19,6 +29,7 @@
 #include "workers/sharefolderworker.h"
 #include "workers/unsharefileworker.h"
 #include "workers/unsharefolderworker.h"
+#include "workers/userregisterworker.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -99,10 +110,12 @@ CacheCheck gone(int id, bool isFile)
     return [=](OperationFixture &fixture, const QStringList &) { return !fixture.isCached(id, isFile); };
 }
 
-CacheCheck favorite(int id, bool isFavorite)
+CacheCheck favorite(const QList<int> &ids, bool isFavorite)
 {
     return [=](OperationFixture &fixture, const QStringList &) {
-        return fixture.cachedValue(id, true, QStringLiteral("is_favorite")).toBool() == isFavorite;
+        return std::all_of(ids.begin(), ids.end(), [&](int id) {
+            return fixture.cachedValue(id, true, QStringLiteral("is_favorite")).toBool() == isFavorite;
+        });
     };
 }
 
@@ -137,131 +150,210 @@ struct Case
 
 QList<Case> cases()
 {
-    const QString notes = QStringLiteral("Notes.txt");
-    const QString oldBudget = QStringLiteral("Old budget.xlsx");
-    const QString budget = QStringLiteral("Budget 2024.xlsx");
-    const QString roadmap = QStringLiteral("Roadmap.pptx");
-    const QStringList handlerTexts{OperationFixture::portalError().message, QStringLiteral("The portal closed the connection.")};
-    const QStringList replyTexts{QStringLiteral("Internal Server Error"), QStringLiteral("Connection closed")};
+    const auto my = s_myDocuments;
+    const QStringList handlerTexts{OperationFixture::portalError().message, "The portal closed the connection."};
+    const QStringList replyTexts{"Internal Server Error", "Connection closed"};
+    const auto notesCopies = [](int count) {
+        return [=](OperationFixture &fixture, const QStringList &) { return cachedFilesNamed(fixture, "Notes%") == count; };
+    };
     const auto moveToTrash = [](int id, const QString &name, DirectoryType::RootDirectoryTypes root) {
         return [=](DataAccessObject *dao) { return new MoveFileToTrashWorker(dao, id, name, root); };
     };
     return {
-        {"rename file",
-         [=](DataAccessObject *dao) { return new RenameFileWorker(dao, 1005, QStringLiteral("Minutes.txt"), notes, s_myDocuments); },
-         QStringLiteral("Documents/Rename"), {{1005, true}}, QStringLiteral("Minutes.txt"),
-         QStringLiteral("File Notes.txt already renamed"), named(1005, true, QStringLiteral("Minutes.txt")),
-         QStringLiteral("Error rename file Notes.txt")},
-        {"rename folder",
-         [](DataAccessObject *dao) {
-             return new RenameFolderWorker(dao, 114, QStringLiteral("Pictures"), QStringLiteral("Photos"), s_myDocuments);
-         },
-         QStringLiteral("DocumentDirectory/Rename"), {{114, false}}, QStringLiteral("Pictures"),
-         QStringLiteral("Folder Photos already renamed"), named(114, false, QStringLiteral("Pictures")),
-         QStringLiteral("Error rename folder Photos")},
+        {"rename file", [=](DataAccessObject *dao) { return new RenameFileWorker(dao, 1005, "Minutes.txt", "Notes.txt", my); },
+         "Documents/Rename", {{1005, true}}, "Minutes.txt", "File Notes.txt already renamed",
+         named(1005, true, "Minutes.txt"), "Error rename file Notes.txt"},
+        {"rename folder", [=](DataAccessObject *dao) { return new RenameFolderWorker(dao, 114, "Pictures", "Photos", my); },
+         "DocumentDirectory/Rename", {{114, false}}, "Pictures", "Folder Photos already renamed",
+         named(114, false, "Pictures"), "Error rename folder Photos"},
         {"move files",
-         [=](DataAccessObject *dao) {
-             return new MoveFileWorker(dao, {1005, 1006}, 113, {notes, QStringLiteral("Logo.png")}, s_myDocuments);
-         },
-         QStringLiteral("Documents/Move"), {{1005, true}, {1006, true}}, QString(),
-         QStringLiteral("File Notes.txt, Logo.png already moved"), unchanged,
-         QStringLiteral("Error move file Notes.txt, Logo.png")},
-        {"copy file",
-         [=](DataAccessObject *dao) { return new CopyFileWorker(dao, {1005}, 113, {notes}, s_myDocuments, false); },
-         QStringLiteral("Documents/Copy"), {{1005, true}}, QString(), QStringLiteral("File Notes.txt is copied"),
-         [](OperationFixture &fixture, const QStringList &) { return cachedFilesNamed(fixture, QStringLiteral("Notes%")) == 1; },
-         QStringLiteral("Error copy file Notes.txt")},
-        {"duplicate file",
-         [=](DataAccessObject *dao) { return new CopyFileWorker(dao, {1005}, 100, {notes}, s_myDocuments, true); },
-         QStringLiteral("Documents/Copy"), {{1005, true}}, QString(), QStringLiteral("File Notes.txt is duplicated"),
-         [](OperationFixture &fixture, const QStringList &) { return cachedFilesNamed(fixture, QStringLiteral("Notes%")) == 2; },
-         QStringLiteral("Error copy file Notes.txt")},
-        {"move file to trash", moveToTrash(1005, notes, s_myDocuments), QStringLiteral("Documents/Delete"), {{1005, true}},
-         notes, QStringLiteral("File Notes.txt already move to trash"), gone(1005, true),
-         QStringLiteral("Error move file Notes.txt to trash")},
-        {"remove file from trash", moveToTrash(1051, oldBudget, s_trash), QStringLiteral("Documents/Delete"), {{1051, true}},
-         oldBudget, QStringLiteral("File Old budget.xlsx already removed"), gone(1051, true),
-         QStringLiteral("Error delete file Old budget.xlsx")},
-        {"restore file",
-         [=](DataAccessObject *dao) { return new RestoreFileWorker(dao, 1051, 100, oldBudget, s_trash); },
-         QStringLiteral("Documents/Restore"), {{1051, true}}, QStringLiteral("1051"),
-         QStringLiteral("File Old budget.xlsx already restored"), gone(1051, true),
-         QStringLiteral("Error restore file Old budget.xlsx")},
+         [=](DataAccessObject *dao) { return new MoveFileWorker(dao, {1005, 1006}, 113, {"Notes.txt", "Logo.png"}, my); },
+         "Documents/Move", {{1005, true}, {1006, true}}, QString(), "File Notes.txt, Logo.png already moved", unchanged,
+         "Error move file Notes.txt, Logo.png"},
+        {"copy file", [=](DataAccessObject *dao) { return new CopyFileWorker(dao, {1005}, 113, {"Notes.txt"}, my, false); },
+         "Documents/Copy", {{1005, true}}, QString(), "File Notes.txt is copied", notesCopies(1), "Error copy file Notes.txt"},
+        {"duplicate file", [=](DataAccessObject *dao) { return new CopyFileWorker(dao, {1005}, 100, {"Notes.txt"}, my, true); },
+         "Documents/Copy", {{1005, true}}, QString(), "File Notes.txt is duplicated", notesCopies(2),
+         "Error copy file Notes.txt"},
+        {"move file to trash", moveToTrash(1005, "Notes.txt", my), "Documents/Delete", {{1005, true}}, "Notes.txt",
+         "File Notes.txt already move to trash", gone(1005, true), "Error move file Notes.txt to trash"},
+        {"remove file from trash", moveToTrash(1051, "Old budget.xlsx", s_trash), "Documents/Delete", {{1051, true}},
+         "Old budget.xlsx", "File Old budget.xlsx already removed", gone(1051, true), "Error delete file Old budget.xlsx"},
+        {"restore file", [](DataAccessObject *dao) { return new RestoreFileWorker(dao, 1051, 100, "Old budget.xlsx", s_trash); },
+         "Documents/Restore", {{1051, true}}, "1051", "File Old budget.xlsx already restored", gone(1051, true),
+         "Error restore file Old budget.xlsx"},
         {"restore folder",
-         [](DataAccessObject *dao) {
-             return new RestoreFolderWorker(dao, 120, 100, QStringLiteral("Drafts"), CopyFolderFlags::Copy, s_trash);
-         },
-         QStringLiteral("DocumentDirectory/Restore"), {{120, false}}, QStringLiteral("120"),
-         QStringLiteral("Folder Drafts already restored"), gone(120, false), QStringLiteral("Error restore folder Drafts")},
-        {"add favorite", [=](DataAccessObject *dao) { return new AddFavoriteWorker(dao, 1005, notes, s_myDocuments); },
-         QStringLiteral("Favorites/Add"), {{1005, true}}, notes, QStringLiteral("File Notes.txt already added to favorites"),
-         favorite(1005, true), QStringLiteral("Error adding file to favorites Notes.txt")},
-        {"remove one favorite", [=](DataAccessObject *dao) { return new DeleteFavoriteWorker(dao, {1002}, {budget}, s_myDocuments); },
-         QStringLiteral("Favorites/Delete"), {{1002, true}}, budget,
-         QStringLiteral("File Budget 2024.xlsx already removed from favorites"), favorite(1002, false),
-         QStringLiteral("Error removing file Budget 2024.xlsx from favorites")},
+         [](DataAccessObject *dao) { return new RestoreFolderWorker(dao, 120, 100, "Drafts", CopyFolderFlags::Copy, s_trash); },
+         "DocumentDirectory/Restore", {{120, false}}, "120", "Folder Drafts already restored", gone(120, false),
+         "Error restore folder Drafts"},
+        {"add favorite", [=](DataAccessObject *dao) { return new AddFavoriteWorker(dao, 1005, "Notes.txt", my); },
+         "Favorites/Add", {{1005, true}}, "Notes.txt", "File Notes.txt already added to favorites", favorite({1005}, true),
+         "Error adding file to favorites Notes.txt"},
+        {"remove one favorite",
+         [=](DataAccessObject *dao) { return new DeleteFavoriteWorker(dao, {1002}, {"Budget 2024.xlsx"}, my); },
+         "Favorites/Delete", {{1002, true}}, "Budget 2024.xlsx", "File Budget 2024.xlsx already removed from favorites",
+         favorite({1002}, false), "Error removing file Budget 2024.xlsx from favorites"},
         {"remove two favorites",
-         [=](DataAccessObject *dao) { return new DeleteFavoriteWorker(dao, {1002, 1003}, {budget, roadmap}, s_myDocuments); },
-         QStringLiteral("Favorites/Delete"), {{1002, true}, {1003, true}}, QStringLiteral("Budget 2024.xlsx, Roadmap.pptx"),
-         QStringLiteral("Files Budget 2024.xlsx, Roadmap.pptx already removed from favorites"),
-         [](OperationFixture &fixture, const QStringList &before) {
-             return favorite(1002, false)(fixture, before) && favorite(1003, false)(fixture, before);
+         [=](DataAccessObject *dao) {
+             return new DeleteFavoriteWorker(dao, {1002, 1003}, {"Budget 2024.xlsx", "Roadmap.pptx"}, my);
          },
-         QStringLiteral("Error removing files Budget 2024.xlsx, Roadmap.pptx from favorites")},
+         "Favorites/Delete", {{1002, true}, {1003, true}}, "Budget 2024.xlsx, Roadmap.pptx",
+         "Files Budget 2024.xlsx, Roadmap.pptx already removed from favorites", favorite({1002, 1003}, false),
+         "Error removing files Budget 2024.xlsx, Roadmap.pptx from favorites"},
         {"share file",
-         [=](DataAccessObject *dao) { return new ShareFileWorker(dao, 1005, 3, FileAccessType::Write, notes, s_myDocuments); },
-         QStringLiteral("Documents/Share"), {{1005, true}}, QString(), QStringLiteral("File Notes.txt already shared"),
-         access(true, 1005, 3, 5), QStringLiteral("Error share file Notes.txt"), handlerTexts},
+         [=](DataAccessObject *dao) { return new ShareFileWorker(dao, 1005, 3, FileAccessType::Write, "Notes.txt", my); },
+         "Documents/Share", {{1005, true}}, QString(), "File Notes.txt already shared", access(true, 1005, 3, 5),
+         "Error share file Notes.txt", handlerTexts},
         {"unshare file",
-         [](DataAccessObject *dao) {
-             return new UnShareFileWorker(dao, 1001, 2, FileAccessType::Read, QStringLiteral("Welcome.docx"), s_myDocuments);
-         },
-         QStringLiteral("Documents/UnShare"), {{1001, true}}, QString(), QStringLiteral("File Welcome.docx already unshared"),
-         access(true, 1001, 2, -1), QStringLiteral("Error unshare file Welcome.docx"), handlerTexts},
+         [=](DataAccessObject *dao) { return new UnShareFileWorker(dao, 1001, 2, FileAccessType::Read, "Welcome.docx", my); },
+         "Documents/UnShare", {{1001, true}}, QString(), "File Welcome.docx already unshared", access(true, 1001, 2, -1),
+         "Error unshare file Welcome.docx", handlerTexts},
         // The folder calls report the reply's own error text.
         {"share folder",
-         [](DataAccessObject *dao) {
-             return new ShareFolderWorker(dao, 114, 4, FileAccessType::Read, QStringLiteral("Photos"), s_myDocuments);
-         },
-         QStringLiteral("DocumentDirectory/Share"), {{114, false}}, QString(), QStringLiteral("Folder Photos already shared"),
-         access(false, 114, 4, 1), QStringLiteral("Error share folder Photos"), replyTexts},
+         [=](DataAccessObject *dao) { return new ShareFolderWorker(dao, 114, 4, FileAccessType::Read, "Photos", my); },
+         "DocumentDirectory/Share", {{114, false}}, QString(), "Folder Photos already shared", access(false, 114, 4, 1),
+         "Error share folder Photos", replyTexts},
         {"unshare folder",
-         [](DataAccessObject *dao) {
-             return new UnShareFolderWorker(dao, 113, 2, FileAccessType::Read, QStringLiteral("Reports"), s_myDocuments);
-         },
-         QStringLiteral("DocumentDirectory/UnShare"), {{113, false}}, QString(),
-         QStringLiteral("Folder Reports already unshared"), access(false, 113, 2, -1),
-         QStringLiteral("Error unshare folder Reports"), replyTexts},
+         [=](DataAccessObject *dao) { return new UnShareFolderWorker(dao, 113, 2, FileAccessType::Read, "Reports", my); },
+         "DocumentDirectory/UnShare", {{113, false}}, QString(), "Folder Reports already unshared",
+         access(false, 113, 2, -1), "Error unshare folder Reports", replyTexts},
     };
 }
 
+struct Selection
+{
+    QList<int> fileIds;
+    QStringList fileNames;
+    QList<int> folderIds;
+    QStringList folderNames;
+};
+
+// An operation on a selection of files and folders: its worker, the verb of
+// its two calls, whether the folders' call starts a server task, and its
+// notifications of files done and failed, then of folders done and failed.
+struct Mixed
+{
+    const char *name;
+    std::function<Worker *(DataAccessObject *, const Selection &)> make;
+    bool inTrash;
+    QString verb;
+    bool task;
+    bool removesEntries;
+    QStringList texts;
+
+    Selection selection() const
+    {
+        return inTrash ? Selection{{1051}, {"Old budget.xlsx"}, {120}, {"Drafts"}}
+                       : Selection{{1005, 1006}, {"Notes.txt", "Logo.png"}, {114}, {"Photos"}};
+    }
+    QString filesRequest() const { return "POST /api/v1/Documents/" + verb; }
+    QString foldersRequest() const { return "POST /api/v1/DocumentDirectory/" + verb; }
+};
+
+QList<Mixed> mixedCases()
+{
+    const auto my = DirectoryType::MyDocuments;
+    return {
+        {"move",
+         [=](DataAccessObject *dao, const Selection &s) {
+             return new MoveFileAndFolderWorker(dao, s.fileIds, s.folderIds, s.fileNames, s.folderNames, 113,
+                                                CopyFolderFlags::Copy, my);
+         },
+         false, "Move", true, false,
+         {"Files are moved successfully", "Error move files", "Folders are moved successfully", "Error move folders"}},
+        {"copy",
+         [=](DataAccessObject *dao, const Selection &s) {
+             return new CopyFileAndFolderWorkers(dao, s.fileIds, s.folderIds, s.fileNames, s.folderNames, 113,
+                                                 CopyFolderFlags::Copy, my);
+         },
+         false, "Copy", true, false,
+         {"Files are copied successfully", "Error copy files", "Folders are copied successfully", "Error copy folders"}},
+        {"restore",
+         [](DataAccessObject *dao, const Selection &s) {
+             return new RestoreFileAndFolderWorker(dao, s.fileIds, s.folderIds, s.fileNames, s.folderNames, 100,
+                                                   CopyFolderFlags::Copy, s_trash);
+         },
+         true, "Restore", false, true,
+         {"File Old budget.xlsx already restored", "Error restore file Old budget.xlsx", "Folder Drafts already restored",
+          "Error restore folder Drafts"}},
+        {"delete",
+         [=](DataAccessObject *dao, const Selection &s) {
+             return new DeleteFileAndFolderWorker(dao, s.fileIds, s.folderIds, s.fileNames, s.folderNames, my);
+         },
+         false, "Delete", true, true,
+         {"Files Notes.txt, Logo.png already move to trash", "Error move files Notes.txt, Logo.png to trash",
+          "Folder Photos already moved to trash", "Error move folder Photos to trash"}},
+        {"delete in trash",
+         [](DataAccessObject *dao, const Selection &s) {
+             return new DeleteFileAndFolderWorker(dao, s.fileIds, s.folderIds, s.fileNames, s.folderNames, s_trash);
+         },
+         true, "Delete", true, true,
+         {"File Old budget.xlsx already removed", "Error delete file Old budget.xlsx", "Folder Drafts already deleted",
+          "Error delete folder Drafts"}},
+    };
+}
+
+void addMixedRows()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < mixedCases().size(); ++i)
+        QTest::addRow("%s", mixedCases().at(i).name) << i;
+}
+
+QString pathOf(const QString &request)
+{
+    return request.section(QLatin1Char(' '), 1);
+}
+
+QList<Entry> entries(const QList<int> &ids, bool isFile)
+{
+    QList<Entry> result;
+    for (int id : ids)
+        result.append({id, isFile});
+    return result;
+}
+
 } // namespace
+
 
 Q_DECLARE_METATYPE(Factory)
 Q_DECLARE_METATYPE(CacheCheck)
 Q_DECLARE_METATYPE(QList<Entry>)
 Q_DECLARE_METATYPE(Principals)
 
+// File, folder, favorite and sharing operations, and the account calls.
 class TestOperationWorkers : public OperationSuite
 {
     Q_OBJECT
 private:
     QStringList m_listingBefore;
 
-    // Starts the worker with its endpoint held, so that the busy marks can be
-    // seen while the portal works, then lets the portal answer.
-    bool runWithBusyMarks(Worker *worker, const QString &path, const QList<Entry> &busy,
-                          OperationFixture::Outcome *outcome)
+    // A call of the worker held by the portal: the entries busy and those not
+    // busy while it waits.
+    struct Step
     {
-        m_fixture.simulator().setFault(path, {{QStringLiteral("mode"), QStringLiteral("hold")}});
+        QString path;
+        QList<Entry> busy;
+        QList<Entry> idle;
+    };
+
+    // Starts the worker with the calls of its steps held, so that the busy
+    // marks can be seen while the portal works, and lets each call answer in turn.
+    bool runWithBusyMarks(Worker *worker, const QList<Step> &steps, OperationFixture::Outcome *outcome)
+    {
+        for (const Step &step : steps)
+            m_fixture.simulator().setFault(step.path, {{QStringLiteral("mode"), QStringLiteral("hold")}});
         QSignalSpy finished(worker, &Worker::workFinished);
         QThreadPool::globalInstance()->start(dynamic_cast<QRunnable *>(worker));
-        const bool allBusy = m_fixture.waitForRequest(path) && std::all_of(busy.begin(), busy.end(), [&](const Entry &entry) {
-            return m_fixture.isBusy(entry.id, entry.isFile);
-        });
-        if (!allBusy || !finished.isEmpty() || !m_fixture.simulator().releaseHeld()) {
-            qWarning() << "the entries were not busy while the portal worked";
-            return false;
+        const auto busy = [&](const Entry &entry) { return m_fixture.isBusy(entry.id, entry.isFile); };
+        for (const Step &step : steps) {
+            const bool marked = m_fixture.waitForRequest(step.path)
+                && std::all_of(step.busy.begin(), step.busy.end(), busy)
+                && std::none_of(step.idle.begin(), step.idle.end(), busy);
+            if (!marked || !finished.isEmpty() || !m_fixture.simulator().releaseHeld()) {
+                qWarning() << "the entries were not busy while the portal worked on" << step.path;
+                return false;
+            }
         }
         return OperationFixture::finishedOnce(finished, outcome);
     }
@@ -269,111 +361,131 @@ private:
     void prepare() override
     {
         m_listingBefore = m_fixture.cachedListing(OperationFixture::s_myDocuments);
+        // Signed out of every account but with the portal's token of the reset.
+        Settings settings;
+        const QString token = settings.accessToken();
+        settings.logOut();
+        settings.savePortalAddress(m_fixture.simulator().baseUrl());
+        settings.saveAccessToken(token);
+    }
+
+    // Waits for the one result and makes sure no second one follows.
+    static QList<QVariant> singleResult(QSignalSpy &spy) { return finishedOnce(spy) ? spy.first() : QList<QVariant>(); }
+
+    int cachedRows(const QString &table)
+    {
+        QSqlQuery query(m_fixture.dao().db());
+        query.exec(QStringLiteral("SELECT COUNT(*) FROM ") + table);
+        return query.next() ? query.value(0).toInt() : -1;
+    }
+
+    QList<QVariant> signIn(Settings *settings, const QString &password = SimulatorProcess::s_demoPassword)
+    {
+        AuthorizationWorker worker(settings, &m_fixture.dao());
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        worker.authorize(SimulatorProcess::s_demoLogin, password);
+        return singleResult(finished);
+    }
+
+    QList<QVariant> refresh(Settings *settings)
+    {
+        RefreshTokenWorker worker(settings, &m_fixture.dao());
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        worker.refreshToken();
+        return singleResult(finished);
+    }
+
+    // The portal's requests apart from the task polls.
+    QStringList operationRequests()
+    {
+        QStringList requests = m_fixture.requests();
+        requests.erase(std::remove_if(requests.begin(), requests.end(),
+                                      [](const QString &request) { return request.contains(PortalPath::s_userTask); }),
+                       requests.end());
+        return requests;
+    }
+
+    bool allCached(const QList<int> &ids, bool isFile)
+    {
+        return std::all_of(ids.begin(), ids.end(), [&](int id) { return m_fixture.isCached(id, isFile); });
     }
 
 private slots:
-    void succeeds_data()
+    // Each operation confirmed, and refused in each way the portal can fail.
+    void runs_data()
     {
         QTest::addColumn<Factory>("factory");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QList<Entry>>("busy");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("info");
-        QTest::addColumn<CacheCheck>("cache");
-        for (const Case &c : cases())
-            QTest::newRow(c.name) << c.factory << QStringLiteral("/api/v1/") + c.endpoint << c.busy << c.message << c.info
-                                  << c.cache;
-    }
-
-    void succeeds()
-    {
-        QFETCH(Factory, factory);
-        QFETCH(QString, path);
-        QFETCH(QList<Entry>, busy);
-        QFETCH(QString, message);
-        QFETCH(QString, info);
-        QFETCH(CacheCheck, cache);
-
-        // Folder 113 is shared with a group only: user 2 gets access first.
-        if (path.endsWith(QLatin1String("DocumentDirectory/UnShare")))
-            m_fixture.loading().portal("POST", "/api/v1/DocumentDirectory/Share",
-                                       {{"AccessType", "Read"}, {"ToUserIds", QJsonArray{"2"}}, {"Ids", QJsonArray{"113"}}});
-        Worker *worker = factory(&m_fixture.dao());
-        QPointer<Worker> alive(worker);
-        OperationFixture::Outcome outcome;
-        QVERIFY(runWithBusyMarks(worker, path, busy, &outcome));
-        QCOMPARE(outcome.success, true);
-        QCOMPARE(outcome.message, message);
-        QCOMPARE(m_fixture.busyCount(), 0);
-        QVERIFY(cache(m_fixture, m_listingBefore));
-        QCOMPARE(m_fixture.requestCount(path), 1);
-
-        QVERIFY(m_fixture.notified({info}));
-        QTRY_VERIFY(alive.isNull());
-
-        // A reload of both sections shows exactly what the portal holds.
-        QVERIFY(m_fixture.reloadedCacheMatchesPortal());
-    }
-
-    void fails_data()
-    {
-        QTest::addColumn<Factory>("factory");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QList<Entry>>("busy");
-        QTest::addColumn<QString>("warning");
         QTest::addColumn<QJsonObject>("fault");
+        QTest::addColumn<bool>("success");
         QTest::addColumn<QString>("message");
-
+        QTest::addColumn<QString>("notification");
+        QTest::addColumn<CacheCheck>("cache");
         for (const Case &c : cases()) {
+            const QString path = "/api/v1/" + c.endpoint;
+            QTest::newRow(c.name) << c.factory << path << c.busy << QJsonObject() << true << c.message << c.info << c.cache;
             // Portal error, unreadable answer, dropped connection; the sharing calls read no unreadable answer.
             const QList<OperationFixture::PortalFailure> failures = OperationFixture::portalFailures();
             for (int i = 0; i < failures.size(); ++i) {
                 if (!c.failureTexts.isEmpty() && i == 1)
                     continue;
                 QTest::addRow("%s: %s", c.name, failures[i].name)
-                    << c.factory << QStringLiteral("/api/v1/") + c.endpoint << c.busy << c.warning << failures[i].fault
-                    << (c.failureTexts.isEmpty() ? failures[i].message : c.failureTexts.value(i / 2));
+                    << c.factory << path << c.busy << failures[i].fault << false
+                    << (c.failureTexts.isEmpty() ? failures[i].message : c.failureTexts.value(i / 2)) << c.warning
+                    << CacheCheck();
             }
         }
         // The portal's own refusal, from its real state.
         QTest::newRow("rename file: name taken")
-            << Factory([](DataAccessObject *dao) {
-                   return new RenameFileWorker(dao, 1005, QStringLiteral("Logo.png"), QStringLiteral("Notes.txt"), s_myDocuments);
-               })
-            << QString() << QList<Entry>{{1005, true}} << QStringLiteral("Error rename file Notes.txt") << QJsonObject()
-            << QStringLiteral("A document named Logo.png already exists. Error 409.");
+            << Factory([](DataAccessObject *dao) { return new RenameFileWorker(dao, 1005, "Logo.png", "Notes.txt", s_myDocuments); })
+            << QString() << QList<Entry>{{1005, true}} << QJsonObject() << false
+            << "A document named Logo.png already exists. Error 409." << "Error rename file Notes.txt" << CacheCheck();
     }
 
-    void fails()
+    void runs()
     {
         QFETCH(Factory, factory);
         QFETCH(QString, path);
         QFETCH(QList<Entry>, busy);
-        QFETCH(QString, warning);
         QFETCH(QJsonObject, fault);
+        QFETCH(bool, success);
         QFETCH(QString, message);
+        QFETCH(QString, notification);
+        QFETCH(CacheCheck, cache);
 
+        // Folder 113 is shared with a group only: user 2 gets access first.
+        if (path.endsWith(QLatin1String("DocumentDirectory/UnShare")))
+            m_fixture.loading().portal("POST", "/api/v1/DocumentDirectory/Share",
+                                       {{"AccessType", "Read"}, {"ToUserIds", QJsonArray{"2"}}, {"Ids", QJsonArray{"113"}}});
         if (!fault.isEmpty())
             QVERIFY(m_fixture.simulator().setFault(path, fault));
         const QStringList trashBefore = m_fixture.cachedListing(OperationFixture::s_trash);
-        const QVariantList favoritesBefore{m_fixture.cachedValue(1002, true, QStringLiteral("is_favorite")),
-                                           m_fixture.cachedValue(1005, true, QStringLiteral("is_favorite"))};
+        const auto favorites = [this] {
+            return QVariantList{m_fixture.cachedValue(1002, true, QStringLiteral("is_favorite")),
+                                m_fixture.cachedValue(1005, true, QStringLiteral("is_favorite"))};
+        };
+        const QVariantList favoritesBefore = favorites();
+        Worker *worker = factory(&m_fixture.dao());
+        QPointer<Worker> alive(worker);
         OperationFixture::Outcome outcome;
-        QVERIFY(OperationFixture::runOnPool(factory(&m_fixture.dao()), &outcome));
-        QCOMPARE(outcome.success, false);
-        QVERIFY2(outcome.message.contains(message), qPrintable(outcome.message));
-        for (const Entry &entry : busy)
-            QVERIFY(!m_fixture.isBusy(entry.id, entry.isFile));
+        QVERIFY(success ? runWithBusyMarks(worker, {{path, busy, {}}}, &outcome) : OperationFixture::runOnPool(worker, &outcome));
+        QCOMPARE(outcome.success, success);
+        QVERIFY2(success ? outcome.message == message : outcome.message.contains(message), qPrintable(outcome.message));
         QCOMPARE(m_fixture.busyCount(), 0);
-
+        QTRY_VERIFY(alive.isNull());
+        QVERIFY(m_fixture.notified({notification}, success ? QString() : outcome.message));
+        if (success) {
+            QVERIFY(cache(m_fixture, m_listingBefore));
+            QCOMPARE(m_fixture.requestCount(path), 1);
+            // A reload of both sections shows exactly what the portal holds.
+            QVERIFY(m_fixture.reloadedCacheMatchesPortal());
+            return;
+        }
         // Nothing changed in the cache.
         QCOMPARE(m_fixture.cachedListing(OperationFixture::s_myDocuments), m_listingBefore);
         QCOMPARE(m_fixture.cachedListing(OperationFixture::s_trash), trashBefore);
-        QCOMPARE((QVariantList{m_fixture.cachedValue(1002, true, QStringLiteral("is_favorite")),
-                               m_fixture.cachedValue(1005, true, QStringLiteral("is_favorite"))}),
-                 favoritesBefore);
-
-        QVERIFY(m_fixture.notified({warning}, outcome.message));
+        QCOMPARE(favorites(), favoritesBefore);
     }
 
     void createKeepsIdsOfTheLastCreation_data()
@@ -390,61 +502,49 @@ private slots:
         CreateFolderWorker folderWorker;
         Worker *worker = document ? static_cast<Worker *>(&documentWorker) : &folderWorker;
         const auto createdId = [&] { return document ? documentWorker.idCreatedDocument() : folderWorker.idCreatedFolder(); };
-        const auto create = [&](const QString &name) {
-            if (document)
-                documentWorker.createDocument(name, 113);
-            else
-                folderWorker.createFolder(name, 113, false);
-        };
         QCOMPARE(createdId(), -1);
         QCOMPARE(documentWorker.idOwner(), -1);
 
-        const QStringList names = document ? QStringList{QStringLiteral("Plan.docx"), QStringLiteral("Sheet.xlsx")}
-                                           : QStringList{QStringLiteral("Plans"), QStringLiteral("Sheets")};
+        // Two creations, then a failed one that keeps the ids of the last good one.
+        const QStringList names = document ? QStringList{"Plan.docx", "Sheet.xlsx", "Third"} : QStringList{"Plans", "Sheets", "Third"};
         QList<int> ids;
+        OperationFixture::Outcome outcome;
         for (const QString &name : names) {
+            const bool fails = name == QLatin1String("Third");
+            if (fails)
+                QVERIFY(m_fixture.simulator().setFault(
+                    document ? "/api/v1/Documents/Create" : "/api/v1/DocumentDirectory/AddSubDirectory", {{"status", 500}}));
             QSignalSpy finished(worker, &Worker::workFinished);
-            create(name);
-            OperationFixture::Outcome outcome;
+            document ? documentWorker.createDocument(name, 113) : folderWorker.createFolder(name, 113, false);
             QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
-            QCOMPARE(outcome.success, true);
-            QCOMPARE(outcome.message, name);
-            ids << createdId();
-        }
-        // The ids are the portal's, and the second creation replaced the first.
-        const QJsonArray entries = m_fixture.simulator().state().value(document ? QStringLiteral("documents")
-                                                                                 : QStringLiteral("folders")).toArray();
-        for (int i = 0; i < names.size(); ++i) {
+            QCOMPARE(outcome.success, !fails);
+            QVERIFY(fails ? !outcome.message.isEmpty() : outcome.message == name);
+            if (fails) {
+                QCOMPARE(createdId(), ids.last());
+                break;
+            }
+            // The ids are the portal's, and each creation replaced the one before.
+            const QJsonArray entries = m_fixture.simulator().state().value(document ? "documents" : "folders").toArray();
             const auto created = std::find_if(entries.begin(), entries.end(), [&](const QJsonValue &entry) {
-                return entry.toObject().value(QStringLiteral("Name")).toString() == names.at(i);
+                return entry.toObject().value(QStringLiteral("Name")).toString() == name;
             });
             QVERIFY(created != entries.end());
-            QCOMPARE(ids.at(i), created->toObject().value(QStringLiteral("Id")).toInt());
-            if (document && i == names.size() - 1)
+            QCOMPARE(createdId(), created->toObject().value(QStringLiteral("Id")).toInt());
+            if (document)
                 QCOMPARE(documentWorker.idOwner(), created->toObject().value(QStringLiteral("OwnerId")).toInt());
+            QVERIFY(!ids.contains(createdId()));
+            ids << createdId();
         }
-        QVERIFY(ids.first() != ids.last());
-
-        // A failed creation reports and keeps the last good ids.
-        QVERIFY(m_fixture.simulator().setFault(document ? QStringLiteral("/api/v1/Documents/Create")
-                                                        : QStringLiteral("/api/v1/DocumentDirectory/AddSubDirectory"),
-                                               {{QStringLiteral("status"), 500}}));
-        QSignalSpy finished(worker, &Worker::workFinished);
-        create(QStringLiteral("Third"));
-        OperationFixture::Outcome outcome;
-        QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
-        QCOMPARE(outcome.success, false);
-        QVERIFY(!outcome.message.isEmpty());
-        QCOMPARE(createdId(), ids.last());
-
-        QVERIFY(m_fixture.notified({names.first() + " created successfuly", names.last() + " created successfuly",
-                                    "Error create"},
+        QVERIFY(m_fixture.notified({names.at(0) + " created successfuly", names.at(1) + " created successfuly", "Error create"},
                                    outcome.message));
     }
 
     void clearFavorites_data()
     {
-        OperationFixture::addPortalFailureRows();
+        QTest::addColumn<QJsonObject>("fault");
+        QTest::addColumn<QString>("message");
+        for (const OperationFixture::PortalFailure &failure : OperationFixture::portalFailures())
+            QTest::newRow(failure.name) << failure.fault << failure.message;
         QTest::newRow("confirmed") << QJsonObject() << QString();
     }
 
@@ -518,21 +618,28 @@ private slots:
         QTest::addColumn<Principals>("rolesToShare");
         QTest::addColumn<Principals>("usersToUnshare");
         QTest::addColumn<Principals>("rolesToUnshare");
+        QTest::addColumn<QString>("failingStep");
         QTest::addColumn<QStringList>("rightsAfter");
-
+        const Principals none;
+        const Principals user4{principal(4, 5)};
         QTest::newRow("document shared for the first time")
-            << true << 1002 << Principals{principal(3, 5), principal(4, 5)} << Principals{principal(2, 1, true)}
-            << Principals() << Principals()
-            << QStringList{QStringLiteral("u3:5"), QStringLiteral("u4:5"), QStringLiteral("r2:1")};
+            << true << 1002 << Principals{principal(3, 5), principal(4, 5)} << Principals{principal(2, 1, true)} << none
+            << none << QString() << QStringList{"u3:5", "u4:5", "r2:1"};
         QTest::newRow("document access taken from everyone")
-            << true << 1001 << Principals() << Principals() << Principals{principal(2, 1)} << Principals()
-            << QStringList();
+            << true << 1001 << none << none << Principals{principal(2, 1)} << none << QString() << QStringList();
         QTest::newRow("folder: group replaced by a user")
-            << false << 113 << Principals{principal(4, 5)} << Principals() << Principals()
-            << Principals{principal(1, 1, true)} << QStringList{QStringLiteral("u4:5")};
+            << false << 113 << user4 << none << none << Principals{principal(1, 1, true)} << QString() << QStringList{"u4:5"};
         QTest::newRow("folder saved without changes")
-            << false << 113 << Principals() << Principals{principal(1, 1, true)} << Principals() << Principals()
-            << QStringList{QStringLiteral("r1:1")};
+            << false << 113 << none << Principals{principal(1, 1, true)} << none << none << QString() << QStringList{"r1:1"};
+        // User 4 given access instead of the current principal, with one step refused.
+        for (const char *step : {"UnShareBulk", "ShareBulk"}) {
+            const bool unshare = QByteArray(step) == "UnShareBulk";
+            QTest::addRow("document: %s fails", step) << true << 1001 << user4 << none << Principals{principal(2, 1)}
+                                                      << none << step << (unshare ? QStringList{"u2:1"} : QStringList());
+            QTest::addRow("folder: %s fails", step) << false << 113 << user4 << none << none
+                                                    << Principals{principal(1, 1, true)} << step
+                                                    << (unshare ? QStringList{"r1:1"} : QStringList());
+        }
     }
 
     void savesAccessList()
@@ -543,84 +650,370 @@ private slots:
         QFETCH(Principals, rolesToShare);
         QFETCH(Principals, usersToUnshare);
         QFETCH(Principals, rolesToUnshare);
+        QFETCH(QString, failingStep);
         QFETCH(QStringList, rightsAfter);
+        const bool success = failingStep.isEmpty();
         const QString prefix = isFile ? QStringLiteral("/api/v1/Documents/") : QStringLiteral("/api/v1/DocumentDirectory/");
-        QVERIFY(m_fixture.simulator().setFault(prefix + QStringLiteral("ShareBulk"),
-                                               {{QStringLiteral("mode"), QStringLiteral("hold")}}));
-
+        const int sharedBefore = m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared")).toInt();
         Worker *worker = isFile ? static_cast<Worker *>(new SaveDocumentAccessRightsWorker(
                                       &m_fixture.dao(), id, usersToShare, rolesToShare, usersToUnshare, rolesToUnshare))
                                 : new SaveFolderAccessRightsWorker(&m_fixture.dao(), id, usersToShare, rolesToShare,
                                                                    usersToUnshare, rolesToUnshare);
-        QPointer<Worker> alive(worker);
-        QSignalSpy finished(worker, &Worker::workFinished);
-        QThreadPool::globalInstance()->start(dynamic_cast<QRunnable *>(worker));
-        QVERIFY(m_fixture.waitForRequest(prefix + QStringLiteral("ShareBulk")));
-        QVERIFY(finished.isEmpty());
-        QVERIFY(m_fixture.isBusy(id, isFile));
-        QVERIFY(m_fixture.simulator().releaseHeld());
-
         OperationFixture::Outcome outcome;
-        QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
-        QCOMPARE(outcome.success, true);
-        QCOMPARE(outcome.message, QString());
+        if (success) {
+            QPointer<Worker> alive(worker);
+            QVERIFY(runWithBusyMarks(worker, {{prefix + QStringLiteral("ShareBulk"), {{id, isFile}}, {}}}, &outcome));
+            QTRY_VERIFY(alive.isNull());
+        } else {
+            QVERIFY(m_fixture.simulator().setFault(prefix + failingStep, OperationFixture::portalError().fault));
+            QVERIFY(OperationFixture::runOnPool(worker, &outcome));
+        }
+        QCOMPARE(outcome.success, success);
+        QCOMPARE(outcome.message, success ? QString() : OperationFixture::portalError().message);
         QCOMPARE(m_fixture.busyCount(), 0);
-        QTRY_VERIFY(alive.isNull());
 
-        // Unsharing first, then sharing, each once.
-        QCOMPARE(m_fixture.requests(), (QStringList{QStringLiteral("POST %1UnShareBulk").arg(prefix),
-                                                    QStringLiteral("POST %1ShareBulk").arg(prefix)}));
+        // Unsharing first, then sharing, each once; a failed unshare step never sends the share step.
+        QStringList requests{"POST " + prefix + "UnShareBulk"};
+        if (failingStep != QLatin1String("UnShareBulk"))
+            requests << "POST " + prefix + "ShareBulk";
+        QCOMPARE(m_fixture.requests(), requests);
         QStringList rights = portalRights(m_fixture, isFile, id);
         rights.sort();
         rightsAfter.sort();
         QCOMPARE(rights, rightsAfter);
         const bool shared = !usersToShare.isEmpty() || !rolesToShare.isEmpty();
-        QCOMPARE(m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared")).toInt(), shared ? 1 : 0);
-
-        QVERIFY(m_fixture.notified({"Access granted"}));
+        QCOMPARE(m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared")).toInt(), success ? int(shared) : sharedBefore);
+        QVERIFY(m_fixture.notified({success ? "Access granted" : "Error edit access"}, outcome.message));
     }
 
-    void saveFails_data()
+    void mixedSelection_data()
     {
-        QTest::addColumn<bool>("isFile");
-        QTest::addColumn<QString>("failingStep");
-        QTest::addColumn<QStringList>("rightsAfter");
-        QTest::newRow("document: unshare fails")
-            << true << QStringLiteral("UnShareBulk") << QStringList{QStringLiteral("u2:1")};
-        QTest::newRow("document: share fails") << true << QStringLiteral("ShareBulk") << QStringList();
-        QTest::newRow("folder: unshare fails")
-            << false << QStringLiteral("UnShareBulk") << QStringList{QStringLiteral("r1:1")};
-        QTest::newRow("folder: share fails") << false << QStringLiteral("ShareBulk") << QStringList();
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("files");
+        QTest::addColumn<bool>("folders");
+        for (int i = 0; i < mixedCases().size(); ++i) {
+            QTest::addRow("%s", mixedCases().at(i).name) << i << true << true;
+            QTest::addRow("%s, only files", mixedCases().at(i).name) << i << true << false;
+            QTest::addRow("%s, only folders", mixedCases().at(i).name) << i << false << true;
+        }
     }
 
-    void saveFails()
+    // Files first, then folders, each half busy while the portal works on it;
+    // a selection of one kind sends no call for the other.
+    void mixedSelection()
     {
-        QFETCH(bool, isFile);
-        QFETCH(QString, failingStep);
-        QFETCH(QStringList, rightsAfter);
-        const QString prefix = isFile ? QStringLiteral("/api/v1/Documents/") : QStringLiteral("/api/v1/DocumentDirectory/");
-        QVERIFY(m_fixture.simulator().setFault(prefix + failingStep, OperationFixture::portalError().fault));
-        const int id = isFile ? 1001 : 113;
-        const QVariant sharedBefore = m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared"));
-        // Take the current principal away and give user 4 access instead.
-        const Principals current = isFile ? Principals{principal(2, 1)} : Principals{principal(1, 1, true)};
-        Worker *worker = isFile ? static_cast<Worker *>(new SaveDocumentAccessRightsWorker(
-                                      &m_fixture.dao(), id, {principal(4, 5)}, {}, current, {}))
-                                : new SaveFolderAccessRightsWorker(&m_fixture.dao(), id, {principal(4, 5)}, {}, {},
-                                                                   current);
+        QFETCH(int, index);
+        QFETCH(bool, files);
+        QFETCH(bool, folders);
+        const Mixed mixed = mixedCases().at(index);
+        Selection selection = mixed.selection();
+        QList<Step> steps;
+        QStringList requests;
+        QStringList done;
+        if (files) {
+            steps.append({pathOf(mixed.filesRequest()), entries(selection.fileIds, true), entries(selection.folderIds, false)});
+            requests << mixed.filesRequest();
+            done << mixed.texts.at(0);
+        } else {
+            selection.fileIds.clear();
+            selection.fileNames.clear();
+        }
+        if (folders) {
+            steps.append({pathOf(mixed.foldersRequest()), entries(selection.folderIds, false), entries(selection.fileIds, true)});
+            requests << mixed.foldersRequest();
+            done << mixed.texts.at(2);
+        } else {
+            selection.folderIds.clear();
+            selection.folderNames.clear();
+        }
+        Worker *worker = mixed.make(&m_fixture.dao(), selection);
+        QPointer<Worker> alive(worker);
+        OperationFixture::Outcome outcome;
+        QVERIFY(runWithBusyMarks(worker, steps, &outcome));
+        QCOMPARE(outcome.success, true);
+        QCOMPARE(outcome.message, (folders ? selection.folderNames : selection.fileNames).join(QStringLiteral(", ")));
+        QCOMPARE(m_fixture.busyCount(), 0);
+        QTRY_VERIFY(alive.isNull());
+        QCOMPARE(operationRequests(), requests);
+        QCOMPARE(m_fixture.requestCount(PortalPath::s_userTask), folders && mixed.task ? 3 : 0);
+        QVERIFY(m_fixture.notified(done));
+
+        // Confirmed changes show in the cache before any reload.
+        QCOMPARE(allCached(selection.fileIds, true), !files || !mixed.removesEntries);
+        QCOMPARE(allCached(selection.folderIds, false), !folders || !mixed.removesEntries);
+        if (files && mixed.verb == QLatin1String("Copy"))
+            QCOMPARE(m_fixture.loading().cachedRows("files_and_folders", "WHERE directory_id = 113 AND is_file = 1").size(), 2);
+        QVERIFY(m_fixture.reloadedCacheMatchesPortal());
+    }
+
+    void mixedFails_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("warning");
+        for (int i = 0; i < mixedCases().size(); ++i) {
+            for (const char *failure : {"files request", "folders request"})
+                QTest::addRow("%s: %s", mixedCases().at(i).name, failure) << i << failure << QString();
+        }
+        // The server task is followed alike for every operation.
+        QTest::newRow("move: status request") << 0 << "status request" << "Error move folders Photos";
+        QTest::newRow("move: task") << 0 << "task" << "Error move folders";
+    }
+
+    // Failing files leave the folders alone; failing folders keep the files' change.
+    void mixedFails()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, failure);
+        QFETCH(QString, warning);
+        const Mixed mixed = mixedCases().at(index);
+        const bool filesFail = failure == QLatin1String("files request");
+        QStringList notes{mixed.texts.at(0)};
+        QString message = OperationFixture::portalError().message;
+        const QJsonObject refusal = OperationFixture::portalError().fault;
+        if (filesFail) {
+            QVERIFY(m_fixture.simulator().setFault(pathOf(mixed.filesRequest()), refusal));
+            notes = QStringList{mixed.texts.at(1)};
+        } else if (failure == QLatin1String("folders request")) {
+            QVERIFY(m_fixture.simulator().setFault(pathOf(mixed.foldersRequest()), refusal));
+            notes << mixed.texts.at(3);
+        } else if (failure == QLatin1String("status request")) {
+            QVERIFY(m_fixture.simulator().setFault(PortalPath::s_userTask, refusal));
+            notes << warning;
+        } else {
+            QVERIFY(m_fixture.simulator().failNextTasks(1));
+            notes << warning;
+            message = QStringLiteral("Server error");
+        }
+        const QStringList trashBefore = m_fixture.cachedListing(OperationFixture::s_trash);
 
         OperationFixture::Outcome outcome;
-        QVERIFY(OperationFixture::runOnPool(worker, &outcome));
+        QVERIFY(OperationFixture::runOnPool(mixed.make(&m_fixture.dao(), mixed.selection()), &outcome));
         QCOMPARE(outcome.success, false);
-        QCOMPARE(outcome.message, OperationFixture::portalError().message);
+        QCOMPARE(outcome.message, message);
+        QVERIFY(m_fixture.notified(notes, message));
         QCOMPARE(m_fixture.busyCount(), 0);
-        QCOMPARE(m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared")), sharedBefore);
-        QCOMPARE(portalRights(m_fixture, isFile, id), rightsAfter);
-        // A failed unshare step never sends the share step.
-        QCOMPARE(m_fixture.requestCount(prefix + QStringLiteral("ShareBulk")),
-                 failingStep == QLatin1String("ShareBulk") ? 1 : 0);
+        if (filesFail) {
+            QCOMPARE(m_fixture.requests(), QStringList{mixed.filesRequest()});
+            QCOMPARE(m_fixture.cachedListing(OperationFixture::s_myDocuments), m_listingBefore);
+            QCOMPARE(m_fixture.cachedListing(OperationFixture::s_trash), trashBefore);
+            return;
+        }
+        QCOMPARE(allCached(mixed.selection().fileIds, true), !mixed.removesEntries);
+        QVERIFY(allCached(mixed.selection().folderIds, false));
+        QVERIFY(m_fixture.reloadedCacheMatchesPortal());
+    }
 
-        QVERIFY(m_fixture.notified({"Error edit access"}, outcome.message));
+    void emptySelectionSendsNothing_data() { addMixedRows(); }
+
+    void emptySelectionSendsNothing()
+    {
+        QFETCH(int, index);
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::runOnPool(mixedCases().at(index).make(&m_fixture.dao(), Selection()), &outcome));
+        QCOMPARE(outcome.success, false);
+        QCOMPARE(outcome.message, QStringLiteral("Nothing is selected"));
+        QVERIFY(m_fixture.requests().isEmpty());
+        QVERIFY(m_fixture.notifications(0).isEmpty());
+    }
+
+    void signInStoresAccountAndEmptiesCache()
+    {
+        m_fixture.dao().insertUsers({QVariantMap{{"Id", 99}, {"Name", "Previous"}}});
+        QVERIFY(cachedRows(QStringLiteral("files_and_folders")) > 0);
+        Settings settings;
+        settings.setSorting(5, Qt::DescendingOrder);
+        settings.saveUserId(99);
+        settings.saveUserMiddleName(QStringLiteral("Previous"));
+        const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+        QCOMPARE(signIn(&settings), (QList<QVariant>{true, QString()}));
+
+        QCOMPARE(cachedRows(QStringLiteral("files_and_folders")), 0);
+        QCOMPARE(cachedRows(QStringLiteral("users")), 0);
+        Settings stored;
+        QVERIFY(!stored.accessToken().isEmpty() && !stored.refreshToken().isEmpty());
+        QCOMPARE((QStringList{stored.login(), QString::number(stored.userId()), stored.userFirstName(), stored.userSurname(),
+                              stored.userCompany(), stored.userName(), stored.userMiddleName(), stored.portalAddress()}),
+                 (QStringList{SimulatorProcess::s_demoLogin, "1", "Demo", "User", "Vellix", "Demo User", QString(),
+                              m_fixture.simulator().baseUrl()}));
+        QCOMPARE(stored.sortingParameter(), 2);
+        QCOMPARE(stored.sortingDirection(), Qt::AscendingOrder);
+        QVERIFY(stored.lastAuthorizationTime() >= before);
+    }
+
+    void signInFailureKeepsState_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QJsonObject>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("wrong password") << QStringLiteral("wrong") << QJsonObject()
+                                        << QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.");
+        QTest::newRow("portal error") << SimulatorProcess::s_demoPassword
+                                      << QJsonObject{{QStringLiteral("status"), 503}, {QStringLiteral("body"), QString()}}
+                                      << QStringLiteral("Failed to send the request to portal. Error 503.");
+        QTest::newRow("garbage") << SimulatorProcess::s_demoPassword
+                                 << QJsonObject{{QStringLiteral("mode"), QStringLiteral("malformed")}}
+                                 << QStringLiteral("The portal sent an answer that cannot be read.");
+        // Answers that came through but hold no session.
+        const auto reply = [](int status, const QJsonObject &tokens, const QString &message = QString()) {
+            QJsonObject body{{"Status", status}, {"Response", QJsonObject{{"Data", QJsonObject{{"Tokens", tokens}}}}}};
+            if (!message.isEmpty())
+                body.insert("ErrorMessage", message);
+            return QJsonObject{{"status", 200}, {"body", body}};
+        };
+        const QString noToken = QStringLiteral("The portal did not return an access token.");
+        const QString password = SimulatorProcess::s_demoPassword;
+        QTest::newRow("no token") << password << reply(200, {{"RefreshToken", "r"}}) << noToken;
+        QTest::newRow("empty token") << password << reply(200, {{"AuthToken", ""}}) << noToken;
+        QTest::newRow("token of another type") << password << reply(200, {{"AuthToken", 5}}) << noToken;
+        QTest::newRow("refused without a word") << password << reply(403, {{"AuthToken", "a"}})
+                                                << QStringLiteral("The portal refused the sign-in.");
+        QTest::newRow("refused with its reason") << password << reply(403, {}, QStringLiteral("Account locked"))
+                                                 << QStringLiteral("Account locked");
+    }
+
+    void signInFailureKeepsState()
+    {
+        QFETCH(QString, password);
+        QFETCH(QJsonObject, fault);
+        QFETCH(QString, message);
+        if (!fault.isEmpty())
+            QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v2/auth/login"), fault));
+        Settings settings;
+        settings.saveAccessToken(QStringLiteral("previous-token"));
+        const QList<QVariant> result = signIn(&settings, password);
+        QCOMPARE(result.value(0).toBool(), false);
+        QCOMPARE(result.value(1).toString(), message);
+        QCOMPARE(Settings().accessToken(), QStringLiteral("previous-token"));
+        QVERIFY(cachedRows(QStringLiteral("files_and_folders")) > 0);
+    }
+
+    // An expired session fails loads and leaves the cache; a refresh renews
+    // both tokens, not the time of the sign-in, and brings the session back.
+    void expiredTokenFailsUntilRefreshed()
+    {
+        Settings settings;
+        QCOMPARE(signIn(&settings).value(0).toBool(), true);
+        const QString access = settings.accessToken();
+        const QString refreshToken = settings.refreshToken();
+        const QDateTime signedInAt = settings.lastAuthorizationTime();
+        const auto load = [this] {
+            LoadFoldersAndFilesWorker worker(&m_fixture.dao());
+            QSignalSpy finished(&worker, &Worker::workFinished);
+            worker.loadFilesAndFolders(100, DirectoryType::MyDocuments);
+            return singleResult(finished);
+        };
+        QCOMPARE(load().value(0).toBool(), true);
+        const int cached = cachedRows(QStringLiteral("files_and_folders"));
+        QVERIFY(cached > 0);
+
+        QVERIFY(m_fixture.simulator().expireTokens());
+        const QList<QVariant> refused = load();
+        QCOMPARE(refused.value(0).toBool(), false);
+        QVERIFY2(refused.value(1).toString().contains(QStringLiteral("401")), qPrintable(refused.value(1).toString()));
+        QCOMPARE(cachedRows(QStringLiteral("files_and_folders")), cached);
+
+        QCOMPARE(refresh(&settings).value(0).toBool(), true);
+        QVERIFY(!settings.accessToken().isEmpty() && settings.accessToken() != access);
+        QVERIFY(settings.refreshToken() != refreshToken);
+        QCOMPARE(settings.lastAuthorizationTime(), signedInAt);
+        QCOMPARE(load().value(0).toBool(), true);
+        QCOMPARE(cachedRows(QStringLiteral("files_and_folders")), cached);
+    }
+
+    void refreshFailureKeepsTokens()
+    {
+        Settings settings;
+        settings.saveAccessToken(QStringLiteral("stale-access"));
+        settings.saveRefreshToken(QStringLiteral("unknown-refresh"));
+        const QList<QVariant> result = refresh(&settings);
+        QCOMPARE(result.value(0).toBool(), false);
+        QVERIFY(!result.value(1).toString().isEmpty());
+        QCOMPARE(settings.accessToken(), QStringLiteral("stale-access"));
+        QCOMPARE(settings.refreshToken(), QStringLiteral("unknown-refresh"));
+    }
+
+    // A refusal other than a taken address passes its reason unchanged (see the registration page's controller).
+    void registrationRefused()
+    {
+        QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v2/auth/register"),
+                                     {{"status", 500}, {"body", "{\"ErrorMessage\":\"Registration is closed\"}"}}));
+        UserRegisterWorker worker;
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        worker.registerUser({"other@vellix.local", QStringLiteral("pw"), QStringLiteral("New"), QStringLiteral("User")});
+        QCOMPARE(singleResult(finished), (QList<QVariant>{false, "Registration is closed. Error 500."}));
+    }
+
+    void passwordRecovery_data()
+    {
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<bool>("success");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("known user") << SimulatorProcess::s_demoLogin << true << QString() << QStringLiteral("Request done")
+                                    << QString();
+        QTest::newRow("unknown user") << QStringLiteral("nobody@vellix.local") << false << QStringLiteral("User not found")
+                                      << QStringLiteral("user not found")
+                                      << QStringLiteral("Error send forgot request to portal");
+        QTest::newRow("empty login") << QString() << false << QStringLiteral("Login is empty")
+                                     << QStringLiteral("empty login") << QStringLiteral("Error send forgot request to portal");
+        QTest::newRow("connection dropped, no reason") << "drop" << false << QStringLiteral("The portal closed the connection.")
+                                                       << QStringLiteral("Error send forgot request to portal") << QString();
+    }
+
+    void passwordRecovery()
+    {
+        QFETCH(QString, login);
+        QFETCH(bool, success);
+        QFETCH(QString, message);
+        QFETCH(QString, body);
+        QFETCH(QString, summary);
+        if (login == QLatin1String("drop"))
+            QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v2/auth/Forgot"), {{"mode", "drop"}}));
+        ForgotPasswordWorker worker;
+        QSignalSpy finished(&worker, &Worker::workFinished);
+        worker.sendForgot(login == QLatin1String("drop") ? SimulatorProcess::s_demoLogin : login);
+        QCOMPARE(singleResult(finished), (QList<QVariant>{success, message}));
+        const QList<ReceivedNotification> received = m_fixture.notifications(1);
+        QCOMPARE(received.size(), 1);
+        QCOMPARE(received.first().body, body);
+        QCOMPARE(received.first().summary, summary);
+    }
+
+    void serverSettingsStoreTheEditorAddress_data()
+    {
+        QTest::addColumn<QJsonObject>("fault");
+        QTest::newRow("stored") << QJsonObject();
+        QTest::newRow("refused, the old address stays") << QJsonObject{{"status", 502}};
+    }
+
+    void serverSettingsStoreTheEditorAddress()
+    {
+        QFETCH(QJsonObject, fault);
+        Settings settings;
+        settings.saveAccessToken(m_fixture.simulator().validAccessToken());
+        settings.saveDocumentServerAddress(QStringLiteral("https://docs.example"));
+        if (!fault.isEmpty())
+            QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/Settings"), fault));
+        auto *worker = new GetServerSettingsWorker(&settings);
+        QPointer<GetServerSettingsWorker> alive(worker);
+        QSignalSpy finished(worker, &Worker::workFinished);
+        QSignalSpy stored(&settings, &Settings::documentServerAddressChanged);
+        // The address is stored after the end was reported, not before.
+        bool storedBeforeFinish = true;
+        connect(worker, &Worker::workFinished, this, [&] { storedBeforeFinish = stored.count() > 0; });
+        QThreadPool::globalInstance()->start(worker);
+        const QList<QVariant> result = singleResult(finished);
+        QCOMPARE(result.value(0).toBool(), fault.isEmpty());
+        QCOMPARE(result.value(1).toString().endsWith(QStringLiteral("Error 502.")), !fault.isEmpty());
+        QCOMPARE(stored.count(), fault.isEmpty() ? 1 : 0);
+        QCOMPARE(storedBeforeFinish, false);
+        if (fault.isEmpty())
+            QVERIFY(settings.documentServerAddress().startsWith(QStringLiteral("http://")));
+        else
+            QCOMPARE(settings.documentServerAddress(), QStringLiteral("https://docs.example"));
+        QTRY_VERIFY(alive.isNull());
     }
 };
 

@@ -1,0 +1,639 @@
+#include "controllers/creationpagecontroller.h"
+#include "controllers/fileactionscontroller.h"
+#include "controllers/fileandfolderactionscontroller.h"
+#include "controllers/folderactionscontroller.h"
+#include "controllers/renamecontroller.h"
+#include "models/entitytypes.h"
+#include "models/transferlistmodel.h"
+#include "portalrefusal.h"
+#include "securestorage/sstorewrapper.h"
+#include "testenvironment.h"
+#include "transferfixture.h"
+#include "workers/getfolderinfoworker.h"
+
+#include <QAbstractItemModelTester>
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QtTest>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+// The controllers a page starts actions, creations and transfers with; successes counts
+// every signal by which one of them tells the page that its action succeeded.
+struct Controllers
+{
+    FileActionsController file;
+    FolderActionsController folder;
+    FileAndFolderActionsController mixed;
+    CreationPageController creation;
+    QString target;
+    QString localFile;
+    int successes = 0;
+
+    Controllers(TransferFixture &fixture, DirectoryType::RootDirectoryTypes root)
+        : target(fixture.targetFolder())
+        , localFile(target + QStringLiteral("/report.bin"))
+    {
+        for (ActionsController *controller : std::initializer_list<ActionsController *>{&file, &folder, &mixed}) {
+            controller->setFolderType(root);
+            QObject::connect(controller, &ActionsController::needUpdate, [this] { ++successes; });
+        }
+        QObject::connect(&creation, &CreationPageController::createDocumentSuccess, [this] { ++successes; });
+        for (ConnectionController *controller : all())
+            controller->setDao(&fixture.dao());
+    }
+    QList<ConnectionController *> all() { return {&file, &folder, &mixed, &creation}; }
+    ConnectionController *failed()
+    {
+        for (ConnectionController *controller : all()) {
+            if (controller->connectionFailed())
+                return controller;
+        }
+        return nullptr;
+    }
+};
+
+// An action as a page starts it, and what portal and cache show once it succeeded.
+using Action = std::function<void(Controllers &)>;
+using Check = std::function<bool(TransferFixture &)>;
+
+const QString s_notes = QStringLiteral("Notes.txt");
+const QString s_photos = QStringLiteral("Photos");
+const CopyFolderFlags::Flags s_overwrite = CopyFolderFlags::Overwrite;
+constexpr auto s_myDocuments = DirectoryType::MyDocuments;
+
+QJsonObject portalEntry(TransferFixture &fixture, const QString &kind, const QString &key, const QJsonValue &value)
+{
+    for (const QJsonValue &entry : fixture.simulator().state().value(kind).toArray()) {
+        if (entry.toObject().value(key) == value)
+            return entry.toObject();
+    }
+    return {};
+}
+
+Check inPortalFolder(int id, bool isFile, int folderId)
+{
+    return [=](TransferFixture &f) {
+        const QString kind = isFile ? QStringLiteral("documents") : QStringLiteral("folders");
+        const QString parent = isFile ? QStringLiteral("DirectoryId") : QStringLiteral("ParentId");
+        return portalEntry(f, kind, QStringLiteral("Id"), id).value(parent).toInt() == folderId;
+    };
+}
+
+Check portalHolds(int folderId, const QString &name)
+{
+    return [=](TransferFixture &f) { return !f.portalListing(folderId).filter(name).isEmpty(); };
+}
+
+Check uncached(int id, bool isFile)
+{
+    return [=](TransferFixture &f) { return !f.isCached(id, isFile); };
+}
+
+Check cachedAs(int id, bool isFile, const QString &column, const QVariant &value)
+{
+    return [=](TransferFixture &f) { return f.cachedValue(id, isFile, column) == value; };
+}
+
+Check both(const Check &first, const Check &second)
+{
+    return [=](TransferFixture &f) { return first(f) && second(f); };
+}
+
+Check sharedWith(int id, EntityTypes::EntityType entityType, int userId, bool shared)
+{
+    return [=](TransferFixture &f) {
+        for (const QJsonValue &share : f.simulator().state().value(QStringLiteral("shares")).toArray()) {
+            const QJsonObject object = share.toObject();
+            if (object.value(QStringLiteral("EntityId")).toInt() != id
+                || object.value(QStringLiteral("EntityType")).toInt() != entityType)
+                continue;
+            for (const QJsonValue &user : object.value(QStringLiteral("Users")).toArray()) {
+                if (user.toObject().value(QStringLiteral("PrincipalId")).toInt() == userId)
+                    return shared;
+            }
+        }
+        return !shared;
+    };
+}
+
+Check savedAs(const QString &name)
+{
+    return [=](TransferFixture &f) { return QFile::exists(f.targetFolder() + QLatin1Char('/') + name); };
+}
+
+// Starts the action, which must make a controller busy or add a transfer, and waits until
+// no controller is busy and every transfer has ended.
+bool run(Controllers &controllers, const Action &action)
+{
+    const auto idle = [&controllers] {
+        TransferListModel *list = TransferListModel::instance();
+        for (int row = 0; row < list->rowCount(); ++row) {
+            const int state = list->index(row).data(TransferListModel::StateRole).toInt();
+            if (state != TransferListModel::Finished && state != TransferListModel::Failed)
+                return false;
+        }
+        const QList<ConnectionController *> all = controllers.all();
+        return std::none_of(all.cbegin(), all.cend(),
+                            [](ConnectionController *c) { return c->connectionInProgress(); });
+    };
+    action(controllers);
+    return !idle() && QTest::qWaitFor(idle, 30000);
+}
+
+struct Row
+{
+    QString name;
+    int direction;
+    qint64 done;
+    qint64 total;
+    int state;
+    QString error;
+    QString path;
+};
+
+Row rowAt(int row)
+{
+    const QModelIndex index = TransferListModel::instance()->index(row);
+    using M = TransferListModel;
+    return {index.data(M::NameRole).toString(),        index.data(M::DirectionRole).toInt(),
+            index.data(M::BytesDoneRole).toLongLong(), index.data(M::BytesTotalRole).toLongLong(),
+            index.data(M::StateRole).toInt(),          index.data(M::ErrorTextRole).toString(),
+            index.data(M::FilePathRole).toString()};
+}
+
+// A transfer has one row in the transfer list, anything else none.
+void checkTransferRow(const QString &name, const QString &endpoint, bool succeeded, const QString &target)
+{
+    QCOMPARE(TransferListModel::instance()->rowCount(), name.isEmpty() ? 0 : 1);
+    if (name.isEmpty())
+        return;
+    const bool upload = endpoint.contains(QStringLiteral("Upload"));
+    const Row row = rowAt(0);
+    QCOMPARE(row.name, name);
+    QCOMPARE(row.direction, int(upload ? TransferListModel::Upload : TransferListModel::Download));
+    QCOMPARE(row.state, int(succeeded ? TransferListModel::Finished : TransferListModel::Failed));
+    QCOMPARE(row.error.isEmpty(), succeeded);
+    if (succeeded)
+        QVERIFY(row.done > 0 && row.done == row.total);
+    // A saved download names its file, so that the panel can open it.
+    if (succeeded && !upload)
+        QVERIFY2(row.path.startsWith(target) && QFile::exists(row.path), qPrintable(row.path));
+    else
+        QCOMPARE(row.path, QString());
+}
+
+void addAction(const char *name, const QString &endpoint, const Action &action, const Check &done,
+               DirectoryType::RootDirectoryTypes root = s_myDocuments, const QString &transfer = QString())
+{
+    QTest::newRow(name) << root << action << endpoint << done << transfer;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Action)
+Q_DECLARE_METATYPE(Check)
+
+// Action, creation and rename controllers and the transfer list against the portal simulator.
+class TestActionControllers : public QObject
+{
+    Q_OBJECT
+
+private:
+    TransferFixture m_fixture;
+    std::unique_ptr<QAbstractItemModelTester> m_tester;
+
+    int portalId(const QString &kind, const QString &name)
+    {
+        return portalEntry(m_fixture, kind, QStringLiteral("Name"), name).value(QStringLiteral("Id")).toInt();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_fixture.start());
+        m_tester = std::make_unique<QAbstractItemModelTester>(TransferListModel::instance(),
+                                                              QAbstractItemModelTester::FailureReportingMode::Fatal);
+    }
+
+    void init()
+    {
+        QVERIFY(m_fixture.reset());
+        QVERIFY(m_fixture.simulator().setTaskSteps(1));
+        TransferListModel::instance()->setEndedRowLifetime(TransferListModel::s_defaultEndedRowLifetimeMs);
+        TransferListModel::instance()->clearEnded();
+        QCOMPARE(TransferListModel::instance()->rowCount(), 0);
+    }
+
+    void actions_data()
+    {
+        QTest::addColumn<DirectoryType::RootDirectoryTypes>("root");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("endpoint");
+        QTest::addColumn<Check>("done");
+        QTest::addColumn<QString>("transfer");
+        using C = Controllers;
+        const auto trash = DirectoryType::Trash;
+        const auto favorite = DirectoryType::Favorite;
+        const QString budget = QStringLiteral("Budget 2024.xlsx");
+        const QString oldBudget = QStringLiteral("Old budget.xlsx");
+        const QString drafts = QStringLiteral("Drafts");
+        const QString favoriteColumn = QStringLiteral("is_favorite");
+
+        addAction("move file to trash", "Documents/Delete", [](C &c) { c.file.moveToTrash(1005, s_notes); },
+                  both(uncached(1005, true), inPortalFolder(1005, true, 105)));
+        addAction("rename file", "Documents/Rename", [](C &c) { c.file.renameFile(1005, s_notes, "Memo.txt"); },
+                  cachedAs(1005, true, QStringLiteral("name"), QStringLiteral("Memo.txt")));
+        addAction("copy file", "Documents/Copy", [](C &c) { c.file.copyFile({1005}, 113, {s_notes}); },
+                  portalHolds(113, s_notes));
+        addAction("duplicate file", "Documents/Copy", [](C &c) { c.file.duplicateFile({1005}, 100, s_notes); },
+                  [](TransferFixture &f) { return f.cachedListing(100).filter(QStringLiteral("Notes")).size() == 2; });
+        addAction("move file", "Documents/Move", [](C &c) { c.file.moveFile({1005}, 113, {s_notes}); },
+                  inPortalFolder(1005, true, 113));
+        addAction("share file", "Documents/Share", [](C &c) { c.file.shareFile(1005, 3, 0, s_notes); },
+                  sharedWith(1005, EntityTypes::Document, 3, true));
+        addAction("unshare file", "Documents/UnShare", [](C &c) { c.file.unShareFile(1001, 2, 0, "Welcome.docx"); },
+                  sharedWith(1001, EntityTypes::Document, 2, false));
+        addAction("add favorite", "Favorites/Add", [](C &c) { c.file.addFileToFavorites(1005, s_notes); },
+                  cachedAs(1005, true, favoriteColumn, 1));
+        addAction("remove favorites", "Favorites/Delete",
+                  [=](C &c) { c.file.deleteFileFromFavorites({1002}, {budget}); },
+                  cachedAs(1002, true, favoriteColumn, 0));
+        addAction("remove selected favorites", "Favorites/Delete",
+                  [=](C &c) { c.file.deleteSelectedFilesFromFavorites({{1002, budget}, {1003, "Roadmap.pptx"}}); },
+                  both(cachedAs(1002, true, favoriteColumn, 0), cachedAs(1003, true, favoriteColumn, 0)));
+        addAction("restore file", "Documents/Restore", [=](C &c) { c.file.restoreFile(1051, 100, oldBudget); },
+                  both(uncached(1051, true), inPortalFolder(1051, true, 100)), trash);
+        addAction("download file", "Documents/Download", [](C &c) { c.file.downloadTo(1005, c.target, s_notes); },
+                  savedAs(s_notes), s_myDocuments, s_notes);
+
+        addAction("move folder", "DocumentDirectory/Move",
+                  [](C &c) { c.folder.moveFolder({114}, 110, s_overwrite, {s_photos}); },
+                  inPortalFolder(114, false, 110));
+        addAction("copy folder", "DocumentDirectory/Copy",
+                  [](C &c) { c.folder.copyFolder({114}, 110, s_overwrite, {s_photos}); }, portalHolds(110, s_photos));
+        addAction("delete folder", "DocumentDirectory/Delete", [](C &c) { c.folder.deleteFolder(114, s_photos); },
+                  both(uncached(114, false), inPortalFolder(114, false, 105)));
+        addAction("rename folder", "DocumentDirectory/Rename",
+                  [](C &c) { c.folder.renameFolder(114, "Pictures", s_photos); },
+                  cachedAs(114, false, QStringLiteral("name"), QStringLiteral("Pictures")));
+        addAction("restore folder", "DocumentDirectory/Restore",
+                  [=](C &c) { c.folder.restoreFolder(120, 100, s_overwrite, drafts); },
+                  both(uncached(120, false), inPortalFolder(120, false, 100)), trash);
+        addAction("share folder", "DocumentDirectory/Share", [](C &c) { c.folder.shareFolder(114, 3, 1, s_photos); },
+                  sharedWith(114, EntityTypes::Directory, 3, true));
+        addAction("unshare folder", "DocumentDirectory/UnShare",
+                  [](C &c) { c.folder.unshareFolder(210, 1, 1, "Anna's folder"); },
+                  sharedWith(210, EntityTypes::Directory, 1, false));
+        // Refused at the download of the finished archive, the last step of the server task.
+        addAction("download folder archive", "UserTask/Download",
+                  [](C &c) { c.folder.downloadFolderAsArchive(114, s_photos, c.target); },
+                  savedAs(QStringLiteral("Photos.zip")), s_myDocuments, s_photos);
+
+        // The mixed operations act on My documents or the Trash, whatever the page.
+        addAction("copy selection", "Documents/Copy",
+                  [](C &c) {
+                      c.mixed.copySelectedFilesAndFolders({1005}, {114}, {s_notes}, {s_photos}, 113, s_overwrite);
+                  },
+                  both(both(portalHolds(113, s_notes), portalHolds(113, s_photos)),
+                       [](TransferFixture &f) { return f.cachedListing(113).filter(s_notes).size() == 1; }),
+                  favorite);
+        addAction("move selection", "Documents/Move",
+                  [](C &c) {
+                      c.mixed.moveSelectedFilesAndFolders({1005}, {114}, {s_notes}, {s_photos}, 113, s_overwrite);
+                  },
+                  both(inPortalFolder(1005, true, 113), inPortalFolder(114, false, 113)), favorite);
+        addAction("restore selection", "Documents/Restore",
+                  [=](C &c) {
+                      c.mixed.restoreSelectedFilesAndFolders({1051}, {120}, {oldBudget}, {drafts}, 100, s_overwrite);
+                  },
+                  both(uncached(1051, true), uncached(120, false)), favorite);
+        addAction("delete selection", "Documents/Delete",
+                  [](C &c) { c.mixed.deleteSelectedFilesAndFolders({{1005, s_notes}}, {{114, s_photos}}); },
+                  both(uncached(1005, true), uncached(114, false)));
+
+        addAction("create document", "Documents/Create", [](C &c) { c.creation.createDocument("Plan.docx", 110); },
+                  portalHolds(110, QStringLiteral("Plan.docx")));
+        addAction("create folder", "DocumentDirectory/AddSubDirectory",
+                  [](C &c) { c.creation.createFolder("Minutes", 110); }, portalHolds(110, QStringLiteral("Minutes")));
+        addAction("upload", "Documents/Upload",
+                  [](C &c) {
+                      QVERIFY(TestEnvironment::writeFile(c.localFile, "quarterly figures"));
+                      c.creation.uploadDocument(c.localFile, 100);
+                  },
+                  portalHolds(100, QStringLiteral("report.bin")), s_myDocuments, QStringLiteral("report.bin"));
+    }
+
+    void actions()
+    {
+        QFETCH(DirectoryType::RootDirectoryTypes, root);
+        QFETCH(Action, action);
+        QFETCH(QString, endpoint);
+        QFETCH(Check, done);
+        QFETCH(QString, transfer);
+        Controllers controllers(m_fixture, root);
+        QVERIFY(run(controllers, action));
+        QTRY_VERIFY(controllers.successes > 0);
+        QVERIFY(!controllers.failed());
+        QVERIFY(m_fixture.requestCount(endpoint) > 0);
+        QVERIFY(done(m_fixture));
+        QCOMPARE(m_fixture.busyCount(), 0);
+        checkTransferRow(transfer, endpoint, true, controllers.target);
+    }
+
+    void failures_data()
+    {
+        actions_data();
+    }
+
+    void failures()
+    {
+        QFETCH(DirectoryType::RootDirectoryTypes, root);
+        QFETCH(Action, action);
+        QFETCH(QString, endpoint);
+        QFETCH(QString, transfer);
+        QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/") + endpoint, PortalRefusal::fault()));
+        const QStringList listing = m_fixture.cachedListing(OperationFixture::s_myDocuments);
+        Controllers controllers(m_fixture, root);
+        QVERIFY(run(controllers, action));
+        QTRY_VERIFY(controllers.failed());
+        QVERIFY(!controllers.failed()->errorMessage().isEmpty());
+        QCOMPARE(controllers.successes, 0);
+        QCOMPARE(m_fixture.cachedListing(OperationFixture::s_myDocuments), listing);
+        QCOMPARE(m_fixture.busyCount(), 0);
+        // A refusal leaves the ids of created entries unset.
+        QCOMPARE(controllers.creation.getIDDocumentCreated(), -1);
+        QCOMPARE(controllers.creation.getIDOwner(), -1);
+        QCOMPARE(controllers.creation.getIDFolderCreated(), -1);
+        checkTransferRow(transfer, endpoint, false, controllers.target);
+    }
+
+    // Busy lasts until the last of two overlapping operations has ended.
+    void busyWhileAnyOperationRuns()
+    {
+        Controllers controllers(m_fixture, s_myDocuments);
+        QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/Documents/Move"),
+                                               {{QStringLiteral("mode"), QStringLiteral("delay")},
+                                                {QStringLiteral("delayMs"), 4000}}));
+        controllers.file.moveFile({1006}, 113, {QStringLiteral("Logo.png")});
+        QVERIFY(m_fixture.waitForRequest(QStringLiteral("Documents/Move")));
+        controllers.file.renameFile(1005, s_notes, QStringLiteral("Memo.txt"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_fixture.cachedValue(1005, true, QStringLiteral("name")).toString(),
+                                  QStringLiteral("Memo.txt"), 10000);
+        QTRY_COMPARE(controllers.successes, 1);
+        QCOMPARE(controllers.file.connectionInProgress(), true);
+        QTRY_COMPARE_WITH_TIMEOUT(controllers.successes, 2, 10000);
+        QCOMPARE(controllers.file.connectionInProgress(), false);
+    }
+
+    void folderConflicts_data()
+    {
+        QTest::addColumn<int>("folderId");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QVariantList>("answers");
+        // Photos meets the folder renamed to Photos in Projects.
+        QTest::newRow("conflict") << 114 << false << QVariantList{true};
+        QTest::newRow("no conflict") << 113 << false << QVariantList{false};
+        QTest::newRow("portal refuses") << 114 << true << QVariantList{};
+    }
+
+    void folderConflicts()
+    {
+        QFETCH(int, folderId);
+        QFETCH(bool, refused);
+        QFETCH(QVariantList, answers);
+        QVERIFY(m_fixture.loading().portal("GET", QStringLiteral("/api/v1/DocumentDirectory/Rename?id=112&name=Photos"))
+                    .isObject());
+        if (refused)
+            QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/DocumentDirectory/Conflict"),
+                                                   PortalRefusal::fault()));
+        FolderActionsController controller;
+        QSignalSpy checked(&controller, &FolderActionsController::conflictChecked);
+        controller.checkFolderConflicts({folderId}, 110);
+        QVERIFY(controller.connectionInProgress());
+        QTRY_VERIFY_WITH_TIMEOUT(!controller.connectionInProgress(), 10000);
+        QCOMPARE(controller.connectionFailed(), refused);
+        QCOMPARE(controller.errorMessage(), refused ? PortalRefusal::text() : QString());
+        QVariantList seen;
+        for (const QList<QVariant> &signal : checked)
+            seen << signal.first();
+        QCOMPARE(seen, answers);
+    }
+
+    void pdfNeedsAnOpenContainer_data()
+    {
+        QTest::addColumn<bool>("withStorage");
+        QTest::newRow("no storage") << false;
+        QTest::newRow("container not open") << true;
+    }
+
+    void pdfNeedsAnOpenContainer()
+    {
+        QFETCH(bool, withStorage);
+        SecureStorage storage;
+        FileActionsController controller;
+        controller.setDao(&m_fixture.dao());
+        QTest::ignoreMessage(QtWarningMsg, "Download as PDF refused: the secure storage is not open");
+        controller.downloadAsPdf(1001, QStringLiteral("Welcome.docx"), withStorage ? &storage : nullptr);
+        QCOMPARE(controller.connectionFailed(), true);
+        QVERIFY(!controller.errorMessage().isEmpty());
+        QCOMPARE(TransferListModel::instance()->rowCount(), 0);
+        QTest::qWait(200);
+        QCOMPARE(m_fixture.requests(), QStringList());
+        QCOMPARE(m_fixture.busyCount(), 0);
+    }
+
+    // Several MiB up and down again: each bar only rises, and ends at the total.
+    void progressRisesToTheTotal()
+    {
+        Controllers controllers(m_fixture, s_myDocuments);
+        QByteArray bytes(6 * 1024 * 1024, Qt::Uninitialized);
+        for (int i = 0; i < bytes.size(); ++i)
+            bytes[i] = char((unsigned(i) * 7919u) >> 5);
+        QVERIFY(TestEnvironment::writeFile(controllers.localFile, bytes));
+        QList<Row> seen;
+        QObject recording;
+        connect(TransferListModel::instance(), &QAbstractItemModel::dataChanged, &recording,
+                [&seen](const QModelIndex &topLeft) { seen.append(rowAt(topLeft.row())); });
+
+        QVERIFY(run(controllers, [](Controllers &c) { c.creation.uploadDocument(c.localFile, 100); }));
+        const int id = portalId(QStringLiteral("documents"), QStringLiteral("report.bin"));
+        QVERIFY(id > 0);
+        // The portal sends the document in pieces, so the bar has steps between empty and full.
+        QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/Documents/Download"),
+                                               {{QStringLiteral("mode"), QStringLiteral("paced")},
+                                                {QStringLiteral("chunkBytes"), 1024 * 1024},
+                                                {QStringLiteral("delayMs"), 30}}));
+        QVERIFY(run(controllers, [id](Controllers &c) { c.file.downloadTo(id, c.target, "copy.bin"); }));
+
+        for (int direction : {int(TransferListModel::Upload), int(TransferListModel::Download)}) {
+            qint64 done = 0;
+            Row last{};
+            for (const Row &row : qAsConst(seen)) {
+                if (row.direction != direction)
+                    continue;
+                QVERIFY2(row.done >= done, "a bar went back");
+                done = row.done;
+                last = row;
+            }
+            QCOMPARE(last.state, int(TransferListModel::Finished));
+            QCOMPARE(last.done, last.total);
+            QVERIFY(last.total >= bytes.size());
+        }
+        QCOMPARE(rowAt(1).total, qint64(bytes.size()));
+        QVERIFY(std::any_of(seen.cbegin(), seen.cend(), [](const Row &row) {
+            return row.direction == TransferListModel::Download && row.state == TransferListModel::Running
+                && row.done > 0 && row.done < row.total;
+        }));
+        QCOMPARE(TestEnvironment::readFile(controllers.target + QStringLiteral("/copy.bin")), bytes);
+    }
+
+    void endedRowsGo()
+    {
+        Controllers controllers(m_fixture, s_myDocuments);
+        TransferListModel::instance()->setEndedRowLifetime(50);
+        controllers.file.downloadTo(1005, controllers.target, s_notes);
+        QCOMPARE(TransferListModel::instance()->rowCount(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(TransferListModel::instance()->rowCount(), 0, 20000);
+    }
+
+    // A second creation reuses the worker; the ids follow the latest one.
+    void createdIdsFollowTheLatest()
+    {
+        CreationPageController controller;
+        QSignalSpy created(&controller, &CreationPageController::createDocumentSuccess);
+        for (const QString &name : {QStringLiteral("Plan.docx"), QStringLiteral("Sums.xlsx")}) {
+            controller.createDocument(name, 110);
+            QVERIFY(created.wait(10000));
+            QCOMPARE(created.takeFirst().first().toString(), name);
+            QCOMPARE(controller.getIDDocumentCreated(), portalId(QStringLiteral("documents"), name));
+            QCOMPARE(controller.getIDOwner(), 1);
+        }
+        controller.createFolder(QStringLiteral("Minutes"), 110);
+        QVERIFY(created.wait(10000));
+        QCOMPARE(controller.getIDFolderCreated(), portalId(QStringLiteral("folders"), QStringLiteral("Minutes")));
+    }
+
+    void invalidCreationIsOnlyLogged_data()
+    {
+        QTest::addColumn<int>("call");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("folderId");
+        QTest::newRow("document without name") << 0 << "" << 110;
+        QTest::newRow("document in no folder") << 0 << "Plan.docx" << -1;
+        QTest::newRow("folder without name") << 1 << "" << 110;
+        QTest::newRow("upload without path") << 2 << "" << 110;
+        QTest::newRow("upload into no folder") << 2 << "/etc/hostname" << -1;
+    }
+
+    void invalidCreationIsOnlyLogged()
+    {
+        QFETCH(int, call);
+        QFETCH(QString, text);
+        QFETCH(int, folderId);
+        CreationPageController controller;
+        QTest::ignoreMessage(QtWarningMsg, call == 2 ? "Error upload document (data invalid)"
+                                                     : "Error create document (data invalid)");
+        if (call == 0)
+            controller.createDocument(text, folderId);
+        else if (call == 1)
+            controller.createFolder(text, folderId);
+        else
+            controller.uploadDocument(text, folderId);
+        QCOMPARE(controller.connectionInProgress(), false);
+        QTest::qWait(200);
+        QCOMPARE(m_fixture.requests(), QStringList());
+        QCOMPARE(TransferListModel::instance()->rowCount(), 0);
+    }
+
+    // An info worker without an owner outlives the dialog and reports to a freed one.
+    void renameInfoWorkersBelongToTheController()
+    {
+        RenameController controller;
+        QCOMPARE(controller.findChildren<GetFolderInfoWorker *>().size(), 1);
+    }
+
+    // What the dialog shows of a name, and whether it takes a typed new name.
+    void renameNameRules_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("isFile");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("pureName");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("file") << "Notes.txt" << true << ".txt" << "Notes" << false;
+        QTest::newRow("file, two dots") << "Budget.2024.xlsx" << true << ".xlsx" << "Budget.2024" << false;
+        QTest::newRow("file without dot, latin") << "Report 2024" << true << "" << "Report 2024" << true;
+        QTest::newRow("file ending in a dot") << "draft." << true << "." << "draft" << false;
+        QTest::newRow("folder with a dot") << "Archive.2023" << false << "" << "Archive.2023" << false;
+        QTest::newRow("cyrillic") << "Отчёт" << false << "" << "Отчёт" << true;
+        QTest::newRow("digit, then anything but a dot") << "1) plan, #2!" << false << "" << "1) plan, #2!" << true;
+        QTest::newRow("white space first") << " plan" << false << "" << " plan" << true;
+        QTest::newRow("punctuation first") << "-plan" << false << "" << "-plan" << false;
+        QTest::newRow("cyrillic letter outside the ranges first") << "ёлка" << false << "" << "ёлка" << false;
+        QTest::newRow("empty") << "" << false << "" << "" << false;
+    }
+
+    void renameNameRules()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, isFile);
+        QFETCH(QString, extension);
+        QFETCH(QString, pureName);
+        QFETCH(bool, valid);
+        RenameController controller;
+        QCOMPARE(controller.getExtension(name, isFile), extension);
+        QCOMPARE(controller.getPureName(name, isFile), pureName);
+        QCOMPARE(controller.checkNewName().exactMatch(name), valid);
+    }
+
+    // Entity info, parent id, then the names of the parent folder; a refusal at any step is shown.
+    void renameNamesOfTheParent_data()
+    {
+        QTest::addColumn<int>("entityId");
+        QTest::addColumn<bool>("isFile");
+        QTest::addColumn<QString>("refused");
+        QTest::addColumn<QStringList>("taken");
+        QTest::addColumn<QStringList>("free");
+        QTest::newRow("file") << 1005 << true << QString() << QStringList{"Notes", "Budget 2024", "Welcome"}
+                              << QStringList{"Notes.txt", "notes", "Projects"};
+        QTest::newRow("folder") << 111 << false << QString() << QStringList{"Aurora", "Archive 2023"}
+                                << QStringList{"Projects", "aurora"};
+        const QStringList none;
+        QTest::newRow("file info refused") << 1005 << true << PortalPath::s_documentInfo << none << none;
+        QTest::newRow("folder info refused") << 111 << false << PortalPath::s_folders << none << none;
+        QTest::newRow("names refused") << 1005 << true << PortalPath::s_documents << none << none;
+    }
+
+    void renameNamesOfTheParent()
+    {
+        QFETCH(int, entityId);
+        QFETCH(bool, isFile);
+        QFETCH(QString, refused);
+        QFETCH(QStringList, taken);
+        QFETCH(QStringList, free);
+        if (!refused.isEmpty())
+            QVERIFY(m_fixture.simulator().setFault(refused, PortalRefusal::fault()));
+        RenameController controller;
+        QSignalSpy updated(&controller, &RenameController::namesUpdated);
+        controller.updateEntityInfo(entityId, isFile);
+        QVERIFY(controller.connectionInProgress());
+        QTRY_VERIFY_WITH_TIMEOUT(updated.count() > 0 || controller.connectionFailed(), 10000);
+        QVERIFY(TestEnvironment::settle());
+        QCOMPARE(controller.connectionInProgress(), false);
+        QCOMPARE(controller.connectionFailed(), !refused.isEmpty());
+        QCOMPARE(controller.errorMessage(), refused.isEmpty() ? QString() : PortalRefusal::text());
+        QCOMPARE(updated.count(), refused.isEmpty() ? 1 : 0);
+        for (const QString &name : taken)
+            QVERIFY2(controller.nameExists(name), qPrintable(name));
+        for (const QString &name : free)
+            QVERIFY2(!controller.nameExists(name), qPrintable(name));
+    }
+};
+
+VELLIX_TEST_MAIN(TestActionControllers, QCoreApplication)
+#include "tst_actioncontrollers.moc"

@@ -1,0 +1,833 @@
+#include "app/coreinit.h"
+#include "controllers/accesssettingsdialogcontroller.h"
+#include "controllers/folderpagecontroller.h"
+#include "controllers/metafolderpagecontroller.h"
+#include "controllers/mydocumentspagecontroller.h"
+#include "controllers/portalfoldersorder.h"
+#include "controllers/remotesearchpagecontroller.h"
+#include "controllers/remoteselectpagecontroller.h"
+#include "controllers/searchuserscontroller.h"
+#include "controllers/selectfolderdialogcontroller.h"
+#include "controllers/selectgroupscontroller.h"
+#include "controllers/trashpagecontroller.h"
+#include "controllers/vellixofficepagecontroller.h"
+#include "models/customerrolesmodel.h"
+#include "models/customerrolessortfiltermodel.h"
+#include "models/remoteentitiesmodel.h"
+#include "models/remotesortfiltermodel.h"
+#include "models/usersandrolesmodel.h"
+#include "models/usersmodel.h"
+#include "operationfixture.h"
+#include "portalrefusal.h"
+#include "settings/settings.h"
+#include "testenvironment.h"
+
+#include <QAbstractItemModelTester>
+#include <QCoreApplication>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr auto s_fatal = QAbstractItemModelTester::FailureReportingMode::Fatal;
+const QString s_link = QStringLiteral("/api/v1/Link/Generate");
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+QStringList names(const QAbstractItemModel &model, int role = RemoteEntitiesModel::NameRole)
+{
+    QStringList shown;
+    for (int row = 0; row < model.rowCount(); ++row)
+        shown << model.index(row, 0).data(role).toString();
+    return shown;
+}
+
+// Waits for the page's load to end, successfully or not.
+bool loaded(ConnectionController &page)
+{
+    return QTest::qWaitFor([&page] { return !page.connectionInProgress(); }, 15000);
+}
+
+// "id:name:size" words; a size below 0 makes a folder.
+QList<FolderElementEntity> entities(const QString &text)
+{
+    QList<FolderElementEntity> list;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        FolderElementEntity entity;
+        entity.id = word.section(QLatin1Char(':'), 0, 0).toInt();
+        entity.name = word.section(QLatin1Char(':'), 1, 1);
+        entity.size = word.section(QLatin1Char(':'), 2, 2).toInt();
+        entity.isFile = entity.size >= 0;
+        list.append(entity);
+    }
+    return list;
+}
+
+UserOrRoleEntity entity(int id, bool isGroup, qint16 access = 0, const QString &name = QString())
+{
+    return {id, access, false, isGroup, name};
+}
+
+// An edit of the access list: remove a row, add a user or group (access 0), or set a row's level.
+struct Edit
+{
+    enum Kind { Remove, AddUser, AddGroup, SetLevel } kind;
+    int value;
+    int level = 0;
+};
+using Edits = QList<Edit>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Edit)
+
+// The folder, search and selection pages, the user search and group picker, and the access
+// settings dialog they feed, against the portal simulator.
+class TestPageControllers : public QObject
+{
+    Q_OBJECT
+
+private:
+    OperationFixture m_fixture;
+    Settings m_settings;
+    std::unique_ptr<AccessSettingsDialogController> m_dialog;
+    std::unique_ptr<QAbstractItemModelTester> m_dialogTester;
+
+    template <typename Page>
+    void attach(Page &page)
+    {
+        page.setSettings(&m_settings);
+        page.setDao(&m_fixture.dao());
+    }
+
+    // The names the portal lists in a folder now.
+    QStringList portalNames(int folderId)
+    {
+        QStringList result;
+        for (const QJsonValue &entry : LoadingFixture::children(m_fixture.loading().portalFolders(folderId)))
+            result << entry.toObject().value(QStringLiteral("Name")).toString();
+        for (const QJsonValue &entry : m_fixture.loading().portalDocuments(folderId))
+            result << entry.toObject().value(QStringLiteral("Name")).toString();
+        return sorted(result);
+    }
+
+    void newDialog()
+    {
+        m_dialog = std::make_unique<AccessSettingsDialogController>();
+        m_dialogTester = std::make_unique<QAbstractItemModelTester>(m_dialog->usersAndRolesModel(), s_fatal);
+        m_dialog->setDao(&m_fixture.dao());
+    }
+
+    // Rows as "u<id>:<level>:<name>" (g for groups); the dialog's levels.
+    QStringList shownRows() const
+    {
+        QStringList rows;
+        const UsersAndRolesModel *model = m_dialog->usersAndRolesModel();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex index = model->index(row);
+            rows << QStringLiteral("%1%2:%3:%4")
+                        .arg(index.data(UsersAndRolesModel::IsGroupRole).toBool() ? 'g' : 'u')
+                        .arg(index.data(UsersAndRolesModel::IdRole).toInt())
+                        .arg(index.data(UsersAndRolesModel::AccessRole).toInt())
+                        .arg(index.data(UsersAndRolesModel::NameRole).toString());
+        }
+        return rows;
+    }
+
+    // The portal's access list as sorted "u<id>:<level>" / "g<id>:<level>", and its links as "<lifetime>:<access>".
+    QStringList portalShare(int id, const QString &list)
+    {
+        QStringList entries;
+        for (const QJsonValue &value : m_fixture.simulator().state().value(QStringLiteral("shares")).toArray()) {
+            const QJsonObject share = value.toObject();
+            if (share.value(QStringLiteral("EntityId")).toInt() != id)
+                continue;
+            for (const QJsonValue &entry : share.value(list).toArray()) {
+                const QJsonObject object = entry.toObject();
+                if (list == QLatin1String("Links"))
+                    entries << QStringLiteral("%1:%2").arg(object.value(QStringLiteral("LifeTime")).toInt())
+                                   .arg(object.value(QStringLiteral("AccessType")).toInt());
+                else
+                    entries << QStringLiteral("%1%2:%3").arg(list == QLatin1String("Roles") ? 'g' : 'u')
+                                   .arg(object.value(QStringLiteral("PrincipalId")).toInt())
+                                   .arg(object.value(QStringLiteral("Type")).toInt());
+            }
+        }
+        entries.sort();
+        return entries;
+    }
+
+    QStringList portalRights(int id)
+    {
+        return portalShare(id, QStringLiteral("Users")) + portalShare(id, QStringLiteral("Roles"));
+    }
+
+    // Empty when the portal received nothing.
+    QString firstRequestBody()
+    {
+        return m_fixture.simulator().requests().first().toObject().value(QStringLiteral("body")).toString();
+    }
+
+    void open(int id, EntityTypes::EntityType type)
+    {
+        m_dialog->setId(id);
+        m_dialog->setType(type);
+        m_dialog->update();
+    }
+
+    bool dialogLoaded(int id, EntityTypes::EntityType type)
+    {
+        newDialog();
+        open(id, type);
+        // The roles and user names it asks for meanwhile have arrived after the settling.
+        return QTest::qWaitFor([&] { return !m_dialog->getPropertyInProcess(); }, 10000) && TestEnvironment::settle();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        CoreInit::registerTypes();
+        QVERIFY(m_fixture.start());
+    }
+
+    void init()
+    {
+        QVERIFY(m_fixture.reset());
+    }
+
+    void cleanup()
+    {
+        QVERIFY(TestEnvironment::settle());
+        m_dialogTester.reset();
+        m_dialog.reset();
+    }
+
+    void pageShowsCacheAndMergesRefresh()
+    {
+        // A page shows the rows cached by an earlier load at once.
+        MyDocumentsPageController page;
+        RemoteSortFilterModel view;
+        view.setSourceModel(page.entitiesModel());
+        QAbstractItemModelTester tester(&view, s_fatal);
+        attach(page);
+        page.setFolderId(100);
+        QCOMPARE(sorted(names(view)), portalNames(100));
+        const QPersistentModelIndex welcome = view.index(names(view).indexOf(QStringLiteral("Welcome.docx")), 0);
+        const QPersistentModelIndex projects = view.index(names(view).indexOf(QStringLiteral("Projects")), 0);
+        QSignalSpy reset(&view, &QAbstractItemModel::modelReset);
+
+        // Renamed, added, removed and a changed flag on the portal.
+        LoadingFixture &portal = m_fixture.loading();
+        portal.portal("GET", QStringLiteral("/api/v1/Documents/Rename?id=1005&name=Memo.txt"));
+        portal.portal("POST", QStringLiteral("/api/v1/DocumentDirectory/AddSubDirectory"),
+                      {{QStringLiteral("Name"), QStringLiteral("Plans")}, {QStringLiteral("ParentId"), 100}});
+        portal.portal("POST", QStringLiteral("/api/v1/Documents/Delete"), {{QStringLiteral("Ids"), QJsonArray{1004}}});
+        portal.portal("POST", QStringLiteral("/api/v1/Favorites/Add"),
+                      {{QStringLiteral("EntityIds"), QJsonArray{1006}}, {QStringLiteral("Type"), QStringLiteral("Document")}});
+        const QStringList expected = portalNames(100);
+        QVERIFY(expected.contains(QStringLiteral("Memo.txt")) && !expected.contains(QStringLiteral("Contract.pdf")));
+
+        MyDocumentsPageController loader;
+        attach(loader);
+        loader.setFolderId(100);
+        QSignalSpy finished(&loader, &MyDocumentsPageController::foldersAndFilesLoadingFinished);
+        loader.loadFoldersAndFiles(100);
+        QVERIFY(loaded(loader));
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(sorted(names(view)), expected);
+        QCOMPARE(sorted(names(*loader.entitiesModel())), expected);
+        QCOMPARE(reset.count(), 0);
+        QVERIFY(welcome.isValid() && projects.isValid());
+        QCOMPARE(welcome.data(RemoteEntitiesModel::NameRole).toString(), QStringLiteral("Welcome.docx"));
+        QCOMPARE(projects.data(RemoteEntitiesModel::NameRole).toString(), QStringLiteral("Projects"));
+        const int logo = names(view).indexOf(QStringLiteral("Logo.png"));
+        QCOMPARE(view.index(logo, 0).data(RemoteEntitiesModel::FavoriteRole).toBool(), true);
+    }
+
+    void failedLoadKeepsRows_data()
+    {
+        LoadingFixture::failureClasses({PortalPath::s_folders, PortalPath::s_documents});
+    }
+
+    void failedLoadKeepsRows()
+    {
+        QFETCH(QString, path);
+        QFETCH(QJsonObject, fault);
+        QFETCH(QString, message);
+        TrashPageController page;
+        QAbstractItemModelTester tester(page.entitiesModel(), s_fatal);
+        attach(page);
+        page.setFolderId(105);
+        page.loadFoldersAndFiles(105);
+        QVERIFY(loaded(page));
+        const QStringList cached = names(*page.entitiesModel());
+        QCOMPARE(sorted(cached), portalNames(105));
+
+        QVERIFY(m_fixture.simulator().setFault(path, fault));
+        page.loadFoldersAndFiles(105);
+        QVERIFY(page.connectionInProgress());
+        QVERIFY(loaded(page));
+        QCOMPARE(page.connectionFailed(), true);
+        QCOMPARE(page.errorMessage(), message);
+        QCOMPARE(names(*page.entitiesModel()), cached);
+    }
+
+    void clearedTrashLeavesThePage()
+    {
+        TrashPageController page;
+        attach(page);
+        page.setFolderId(105);
+        page.loadFoldersAndFiles(105);
+        QVERIFY(loaded(page));
+        QVERIFY(page.entitiesModel()->rowCount() > 0);
+        QSignalSpy clearing(&page, &TrashPageController::trashClearInProcessChanged);
+        page.clearTrash();
+        QVERIFY(page.trashClearInProcess());
+        QTRY_VERIFY_WITH_TIMEOUT(!page.trashClearInProcess(), 20000);
+        QCOMPARE(page.errorMessage(), QString());
+        QCOMPARE(page.connectionFailed(), false);
+        QTRY_COMPARE_WITH_TIMEOUT(page.entitiesModel()->rowCount(), 0, 15000);
+        QCOMPARE(clearing.count(), 2);
+    }
+
+    void rootPageOrder_data()
+    {
+        QTest::addColumn<QStringList>("portal");
+        QTest::addColumn<QList<int>>("ids");
+        QTest::addColumn<QStringList>("shown");
+        const QStringList order = PortalFoldersOrder::order;
+        QStringList reversed = order;
+        std::reverse(reversed.begin(), reversed.end());
+        QTest::newRow("any order in display order") << reversed << QList<int>{6, 5, 4, 3, 2, 1} << order;
+        QTest::newRow("other names left out") << QStringList{QStringLiteral("Общие документы"), order.at(5), order.at(0)}
+                                              << QList<int>{9, 6, 1} << QStringList{order.at(0), order.at(5)};
+        QTest::newRow("first of equal names") << QStringList{order.at(1), order.at(1)} << QList<int>{7, 8}
+                                              << QStringList{order.at(1)};
+        QTest::newRow("no id, not shown") << QStringList{order.at(2), order.at(3)} << QList<int>{0, 4}
+                                          << QStringList{order.at(3)};
+    }
+
+    void rootPageOrder()
+    {
+        QFETCH(QStringList, portal);
+        QFETCH(QList<int>, ids);
+        QFETCH(QStringList, shown);
+        QList<FolderElementEntity> entities;
+        for (int i = 0; i < portal.size(); ++i) {
+            FolderElementEntity entity;
+            entity.name = portal.at(i);
+            entity.id = ids.at(i);
+            entities.append(entity);
+        }
+        QStringList result;
+        for (const FolderElementEntity &entity : VellixOfficePageController::prepareEntities(entities))
+            result.append(entity.name);
+        QCOMPARE(result, shown);
+    }
+
+    // The root page in display order, and the destination picker that starts in My documents below it.
+    void rootPageAndSelectFolderDialog()
+    {
+        VellixOfficePageController root;
+        QAbstractItemModelTester tester(root.entitiesModel(), s_fatal);
+        attach(root);
+        QSignalSpy finished(&root, &VellixOfficePageController::foldersLoadingFinished);
+        root.loadFolders();
+        QVERIFY(loaded(root));
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(names(*root.entitiesModel()), PortalFoldersOrder::order);
+        QTRY_COMPARE(root.property("userFullName").toString(), m_settings.userFullName());
+
+        SelectFolderDialogController dialog;
+        attach(dialog);
+        dialog.setParentName(QStringLiteral("kept"));
+        dialog.loadFoldersAndFiles(0);
+        QCOMPARE(dialog.folderId(), 100);
+        QCOMPARE(dialog.parentId(), 0);
+        QCOMPARE(dialog.parentName(), QStringLiteral("kept"));
+        QVERIFY(loaded(dialog));
+        QCOMPARE(sorted(names(*dialog.entitiesModel())),
+                 sorted({QStringLiteral("Photos"), QStringLiteral("Projects"), QStringLiteral("Reports")}));
+
+        dialog.loadFoldersAndFiles(110);
+        QVERIFY(loaded(dialog));
+        dialog.loadFoldersAndFiles(111);
+        QVERIFY(loaded(dialog));
+        QCOMPARE(dialog.parentId(), 110);
+        QCOMPARE(dialog.parentName(), QStringLiteral("Projects"));
+        QCOMPARE(root.retrieveFoldersPath(111).size(), 3);
+    }
+
+    void metaFolderPages_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("folderId");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("Common") << int(DirectoryType::Common) << 10
+                                << sorted({"Company policies", "Templates", "Company logo.png", "Phone list.txt"});
+        QTest::newRow("Available for me") << int(DirectoryType::Virtual) << 101
+                                          << sorted({"Shared with the team", "Presentation for Demo.pptx"});
+        QTest::newRow("Favorite is not a meta folder") << int(DirectoryType::Favorite) << 102 << QStringList();
+    }
+
+    void metaFolderPages()
+    {
+        QFETCH(int, type);
+        QFETCH(int, folderId);
+        QFETCH(QStringList, shown);
+        MetaFolderPageController page;
+        QAbstractItemModelTester tester(page.entitiesModel(), s_fatal);
+        attach(page);
+        page.setProperty("directoryType", type);
+        page.setFolderId(folderId);
+        QSignalSpy finished(&page, &MetaFolderPageController::filesLoadingFinished);
+        page.loadFoldersAndFiles(folderId);
+        QVERIFY(loaded(page));
+        QCOMPARE(finished.count(), shown.isEmpty() ? 0 : 1);
+        QCOMPARE(sorted(names(*page.entitiesModel())), shown);
+        if (shown.isEmpty())
+            QCOMPARE(m_fixture.requests(), QStringList());
+    }
+
+    void folderPageForwards()
+    {
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData("import com.vellix.VellixOfficeAurora 1.0\n"
+                          "FolderPageController { subController: MyDocumentsPageController {} }",
+                          QUrl());
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        auto *folderPage = qobject_cast<FolderPageController *>(object.get());
+        auto *sub = qobject_cast<MyDocumentsPageController *>(folderPage->subController());
+        QVERIFY(sub);
+
+        // Not initialised: nothing is forwarded.
+        QSignalSpy progress(folderPage, &ConnectionController::connectionInProgressChanged);
+        folderPage->loadFoldersAndFiles(100);
+        QCOMPARE(sub->connectionInProgress(), false);
+        sub->showErrorMessage(QStringLiteral("failed"));
+        QCOMPARE(folderPage->errorMessage(), QString());
+        QCOMPARE(folderPage->connectionFailed(), false);
+
+        attach(*sub);
+        QCOMPARE(folderPage->errorMessage(), QStringLiteral("failed"));
+        sub->resetView();
+        const int relayed = progress.count();
+        folderPage->loadFoldersAndFiles(100);
+        QCOMPARE(folderPage->property("connectionInProgress").toBool(), true);
+        QVERIFY(loaded(*folderPage));
+        QVERIFY(progress.count() >= relayed + 2);
+    }
+
+    void typingStartsOneSearch()
+    {
+        RemoteSearchPageController page;
+        QAbstractItemModelTester tester(page.entitiesModel(), s_fatal);
+        QSignalSpy progress(&page, &ConnectionController::connectionInProgressChanged);
+        for (const char *text : {"r", "re", "report"}) {
+            page.performSearch(QString::fromLatin1(text));
+            QTest::qWait(100);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(progress.count() >= 2, 15000);
+        QCOMPARE(m_fixture.requestCount(PortalPath::s_search), 1);
+        QCOMPARE(sorted(names(*page.entitiesModel())), QStringList({"Q1 report.docx", "Q1 report.pdf", "Reports"}));
+        // Every result lies below My documents.
+        QVERIFY(page.getFolderPath(0).contains(100));
+        QCOMPARE(page.getFolderNames(0).size(), page.getFolderPath(0).size());
+    }
+
+    void staleSearchAnswersAreDropped_data()
+    {
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("field cleared") << "" << QStringList();
+        QTest::newRow("typed on") << "Budget" << QStringList({"Budget 2024.xlsx"});
+    }
+
+    void staleSearchAnswersAreDropped()
+    {
+        QFETCH(QString, next);
+        QFETCH(QStringList, shown);
+        // The first answer comes while the user is still typing the next query.
+        QVERIFY(m_fixture.simulator().setFault(PortalPath::s_search, {{QStringLiteral("mode"), QStringLiteral("delay")},
+                                                                      {QStringLiteral("delayMs"), 400},
+                                                                      {QStringLiteral("count"), 1}}));
+        RemoteSearchPageController page;
+        QAbstractItemModelTester tester(page.entitiesModel(), s_fatal);
+        page.performSearch(QStringLiteral("Welcome"));
+        QTRY_VERIFY_WITH_TIMEOUT(page.connectionInProgress(), 5000);
+        page.performSearch(next.left(1));
+        QCOMPARE(page.entitiesModel()->rowCount(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!page.connectionInProgress(), 15000);
+        QCOMPARE(page.entitiesModel()->rowCount(), 0);
+        QSignalSpy progress(&page, &ConnectionController::connectionInProgressChanged);
+        page.performSearch(next);
+        if (!next.isEmpty())
+            QTRY_VERIFY_WITH_TIMEOUT(progress.count() >= 2, 15000);
+        QCOMPARE(names(*page.entitiesModel()), shown);
+    }
+
+    // The search field and the group filter escape what is typed: it matches itself and nothing else.
+    void escapedTextMatchesItself_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("plain") << "Report";
+        QTest::newRow("every special character") << "-[]{}()*+?.,\\^$|#";
+        QTest::newRow("white space") << "a b\tc";
+        QTest::newRow("file name") << "R&D #1 100% + plan (draft).txt";
+    }
+
+    void escapedTextMatchesItself()
+    {
+        QFETCH(QString, text);
+        for (const QString &escaped : {RemoteSearchPageController().escapeRegExp(text),
+                                       SelectGroupsController().escapeRegExp(text)}) {
+            const QRegularExpression expression(QRegularExpression::anchoredPattern(escaped));
+            QVERIFY2(expression.isValid(), qPrintable(expression.errorString()));
+            QVERIFY(expression.match(text).hasMatch());
+            QVERIFY(!expression.match(text + QLatin1Char('x')).hasMatch());
+            QVERIFY(!expression.match(QString(text.size(), QLatin1Char('x'))).hasMatch());
+        }
+    }
+
+    void selection_data()
+    {
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QList<int>>("select");
+        QTest::addColumn<QString>("refreshed");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("hasEmptyFile");
+        QTest::newRow("zero-byte file") << "1:a:0 2:b:5" << QList<int>{1} << "" << 1 << true;
+        QTest::newRow("empty folder is not an empty file") << "1:a:-1 2:b:5" << QList<int>{1, 2} << "" << 2 << false;
+        // A refresh replaces the rows under the selection: the counts are taken again.
+        QTest::newRow("selected empty file removed") << "1:a:0 2:b:5 3:c:7" << QList<int>{1} << "2:b:5 3:c:7" << 0
+                                                     << false;
+        QTest::newRow("selected rows replaced") << "1:a:0 2:b:5 3:c:1" << QList<int>{1, 3} << "1:a:0 2:b:5 3:c:1"
+                                                << 0 << false;
+    }
+
+    void selection()
+    {
+        QFETCH(QString, rows);
+        QFETCH(QList<int>, select);
+        QFETCH(QString, refreshed);
+        QFETCH(int, count);
+        QFETCH(bool, hasEmptyFile);
+        RemoteEntitiesModel model;
+        RemoteSortFilterModel proxy;
+        proxy.setSourceModel(&model);
+        QAbstractItemModelTester tester(&proxy, s_fatal);
+        model.setEntitiesData(entities(rows));
+        RemoteSelectPageController page;
+        page.setEntitiesModel(&proxy);
+        for (const int id : select) {
+            for (int row = 0; row < proxy.rowCount(); ++row) {
+                if (proxy.index(row, 0).data(RemoteEntitiesModel::IdRole).toInt() == id)
+                    page.reverseSelection(row);
+            }
+        }
+        QCOMPARE(page.getSelected().size(), select.size());
+        if (!refreshed.isEmpty())
+            model.setEntitiesData(entities(refreshed));
+        QCOMPARE(page.selectedCount(), count);
+        QCOMPARE(page.hasEmptyFile(), hasEmptyFile);
+        QCOMPARE(page.getSelectedFileIds().size() + page.getSelectedFolderIds().size(), count);
+
+        page.selectAll();
+        QCOMPARE(page.selectedCount(), proxy.rowCount());
+        QCOMPARE(page.getSelectedFileNames().size() + page.getSelectedFolderNames().size(), proxy.rowCount());
+        page.deselectAll();
+        QCOMPARE(page.selectedCount(), 0);
+        QCOMPARE(page.hasEmptyFile(), false);
+    }
+
+    // Users and groups merge by kind; a name that was still empty is filled
+    // in, a shown name and the access level stay.
+    void accessListMerge()
+    {
+        UsersAndRolesModel model;
+        QAbstractItemModelTester tester(&model, s_fatal);
+        model.setNewRoles({entity(1, true, 1, QStringLiteral("Accounting"))});
+        model.setNewUsers({entity(2, false), entity(3, false, 0, QStringLiteral("Ivan"))});
+        QVERIFY(model.setData(model.index(1), 4, UsersAndRolesModel::AccessRole));
+        QVERIFY(!model.setData(model.index(1), 4, UsersAndRolesModel::AccessRole));
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        model.setNewUsers({entity(2, false, 0, QStringLiteral("Anna Petrova")), entity(3, false, 0, QStringLiteral("I. S."))});
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.first().at(2).value<QVector<int>>(), QVector<int>{UsersAndRolesModel::NameRole});
+        QCOMPARE(names(model, UsersAndRolesModel::NameRole), (QStringList{"Accounting", "Anna Petrova", "Ivan"}));
+        QCOMPARE(model.index(1).data(UsersAndRolesModel::AccessRole).toInt(), 4);
+        model.setNewUsers({entity(3, false)});
+        QCOMPARE(names(model, UsersAndRolesModel::NameRole), (QStringList{"Accounting", "Ivan"}));
+        model.removeEntity(5);
+        model.removeEntity(0);
+        QCOMPARE(model.currentRoles(), QList<UserOrRoleEntity>());
+        QCOMPARE(model.currentUsers(), QList<UserOrRoleEntity>{entity(3, false)});
+    }
+
+    void userSearchMarksUsersAlreadyListed()
+    {
+        SearchUsersController search;
+        QAbstractItemModelTester tester(search.usersModel(), s_fatal);
+        search.setDao(&m_fixture.dao());
+        search.setSelectedUsers({entity(2, false)});
+        search.performSearch(QStringLiteral("vellix.local"));
+        QTRY_VERIFY_WITH_TIMEOUT(!search.connectionInProgress(), 10000);
+        QCOMPARE(search.usersModel()->rowCount(), 4);
+        QCOMPARE(search.getSelectionIndexes(), QList<int>{2});
+        search.reverseSelection(2);
+        search.reverseSelection(99);
+        QCOMPARE(search.getSelectionIndexes(), (QList<int>{2, 3}));
+        // Chosen users enter the access list with access 0, named from the cache.
+        QTRY_COMPARE_WITH_TIMEOUT(search.getSelectionEntities().first().name, QStringLiteral("Anna Petrova"), 10000);
+        QCOMPARE(search.getSelectionEntities().last().access, qint16(0));
+    }
+
+    void refusedUserSearchShowsTheError()
+    {
+        QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/User/Search"), PortalRefusal::fault()));
+        SearchUsersController search;
+        search.performSearch(QStringLiteral("anna"));
+        QTRY_VERIFY_WITH_TIMEOUT(search.connectionFailed(), 10000);
+        QCOMPARE(search.errorMessage(), PortalRefusal::text());
+        QCOMPARE(search.usersModel()->rowCount(), 0);
+    }
+
+    void groupPicker()
+    {
+        SelectGroupsController groups;
+        QAbstractItemModelTester proxyTester(groups.groupsModel(), s_fatal);
+        QAbstractItemModelTester sourceTester(groups.groupsModel()->sourceModel(), s_fatal);
+        groups.setDao(&m_fixture.dao());
+        groups.setSelectedRoles({entity(1, true)});
+        groups.updateRoles();
+        QTRY_VERIFY_WITH_TIMEOUT(!groups.connectionInProgress(), 10000);
+        QCOMPARE(names(*groups.groupsModel(), CustomerRolesModel::NameRole),
+                 (QStringList{"Accounting", "Management", "All staff"}));
+        groups.reverseSelection(1);
+        const QList<UserOrRoleEntity> chosen = groups.getSelectionEntities();
+        QCOMPARE(chosen, (QList<UserOrRoleEntity>{entity(1, true), entity(2, true)}));
+        QCOMPARE(chosen.last().access, qint16(0));
+        QCOMPARE(chosen.last().name, QStringLiteral("Management"));
+        groups.groupsModel()->setFilterRegularExpression(groups.escapeRegExp(QStringLiteral("All staff")));
+        QCOMPARE(groups.groupsModel()->rowCount(), 1);
+    }
+
+    void accessDialogLoads_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<EntityTypes::EntityType>("type");
+        QTest::addColumn<QString>("refused");
+        QTest::addColumn<QString>("extraLink");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("linkAccess");
+        QTest::addColumn<bool>("failed");
+        const QStringList anna{QStringLiteral("u2:0:Anna Petrova")};
+        const auto document = EntityTypes::Document;
+        const auto folder = EntityTypes::Directory;
+        QTest::newRow("document shared with a user, read-only link")
+            << 1001 << document << QString() << QString() << anna << 0 << false;
+        // Of two links with lifetime 10 the later one counts.
+        QTest::newRow("document with a second editing link")
+            << 1001 << document << QString() << "Id=1001&lifetime=10&accessType=5&type=2" << anna << 2 << false;
+        QTest::newRow("folder shared with a group, no link")
+            << 113 << folder << QString() << QString() << QStringList{"g1:0:Accounting"} << -1 << false;
+        // A list that did not load does not pass for an empty one; the roles are still asked for.
+        QTest::newRow("access list refused") << 113 << folder << "/api/v1/Share" << QString() << QStringList() << -1
+                                             << true;
+        QTest::newRow("roles refused") << 113 << folder << "/api/v1/Role" << QString()
+                                       << QStringList{"g1:0:Unnamed role"} << -1 << false;
+        QTest::newRow("no id") << -1 << document << QString() << QString() << QStringList() << -1 << false;
+        QTest::newRow("no type") << 1001 << EntityTypes::Unknown << QString() << QString() << QStringList() << -1
+                                 << false;
+    }
+
+    void accessDialogLoads()
+    {
+        QFETCH(int, id);
+        QFETCH(EntityTypes::EntityType, type);
+        QFETCH(QString, refused);
+        QFETCH(QString, extraLink);
+        QFETCH(QStringList, rows);
+        QFETCH(int, linkAccess);
+        QFETCH(bool, failed);
+        if (!extraLink.isEmpty())
+            QVERIFY(!m_fixture.loading().portal("GET", s_link + QLatin1Char('?') + extraLink).isNull());
+        if (!refused.isEmpty())
+            QVERIFY(m_fixture.simulator().setFault(refused, PortalRefusal::fault()));
+        newDialog();
+        QSignalSpy linkReady(m_dialog.get(), &AccessSettingsDialogController::defaultExternalAccessReady);
+        QSignalSpy loading(m_dialog.get(), &AccessSettingsDialogController::getPropertyInProcessChanged);
+        open(id, type);
+        const bool asks = id >= 0 && type != EntityTypes::Unknown;
+        QCOMPARE(m_dialog->getPropertyInProcess(), asks);
+        // The roles and user names it asks for meanwhile have arrived after the settling.
+        QVERIFY(QTest::qWaitFor([&] { return !m_dialog->getPropertyInProcess(); }, 10000) && TestEnvironment::settle());
+        QCOMPARE(shownRows(), rows);
+        if (!asks) {
+            QCOMPARE(loading.count(), 0);
+            QCOMPARE(m_fixture.requests(), QStringList());
+            return;
+        }
+        QCOMPARE(m_fixture.requestCount(QStringLiteral("/api/v1/Role")), 1);
+        QCOMPARE(m_dialog->connectionFailed(), failed);
+        QCOMPARE(m_dialog->errorMessage(), failed ? PortalRefusal::text() : QString());
+        QCOMPARE(linkReady.count(), linkAccess < 0 ? 0 : 1);
+        QCOMPARE(m_dialog->defaultExternalLinkAccess(), linkAccess);
+        if (failed)
+            return;
+        // A list already shown is not loaded again.
+        const int shareRequests = m_fixture.requestCount(QStringLiteral("/api/v1/Share"));
+        m_dialog->update();
+        QVERIFY(TestEnvironment::settle());
+        QCOMPARE(m_fixture.requestCount(QStringLiteral("/api/v1/Share")), shareRequests);
+    }
+
+    // The dialog's levels reach the portal one higher (read 0 → 1, comment 1 → 2, edit 4 → 5).
+    void accessDialogSavesTheEdits_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<EntityTypes::EntityType>("type");
+        QTest::addColumn<Edits>("edits");
+        QTest::addColumn<QString>("refused");
+        QTest::addColumn<QStringList>("rightsAfter");
+        QTest::addColumn<bool>("sharedAfter");
+        // Only those removed lose their access, with the level they had.
+        QTest::addColumn<QString>("unshared");
+        const QString userTwo = QStringLiteral(R"([{"AccessType":"Read","Ids":[1001],"ToUserIds":[2]}])");
+        const QString groupOne = QStringLiteral(R"([{"AccessType":"Read","Ids":[113],"ToRoleIds":[1]}])");
+        const auto document = EntityTypes::Document;
+        const auto folder = EntityTypes::Directory;
+        QTest::newRow("document: user and group added, one raised to edit, the old user removed")
+            << 1001 << document << Edits{{Edit::AddUser, 3}, {Edit::AddGroup, 2}, {Edit::SetLevel, 1, 4}, {Edit::Remove, 0}}
+            << QString() << QStringList{"u3:5", "g2:1"} << true << userTwo;
+        QTest::newRow("document: level changed to comment")
+            << 1001 << document << Edits{{Edit::SetLevel, 0, 1}} << QString() << QStringList{"u2:2"} << true << "[]";
+        QTest::newRow("folder: group replaced by a user")
+            << 113 << folder << Edits{{Edit::Remove, 0}, {Edit::AddUser, 4}} << QString() << QStringList{"u4:1"}
+            << true << groupOne;
+        QTest::newRow("folder: list emptied")
+            << 113 << folder << Edits{{Edit::Remove, 0}} << QString() << QStringList() << false << groupOne;
+        QTest::newRow("document never shared, nothing added")
+            << 1002 << document << Edits() << QString() << QStringList() << false << QString();
+        QTest::newRow("unshare refused") << 1001 << document << Edits{{Edit::Remove, 0}}
+                                         << "/api/v1/Documents/UnShareBulk" << QStringList{"u2:1"} << true << QString();
+        QTest::newRow("share refused") << 1001 << document << Edits{{Edit::AddUser, 3}} << "/api/v1/Documents/ShareBulk"
+                                       << QStringList{"u2:1"} << true << QString();
+    }
+
+    void accessDialogSavesTheEdits()
+    {
+        QFETCH(int, id);
+        QFETCH(EntityTypes::EntityType, type);
+        QFETCH(Edits, edits);
+        QFETCH(QString, refused);
+        QFETCH(QStringList, rightsAfter);
+        QFETCH(bool, sharedAfter);
+        QFETCH(QString, unshared);
+        QVERIFY(dialogLoaded(id, type));
+        for (const Edit &edit : edits) {
+            switch (edit.kind) {
+            case Edit::Remove:
+                m_dialog->removeEntity(edit.value);
+                break;
+            case Edit::AddUser:
+                m_dialog->setUsers(m_dialog->currentUsers() << entity(edit.value, false));
+                break;
+            case Edit::AddGroup:
+                m_dialog->setRoles(m_dialog->currentRoles() << entity(edit.value, true));
+                break;
+            case Edit::SetLevel:
+                m_dialog->setAccess(edit.value, edit.level);
+                break;
+            }
+        }
+        if (!refused.isEmpty())
+            QVERIFY(m_fixture.simulator().setFault(refused, PortalRefusal::fault()));
+        QVERIFY(m_fixture.simulator().clearRequests());
+        QSignalSpy saved(m_dialog.get(), &AccessSettingsDialogController::accessRightsSaved);
+        m_dialog->saveAccessRights();
+        QCOMPARE(m_dialog->connectionInProgress(), !edits.isEmpty() && saved.isEmpty());
+        QVERIFY(saved.count() == 1 || saved.wait(10000));
+        QCOMPARE(saved.count(), 1);
+        QCOMPARE(saved.first(), (QVariantList{refused.isEmpty(), refused.isEmpty() ? QString() : PortalRefusal::text()}));
+        QVERIFY(!m_dialog->connectionInProgress());
+        QCOMPARE(m_dialog->connectionFailed(), !refused.isEmpty());
+        QCOMPARE(m_dialog->errorMessage(), refused.isEmpty() ? QString() : PortalRefusal::text());
+        QCOMPARE(portalRights(id), rightsAfter);
+        if (!refused.isEmpty()) {
+            // The save worker's own notification stays.
+            QCOMPARE(m_fixture.notifications(1).value(0).body, QStringLiteral("Error edit access"));
+            return;
+        }
+        if (edits.isEmpty()) {
+            QCOMPARE(m_fixture.requests(), QStringList());
+            return;
+        }
+        QCOMPARE(firstRequestBody(), unshared);
+        QCOMPARE(m_fixture.cachedValue(id, type == EntityTypes::Document, QStringLiteral("is_shared")).toBool(),
+                 sharedAfter);
+        // A second save compares with what the first one saved: nothing is taken away twice.
+        QVERIFY(m_fixture.simulator().clearRequests());
+        m_dialog->saveAccessRights();
+        QVERIFY(saved.count() == 2 || saved.wait(10000));
+        QCOMPARE(saved.last().at(0).toBool(), true);
+        QCOMPARE(portalRights(id), rightsAfter);
+        QCOMPARE(firstRequestBody(), rightsAfter.isEmpty() ? QString() : QStringLiteral("[]"));
+    }
+    void accessDialogLinks_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<EntityTypes::EntityType>("type");
+        QTest::addColumn<int>("access");
+        QTest::addColumn<QString>("portalLink");
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("document, editing") << 1002 << EntityTypes::Document << 4 << "10:5" << false;
+        QTest::newRow("document, comments") << 1002 << EntityTypes::Document << 1 << "10:2" << false;
+        QTest::newRow("folder, read only") << 114 << EntityTypes::Directory << 0 << "10:1" << false;
+        QTest::newRow("document refused") << 1002 << EntityTypes::Document << 0 << QString() << true;
+        QTest::newRow("folder refused") << 114 << EntityTypes::Directory << 0 << QString() << true;
+    }
+
+    void accessDialogLinks()
+    {
+        QFETCH(int, id);
+        QFETCH(EntityTypes::EntityType, type);
+        QFETCH(int, access);
+        QFETCH(QString, portalLink);
+        QFETCH(bool, fails);
+        if (fails)
+            QVERIFY(m_fixture.simulator().setFault(s_link, PortalRefusal::fault()));
+        newDialog();
+        m_dialog->setId(id);
+        m_dialog->setType(type);
+        QSignalSpy externChanged(m_dialog.get(), &AccessSettingsDialogController::externLinkChanged);
+        m_dialog->getLink(access);
+        QVERIFY(m_dialog->connectionInProgress());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_dialog->connectionInProgress(), 10000);
+        QVERIFY(TestEnvironment::settle());
+        QCOMPARE(m_dialog->connectionFailed(), fails);
+        if (fails) {
+            QCOMPARE(m_dialog->errorMessage(), PortalRefusal::text());
+            QCOMPARE(externChanged.count(), 0);
+            QCOMPARE(m_dialog->externLink(), QString());
+            return;
+        }
+        QCOMPARE(portalShare(id, QStringLiteral("Links")), QStringList{portalLink});
+        QCOMPARE(externChanged.count(), 1);
+        QVERIFY(m_dialog->externLink().startsWith(m_fixture.simulator().baseUrl() + QStringLiteral("/link/")));
+        QVERIFY(m_dialog->internLink().startsWith(m_fixture.simulator().baseUrl() + QStringLiteral("/s/")));
+    }
+};
+
+VELLIX_TEST_MAIN(TestPageControllers, QCoreApplication)
+#include "tst_pagecontrollers.moc"
