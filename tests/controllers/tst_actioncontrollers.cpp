@@ -105,6 +105,12 @@ Check cachedAs(int id, bool isFile, const QString &column, const QVariant &value
     return [=](TransferFixture &f, Controllers &) { return f.cachedValue(id, isFile, column) == value; };
 }
 
+// How many cached rows of a folder hold a name.
+Check cachedTimes(int folderId, const QString &name, int times)
+{
+    return [=](TransferFixture &f, Controllers &) { return f.cachedListing(folderId).filter(name).size() == times; };
+}
+
 Check both(const Check &first, const Check &second)
 {
     return [=](TransferFixture &f, Controllers &c) { return first(f, c) && second(f, c); };
@@ -257,7 +263,7 @@ private slots:
         addAction("copy file", "Documents/Copy", [](C &c) { c.file.copyFile({1005}, 113, {s_notes}); },
                   portalHolds(113, s_notes));
         addAction("duplicate file", "Documents/Copy", [](C &c) { c.file.duplicateFile({1005}, 100, s_notes); },
-                  [](TransferFixture &f, Controllers &) { return f.cachedListing(100).filter(QStringLiteral("Notes")).size() == 2; });
+                  cachedTimes(100, QStringLiteral("Notes"), 2));
         addAction("move file", "Documents/Move", [](C &c) { c.file.moveFile({1005}, 113, {s_notes}); },
                   inPortalFolder(1005, true, 113));
         addAction("share file", "Documents/Share", [](C &c) { c.file.shareFile(1005, 3, 0, s_notes); },
@@ -319,7 +325,7 @@ private slots:
                       c.mixed.copySelectedFilesAndFolders({1005}, {114}, {s_notes}, {s_photos}, 113, s_overwrite);
                   },
                   both(both(portalHolds(113, s_notes), portalHolds(113, s_photos)),
-                       [](TransferFixture &f, Controllers &) { return f.cachedListing(113).filter(s_notes).size() == 1; }),
+                       cachedTimes(113, s_notes, 1)),
                   favorite);
         addAction("move selection", "Documents/Move",
                   [](C &c) {
