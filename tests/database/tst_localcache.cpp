@@ -20,8 +20,6 @@
 
 #include <functional>
 
-Q_DECLARE_METATYPE(DirectoryType::RootDirectoryTypes)
-
 namespace {
 
 using Edit = std::function<void(CacheFixture &)>;
@@ -287,6 +285,36 @@ private slots:
             QCOMPARE(c.count("files_and_folders", "WHERE id = 6 AND is_shared = 1"), 1);
             c.dao().setSharedState(6, false);
         }) << QVariantMap{{all + " WHERE id = 6 AND is_shared = 0", 1}} << 2;
+        // One entry of the id and kind; the entry of the other kind with the same id stays as it was.
+        const auto entry = [](bool isFile, const QString &where) {
+            return QStringLiteral("files_and_folders WHERE id = 5 AND is_file = %1 AND %2").arg(int(isFile)).arg(where);
+        };
+        const QString name = QStringLiteral("name = 'it''s \"new\"; DROP TABLE users'");
+        for (bool isFile : {true, false}) {
+            const QString kind = isFile ? QStringLiteral("file") : QStringLiteral("folder");
+            QTest::addRow("busy mark of a %s", qPrintable(kind)) << Edit([isFile](CacheFixture &c) {
+                isFile ? c.dao().updateBusyForFile(5, true, DirectoryType::Trash) : c.dao().updateBusyForFolder(5, true, DirectoryType::Trash);
+            }) << QVariantMap{{entry(isFile, "busy = 1"), 1}, {entry(!isFile, "busy = 0"), 1}} << 0;
+            QTest::addRow("%s renamed", qPrintable(kind)) << Edit([isFile](CacheFixture &c) {
+                const QString name = QStringLiteral("it's \"new\"; DROP TABLE users");
+                isFile ? c.dao().renameFile(5, name) : c.dao().renameFolder(5, name);
+            }) << QVariantMap{{entry(isFile, name), 1}, {entry(!isFile, name), 0}} << 1;
+            QTest::addRow("%s deleted", qPrintable(kind)) << Edit([isFile](CacheFixture &c) {
+                isFile ? c.dao().deleteFile(5, DirectoryType::MyDocuments) : c.dao().deleteFolder(5, DirectoryType::MyDocuments);
+            }) << QVariantMap{{entry(isFile, "1"), 0}, {entry(!isFile, "1"), 1}} << 1;
+        }
+        QTest::newRow("cleared cache keeps only passwords") << Edit([](CacheFixture &c) {
+            for (DirectoryType::RootDirectoryTypes root :
+                 {DirectoryType::Public, DirectoryType::SharedAccess, DirectoryType::Virtual, DirectoryType::LastDocuments})
+                c.dao().insertFiles(list({portalFile(1, 0, "x")}), root);
+            c.dao().insertUsers(list({{{"Id", 1}}}));
+            c.dao().insertRoles(list({{{"Id", 1}}}));
+            QVERIFY(c.dao().insertPassword("SSTORE", "secret"));
+            c.dao().clearDatabase();
+            QCOMPARE(c.dao().getPassword("SSTORE"), QStringLiteral("secret"));
+        }) << QVariantMap{{"files_and_folders", 0}, {"shared_documents", 0}, {"shared_access_documents", 0}, {"available_documents", 0},
+                          {"last_documents", 0}, {"users", 0}, {"roles", 0}, {"passwords", 1}}
+            << 4 + 1 + 1 + 3; // the four listings, the user, the role, and the clearing's one of each kind
         QTest::newRow("failed user insert writes nothing") << Edit([](CacheFixture &c) {
             c.dao().insertUsers(list({{{"Id", 1}, {"Name", "kept"}}}));
             c.limitBoundParameters(6);
@@ -355,36 +383,6 @@ private slots:
         }
         QCOMPARE(log.messagesOf(QtWarningMsg), QStringList());
         QCOMPARE(log.messagesOf(QtCriticalMsg), QStringList());
-    }
-
-    void perEntryUpdates_data()
-    {
-        QTest::addColumn<bool>("isFile");
-        QTest::newRow("file") << true;
-        QTest::newRow("folder") << false;
-    }
-
-    void perEntryUpdates()
-    {
-        QFETCH(bool, isFile);
-        storeMyDocumentsFolder(dao());
-        QSignalSpy changed(&dao(), &DataAccessObject::filesAndFoldersChanged);
-        const QString same = QStringLiteral("FROM files_and_folders WHERE id = 5 AND is_file = %1").arg(int(isFile));
-        const QString other = QStringLiteral("FROM files_and_folders WHERE id = 5 AND is_file = %1").arg(int(!isFile));
-        const QString name = QStringLiteral("it's \"new\"; DROP TABLE users");
-
-        isFile ? dao().updateBusyForFile(5, true, DirectoryType::Trash) : dao().updateBusyForFolder(5, true, DirectoryType::Trash);
-        QCOMPARE(m_cache->value("SELECT busy " + same).toInt(), 1);
-        QCOMPARE(m_cache->value("SELECT busy " + other).toInt(), 0);
-        QCOMPARE(changed.count(), 0);
-        isFile ? dao().renameFile(5, name) : dao().renameFolder(5, name);
-        QCOMPARE(m_cache->value("SELECT name " + same).toString(), name);
-        QVERIFY(m_cache->value("SELECT name " + other).toString() != name);
-        QCOMPARE(changed.count(), 1);
-        isFile ? dao().deleteFile(5, DirectoryType::MyDocuments) : dao().deleteFolder(5, DirectoryType::MyDocuments);
-        QCOMPARE(m_cache->value("SELECT COUNT(*) " + same).toInt(), 0);
-        QCOMPARE(m_cache->value("SELECT COUNT(*) " + other).toInt(), 1);
-        QCOMPARE(changed.count(), 2);
     }
 
     void lookups()
@@ -475,25 +473,6 @@ private slots:
         LogCapture log;
         QVERIFY(dao().retrieveUserById(8).isEmpty());
         QVERIFY(dao().retrieveRoleById(8).isEmpty());
-    }
-
-    void clearDatabaseKeepsOnlyPasswords()
-    {
-        storeMyDocumentsFolder(dao());
-        for (DirectoryType::RootDirectoryTypes root :
-             {DirectoryType::Public, DirectoryType::SharedAccess, DirectoryType::Virtual, DirectoryType::LastDocuments})
-            dao().insertFiles(list({portalFile(1, 0, "x")}), root);
-        dao().insertUsers(list({{{"Id", 1}}}));
-        dao().insertRoles(list({{{"Id", 1}}}));
-        QVERIFY(dao().insertPassword("SSTORE", "secret"));
-        QSignalSpy files(&dao(), &DataAccessObject::filesAndFoldersChanged);
-        QSignalSpy users(&dao(), &DataAccessObject::usersChanged);
-        QSignalSpy roles(&dao(), &DataAccessObject::rolesChanged);
-        dao().clearDatabase();
-        for (const QString &table : s_cacheTables)
-            QCOMPARE(m_cache->count(table), table == "passwords" ? 1 : 0);
-        QCOMPARE(dao().getPassword("SSTORE"), QStringLiteral("secret"));
-        QCOMPARE(QList<int>({files.count(), users.count(), roles.count()}), QList<int>({1, 1, 1}));
     }
 
     void passwords()

@@ -473,30 +473,6 @@ private slots:
         QCOMPARE(m_fixture.cachedUsers(), owners);
     }
 
-    void cachedFilesSurviveFailedDocumentsOfReusedWorker()
-    {
-        // Reports 113 holds documents; Aurora 111 others.
-        const QString reports = QStringLiteral("WHERE parent_id = 113 OR directory_id = 113");
-        LoadFoldersAndFilesWorker worker(&m_fixture.dao());
-        QSignalSpy finished(&worker, &Worker::workFinished);
-        const auto load = [&](int folderId, bool success) {
-            finished.clear();
-            worker.loadFilesAndFolders(folderId, DirectoryType::MyDocuments);
-            return finishedOnce(finished) && finished.first().at(0).toBool() == success;
-        };
-        QVERIFY(load(113, true));
-        const QStringList reportsRows = m_fixture.cachedRows(s_filesAndFolders, reports);
-        QCOMPARE(reportsRows, LoadingFixture::rows({}, m_fixture.portalDocuments(113)));
-        QVERIFY(!reportsRows.isEmpty());
-        QVERIFY(load(111, true));
-        const QStringList all = m_fixture.cachedRows(s_filesAndFolders);
-
-        QVERIFY(m_fixture.fail(PortalPath::s_documents, {{"mode", "status"}, {"status", 500}}));
-        QVERIFY(load(113, false));
-        QCOMPARE(m_fixture.cachedRows(s_filesAndFolders, reports), reportsRows);
-        QCOMPARE(m_fixture.cachedRows(s_filesAndFolders), all);
-    }
-
     // A failed load, whichever call fails and however, leaves the cache as it was.
     void listingFailures_data()
     {
@@ -569,28 +545,43 @@ private slots:
                         : cached);
     }
 
-    // Owners already cached are not asked for again, and a reused worker
-    // forgets the owners of its earlier load.
-    void reusedLoadFetchesOnlyItsOwnOwners()
+    // A reused worker forgets what its earlier loads collected: owners already
+    // cached are not asked for again, and a failed load keeps the cached listing.
+    void reusedLoadWorker()
     {
         const QVariantList users =
             m_fixture.portal("POST", PortalPath::s_users, {{"Ids", QJsonArray{1, 2, 3, 4}}}).array().toVariantList();
         QCOMPARE(users.size(), 4);
         LoadFoldersAndFilesWorker worker(&m_fixture.dao());
         QSignalSpy finished(&worker, &Worker::workFinished);
+        const auto load = [&](int folderId, bool success) {
+            finished.clear();
+            worker.loadFilesAndFolders(folderId, DirectoryType::MyDocuments);
+            return finishedOnce(finished) && finished.first().at(0).toBool() == success;
+        };
         // The owners of the first load stay unknown: their lookup fails, and keeps failing.
         QVERIFY(m_fixture.fail(PortalPath::s_users, {{"status", 500}}));
-        worker.loadFilesAndFolders(100, DirectoryType::MyDocuments);
-        QVERIFY(finishedOnce(finished));
-        QCOMPARE(finished.takeFirst().at(0).toBool(), false);
-        // Meanwhile every owner became known: the next load has none to ask for.
+        QVERIFY(load(100, false));
+        // Meanwhile every owner became known: the next loads have none to ask for.
         m_fixture.dao().insertUsers(users);
         QVERIFY(m_fixture.simulator().clearRequests());
-        worker.loadFilesAndFolders(100, DirectoryType::MyDocuments);
-        QVERIFY(finishedWith(finished, true));
+        QVERIFY(load(100, true));
         QVERIFY(worker.ownerIds().isEmpty());
         QCOMPARE(m_fixture.receivedRequests(),
                  (QStringList{"GET " + PortalPath::s_folders + "?id=100", "POST " + PortalPath::s_documents}));
+
+        // Reports 113 holds documents; Aurora 111 others.
+        const QString reports = QStringLiteral("WHERE parent_id = 113 OR directory_id = 113");
+        QVERIFY(load(113, true));
+        const QStringList reportsRows = m_fixture.cachedRows(s_filesAndFolders, reports);
+        QCOMPARE(reportsRows, LoadingFixture::rows({}, m_fixture.portalDocuments(113)));
+        QVERIFY(!reportsRows.isEmpty());
+        QVERIFY(load(111, true));
+        const QStringList all = m_fixture.cachedRows(s_filesAndFolders);
+        QVERIFY(m_fixture.fail(PortalPath::s_documents, {{"mode", "status"}, {"status", 500}}));
+        QVERIFY(load(113, false));
+        QCOMPARE(m_fixture.cachedRows(s_filesAndFolders, reports), reportsRows);
+        QCOMPARE(m_fixture.cachedRows(s_filesAndFolders), all);
     }
 
     // The workers of the dialogs and the search, each with one workFinished.

@@ -411,108 +411,81 @@ private:
     }
 
 private slots:
-    void succeeds_data()
+    // Each operation confirmed, and refused in each way the portal can fail.
+    void runs_data()
     {
         QTest::addColumn<Factory>("factory");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QList<Entry>>("busy");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("info");
-        QTest::addColumn<CacheCheck>("cache");
-        for (const Case &c : cases())
-            QTest::newRow(c.name) << c.factory << QStringLiteral("/api/v1/") + c.endpoint << c.busy << c.message << c.info
-                                  << c.cache;
-    }
-
-    void succeeds()
-    {
-        QFETCH(Factory, factory);
-        QFETCH(QString, path);
-        QFETCH(QList<Entry>, busy);
-        QFETCH(QString, message);
-        QFETCH(QString, info);
-        QFETCH(CacheCheck, cache);
-
-        // Folder 113 is shared with a group only: user 2 gets access first.
-        if (path.endsWith(QLatin1String("DocumentDirectory/UnShare")))
-            m_fixture.loading().portal("POST", "/api/v1/DocumentDirectory/Share",
-                                       {{"AccessType", "Read"}, {"ToUserIds", QJsonArray{"2"}}, {"Ids", QJsonArray{"113"}}});
-        Worker *worker = factory(&m_fixture.dao());
-        QPointer<Worker> alive(worker);
-        OperationFixture::Outcome outcome;
-        QVERIFY(runWithBusyMarks(worker, {{path, busy, {}}}, &outcome));
-        QCOMPARE(outcome.success, true);
-        QCOMPARE(outcome.message, message);
-        QCOMPARE(m_fixture.busyCount(), 0);
-        QVERIFY(cache(m_fixture, m_listingBefore));
-        QCOMPARE(m_fixture.requestCount(path), 1);
-
-        QVERIFY(m_fixture.notified({info}));
-        QTRY_VERIFY(alive.isNull());
-
-        // A reload of both sections shows exactly what the portal holds.
-        QVERIFY(m_fixture.reloadedCacheMatchesPortal());
-    }
-
-    void fails_data()
-    {
-        QTest::addColumn<Factory>("factory");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QList<Entry>>("busy");
-        QTest::addColumn<QString>("warning");
         QTest::addColumn<QJsonObject>("fault");
+        QTest::addColumn<bool>("success");
         QTest::addColumn<QString>("message");
-
+        QTest::addColumn<QString>("notification");
+        QTest::addColumn<CacheCheck>("cache");
         for (const Case &c : cases()) {
+            const QString path = "/api/v1/" + c.endpoint;
+            QTest::newRow(c.name) << c.factory << path << c.busy << QJsonObject() << true << c.message << c.info << c.cache;
             // Portal error, unreadable answer, dropped connection; the sharing calls read no unreadable answer.
             const QList<OperationFixture::PortalFailure> failures = OperationFixture::portalFailures();
             for (int i = 0; i < failures.size(); ++i) {
                 if (!c.failureTexts.isEmpty() && i == 1)
                     continue;
                 QTest::addRow("%s: %s", c.name, failures[i].name)
-                    << c.factory << QStringLiteral("/api/v1/") + c.endpoint << c.busy << c.warning << failures[i].fault
-                    << (c.failureTexts.isEmpty() ? failures[i].message : c.failureTexts.value(i / 2));
+                    << c.factory << path << c.busy << failures[i].fault << false
+                    << (c.failureTexts.isEmpty() ? failures[i].message : c.failureTexts.value(i / 2)) << c.warning
+                    << CacheCheck();
             }
         }
         // The portal's own refusal, from its real state.
         QTest::newRow("rename file: name taken")
-            << Factory([](DataAccessObject *dao) {
-                   return new RenameFileWorker(dao, 1005, QStringLiteral("Logo.png"), QStringLiteral("Notes.txt"), s_myDocuments);
-               })
-            << QString() << QList<Entry>{{1005, true}} << QStringLiteral("Error rename file Notes.txt") << QJsonObject()
-            << QStringLiteral("A document named Logo.png already exists. Error 409.");
+            << Factory([](DataAccessObject *dao) { return new RenameFileWorker(dao, 1005, "Logo.png", "Notes.txt", s_myDocuments); })
+            << QString() << QList<Entry>{{1005, true}} << QJsonObject() << false
+            << "A document named Logo.png already exists. Error 409." << "Error rename file Notes.txt" << CacheCheck();
     }
 
-    void fails()
+    void runs()
     {
         QFETCH(Factory, factory);
         QFETCH(QString, path);
         QFETCH(QList<Entry>, busy);
-        QFETCH(QString, warning);
         QFETCH(QJsonObject, fault);
+        QFETCH(bool, success);
         QFETCH(QString, message);
+        QFETCH(QString, notification);
+        QFETCH(CacheCheck, cache);
 
+        // Folder 113 is shared with a group only: user 2 gets access first.
+        if (path.endsWith(QLatin1String("DocumentDirectory/UnShare")))
+            m_fixture.loading().portal("POST", "/api/v1/DocumentDirectory/Share",
+                                       {{"AccessType", "Read"}, {"ToUserIds", QJsonArray{"2"}}, {"Ids", QJsonArray{"113"}}});
         if (!fault.isEmpty())
             QVERIFY(m_fixture.simulator().setFault(path, fault));
         const QStringList trashBefore = m_fixture.cachedListing(OperationFixture::s_trash);
-        const QVariantList favoritesBefore{m_fixture.cachedValue(1002, true, QStringLiteral("is_favorite")),
-                                           m_fixture.cachedValue(1005, true, QStringLiteral("is_favorite"))};
+        const auto favorites = [this] {
+            return QVariantList{m_fixture.cachedValue(1002, true, QStringLiteral("is_favorite")),
+                                m_fixture.cachedValue(1005, true, QStringLiteral("is_favorite"))};
+        };
+        const QVariantList favoritesBefore = favorites();
+        Worker *worker = factory(&m_fixture.dao());
+        QPointer<Worker> alive(worker);
         OperationFixture::Outcome outcome;
-        QVERIFY(OperationFixture::runOnPool(factory(&m_fixture.dao()), &outcome));
-        QCOMPARE(outcome.success, false);
-        QVERIFY2(outcome.message.contains(message), qPrintable(outcome.message));
-        for (const Entry &entry : busy)
-            QVERIFY(!m_fixture.isBusy(entry.id, entry.isFile));
+        QVERIFY(success ? runWithBusyMarks(worker, {{path, busy, {}}}, &outcome) : OperationFixture::runOnPool(worker, &outcome));
+        QCOMPARE(outcome.success, success);
+        QVERIFY2(success ? outcome.message == message : outcome.message.contains(message), qPrintable(outcome.message));
         QCOMPARE(m_fixture.busyCount(), 0);
-
+        QTRY_VERIFY(alive.isNull());
+        QVERIFY(m_fixture.notified({notification}, success ? QString() : outcome.message));
+        if (success) {
+            QVERIFY(cache(m_fixture, m_listingBefore));
+            QCOMPARE(m_fixture.requestCount(path), 1);
+            // A reload of both sections shows exactly what the portal holds.
+            QVERIFY(m_fixture.reloadedCacheMatchesPortal());
+            return;
+        }
         // Nothing changed in the cache.
         QCOMPARE(m_fixture.cachedListing(OperationFixture::s_myDocuments), m_listingBefore);
         QCOMPARE(m_fixture.cachedListing(OperationFixture::s_trash), trashBefore);
-        QCOMPARE((QVariantList{m_fixture.cachedValue(1002, true, QStringLiteral("is_favorite")),
-                               m_fixture.cachedValue(1005, true, QStringLiteral("is_favorite"))}),
-                 favoritesBefore);
-
-        QVERIFY(m_fixture.notified({warning}, outcome.message));
+        QCOMPARE(favorites(), favoritesBefore);
     }
 
     void createKeepsIdsOfTheLastCreation_data()
@@ -645,21 +618,28 @@ private slots:
         QTest::addColumn<Principals>("rolesToShare");
         QTest::addColumn<Principals>("usersToUnshare");
         QTest::addColumn<Principals>("rolesToUnshare");
+        QTest::addColumn<QString>("failingStep");
         QTest::addColumn<QStringList>("rightsAfter");
-
+        const Principals none;
+        const Principals user4{principal(4, 5)};
         QTest::newRow("document shared for the first time")
-            << true << 1002 << Principals{principal(3, 5), principal(4, 5)} << Principals{principal(2, 1, true)}
-            << Principals() << Principals()
-            << QStringList{QStringLiteral("u3:5"), QStringLiteral("u4:5"), QStringLiteral("r2:1")};
+            << true << 1002 << Principals{principal(3, 5), principal(4, 5)} << Principals{principal(2, 1, true)} << none
+            << none << QString() << QStringList{"u3:5", "u4:5", "r2:1"};
         QTest::newRow("document access taken from everyone")
-            << true << 1001 << Principals() << Principals() << Principals{principal(2, 1)} << Principals()
-            << QStringList();
+            << true << 1001 << none << none << Principals{principal(2, 1)} << none << QString() << QStringList();
         QTest::newRow("folder: group replaced by a user")
-            << false << 113 << Principals{principal(4, 5)} << Principals() << Principals()
-            << Principals{principal(1, 1, true)} << QStringList{QStringLiteral("u4:5")};
+            << false << 113 << user4 << none << none << Principals{principal(1, 1, true)} << QString() << QStringList{"u4:5"};
         QTest::newRow("folder saved without changes")
-            << false << 113 << Principals() << Principals{principal(1, 1, true)} << Principals() << Principals()
-            << QStringList{QStringLiteral("r1:1")};
+            << false << 113 << none << Principals{principal(1, 1, true)} << none << none << QString() << QStringList{"r1:1"};
+        // User 4 given access instead of the current principal, with one step refused.
+        for (const char *step : {"UnShareBulk", "ShareBulk"}) {
+            const bool unshare = QByteArray(step) == "UnShareBulk";
+            QTest::addRow("document: %s fails", step) << true << 1001 << user4 << none << Principals{principal(2, 1)}
+                                                      << none << step << (unshare ? QStringList{"u2:1"} : QStringList());
+            QTest::addRow("folder: %s fails", step) << false << 113 << user4 << none << none
+                                                    << Principals{principal(1, 1, true)} << step
+                                                    << (unshare ? QStringList{"r1:1"} : QStringList());
+        }
     }
 
     void savesAccessList()
@@ -670,74 +650,40 @@ private slots:
         QFETCH(Principals, rolesToShare);
         QFETCH(Principals, usersToUnshare);
         QFETCH(Principals, rolesToUnshare);
+        QFETCH(QString, failingStep);
         QFETCH(QStringList, rightsAfter);
+        const bool success = failingStep.isEmpty();
         const QString prefix = isFile ? QStringLiteral("/api/v1/Documents/") : QStringLiteral("/api/v1/DocumentDirectory/");
+        const int sharedBefore = m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared")).toInt();
         Worker *worker = isFile ? static_cast<Worker *>(new SaveDocumentAccessRightsWorker(
                                       &m_fixture.dao(), id, usersToShare, rolesToShare, usersToUnshare, rolesToUnshare))
                                 : new SaveFolderAccessRightsWorker(&m_fixture.dao(), id, usersToShare, rolesToShare,
                                                                    usersToUnshare, rolesToUnshare);
-        QPointer<Worker> alive(worker);
         OperationFixture::Outcome outcome;
-        QVERIFY(runWithBusyMarks(worker, {{prefix + QStringLiteral("ShareBulk"), {{id, isFile}}, {}}}, &outcome));
-        QCOMPARE(outcome.success, true);
-        QCOMPARE(outcome.message, QString());
+        if (success) {
+            QPointer<Worker> alive(worker);
+            QVERIFY(runWithBusyMarks(worker, {{prefix + QStringLiteral("ShareBulk"), {{id, isFile}}, {}}}, &outcome));
+            QTRY_VERIFY(alive.isNull());
+        } else {
+            QVERIFY(m_fixture.simulator().setFault(prefix + failingStep, OperationFixture::portalError().fault));
+            QVERIFY(OperationFixture::runOnPool(worker, &outcome));
+        }
+        QCOMPARE(outcome.success, success);
+        QCOMPARE(outcome.message, success ? QString() : OperationFixture::portalError().message);
         QCOMPARE(m_fixture.busyCount(), 0);
-        QTRY_VERIFY(alive.isNull());
 
-        // Unsharing first, then sharing, each once.
-        QCOMPARE(m_fixture.requests(), (QStringList{QStringLiteral("POST %1UnShareBulk").arg(prefix),
-                                                    QStringLiteral("POST %1ShareBulk").arg(prefix)}));
+        // Unsharing first, then sharing, each once; a failed unshare step never sends the share step.
+        QStringList requests{"POST " + prefix + "UnShareBulk"};
+        if (failingStep != QLatin1String("UnShareBulk"))
+            requests << "POST " + prefix + "ShareBulk";
+        QCOMPARE(m_fixture.requests(), requests);
         QStringList rights = portalRights(m_fixture, isFile, id);
         rights.sort();
         rightsAfter.sort();
         QCOMPARE(rights, rightsAfter);
         const bool shared = !usersToShare.isEmpty() || !rolesToShare.isEmpty();
-        QCOMPARE(m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared")).toInt(), shared ? 1 : 0);
-
-        QVERIFY(m_fixture.notified({"Access granted"}));
-    }
-
-    void saveFails_data()
-    {
-        QTest::addColumn<bool>("isFile");
-        QTest::addColumn<QString>("failingStep");
-        QTest::addColumn<QStringList>("rightsAfter");
-        QTest::newRow("document: unshare fails")
-            << true << QStringLiteral("UnShareBulk") << QStringList{QStringLiteral("u2:1")};
-        QTest::newRow("document: share fails") << true << QStringLiteral("ShareBulk") << QStringList();
-        QTest::newRow("folder: unshare fails")
-            << false << QStringLiteral("UnShareBulk") << QStringList{QStringLiteral("r1:1")};
-        QTest::newRow("folder: share fails") << false << QStringLiteral("ShareBulk") << QStringList();
-    }
-
-    void saveFails()
-    {
-        QFETCH(bool, isFile);
-        QFETCH(QString, failingStep);
-        QFETCH(QStringList, rightsAfter);
-        const QString prefix = isFile ? QStringLiteral("/api/v1/Documents/") : QStringLiteral("/api/v1/DocumentDirectory/");
-        QVERIFY(m_fixture.simulator().setFault(prefix + failingStep, OperationFixture::portalError().fault));
-        const int id = isFile ? 1001 : 113;
-        const QVariant sharedBefore = m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared"));
-        // Take the current principal away and give user 4 access instead.
-        const Principals current = isFile ? Principals{principal(2, 1)} : Principals{principal(1, 1, true)};
-        Worker *worker = isFile ? static_cast<Worker *>(new SaveDocumentAccessRightsWorker(
-                                      &m_fixture.dao(), id, {principal(4, 5)}, {}, current, {}))
-                                : new SaveFolderAccessRightsWorker(&m_fixture.dao(), id, {principal(4, 5)}, {}, {},
-                                                                   current);
-
-        OperationFixture::Outcome outcome;
-        QVERIFY(OperationFixture::runOnPool(worker, &outcome));
-        QCOMPARE(outcome.success, false);
-        QCOMPARE(outcome.message, OperationFixture::portalError().message);
-        QCOMPARE(m_fixture.busyCount(), 0);
-        QCOMPARE(m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared")), sharedBefore);
-        QCOMPARE(portalRights(m_fixture, isFile, id), rightsAfter);
-        // A failed unshare step never sends the share step.
-        QCOMPARE(m_fixture.requestCount(prefix + QStringLiteral("ShareBulk")),
-                 failingStep == QLatin1String("ShareBulk") ? 1 : 0);
-
-        QVERIFY(m_fixture.notified({"Error edit access"}, outcome.message));
+        QCOMPARE(m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared")).toInt(), success ? int(shared) : sharedBefore);
+        QVERIFY(m_fixture.notified({success ? "Access granted" : "Error edit access"}, outcome.message));
     }
 
     void mixedSelection_data()

@@ -58,6 +58,7 @@ bool sameDevice(const QString &a, const QString &b)
     struct stat second = {};
     return ::stat(qPrintable(a), &first) == 0 && ::stat(qPrintable(b), &second) == 0 && first.st_dev == second.st_dev;
 }
+
 // A worker of the case, storing into the given local folder where it downloads.
 using Factory = std::function<Worker *(DataAccessObject *, const QString &folder)>;
 
@@ -146,6 +147,7 @@ QString takenName(const TaskCase &task)
 }
 
 enum class Failure { Request, NoTaskId, StatusRequest, Task, TimeLimit, Download, UnusableFolder };
+
 } // namespace
 
 Q_DECLARE_METATYPE(Failure)
