@@ -167,7 +167,8 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("message");
         QTest::newRow("accepted") << SimulatorProcess::s_demoPassword << "";
-        QTest::newRow("wrong password") << "wrong" << "Authorization error:\nIncorrect login and/or password. Error 401.";
+        QTest::newRow("wrong password") << "wrong"
+                                        << "Authorization error:\nIncorrect login and/or password. Error 401.";
     }
 
     void signIn()
@@ -273,7 +274,7 @@ private slots:
     void accountPageAndSignOut()
     {
         QVERIFY(signInDemo());
-        m_cache->dao().insertUsers({QVariantMap{{QStringLiteral("Id"), 5}, {QStringLiteral("Name"), QStringLiteral("x")}}});
+        m_cache->dao().insertUsers({QVariantMap{{"Id", 5}, {"Name", "x"}}});
         UserAccountPageController controller;
         QCOMPARE(controller.userFullName(), QString());
         QSignalSpy address(&controller, &UserAccountPageController::portalAddressChanged);

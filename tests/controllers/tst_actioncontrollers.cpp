@@ -32,7 +32,9 @@ struct Controllers
     CreationPageController creation;
     QString target;
     QString localFile;
+    SecureStorage storage;
     int successes = 0;
+    QVariantList conflicts;
 
     Controllers(TransferFixture &fixture, DirectoryType::RootDirectoryTypes root)
         : target(fixture.targetFolder())
@@ -43,6 +45,10 @@ struct Controllers
             QObject::connect(controller, &ActionsController::needUpdate, [this] { ++successes; });
         }
         QObject::connect(&creation, &CreationPageController::createDocumentSuccess, [this] { ++successes; });
+        QObject::connect(&folder, &FolderActionsController::conflictChecked, [this](bool conflict) {
+            ++successes;
+            conflicts << conflict;
+        });
         for (ConnectionController *controller : all())
             controller->setDao(&fixture.dao());
     }
@@ -59,7 +65,7 @@ struct Controllers
 
 // An action as a page starts it, and what portal and cache show once it succeeded.
 using Action = std::function<void(Controllers &)>;
-using Check = std::function<bool(TransferFixture &)>;
+using Check = std::function<bool(TransferFixture &, Controllers &)>;
 
 const QString s_notes = QStringLiteral("Notes.txt");
 const QString s_photos = QStringLiteral("Photos");
@@ -77,7 +83,7 @@ QJsonObject portalEntry(TransferFixture &fixture, const QString &kind, const QSt
 
 Check inPortalFolder(int id, bool isFile, int folderId)
 {
-    return [=](TransferFixture &f) {
+    return [=](TransferFixture &f, Controllers &) {
         const QString kind = isFile ? QStringLiteral("documents") : QStringLiteral("folders");
         const QString parent = isFile ? QStringLiteral("DirectoryId") : QStringLiteral("ParentId");
         return portalEntry(f, kind, QStringLiteral("Id"), id).value(parent).toInt() == folderId;
@@ -86,27 +92,33 @@ Check inPortalFolder(int id, bool isFile, int folderId)
 
 Check portalHolds(int folderId, const QString &name)
 {
-    return [=](TransferFixture &f) { return !f.portalListing(folderId).filter(name).isEmpty(); };
+    return [=](TransferFixture &f, Controllers &) { return !f.portalListing(folderId).filter(name).isEmpty(); };
 }
 
 Check uncached(int id, bool isFile)
 {
-    return [=](TransferFixture &f) { return !f.isCached(id, isFile); };
+    return [=](TransferFixture &f, Controllers &) { return !f.isCached(id, isFile); };
 }
 
 Check cachedAs(int id, bool isFile, const QString &column, const QVariant &value)
 {
-    return [=](TransferFixture &f) { return f.cachedValue(id, isFile, column) == value; };
+    return [=](TransferFixture &f, Controllers &) { return f.cachedValue(id, isFile, column) == value; };
+}
+
+// How many cached rows of a folder hold a name.
+Check cachedTimes(int folderId, const QString &name, int times)
+{
+    return [=](TransferFixture &f, Controllers &) { return f.cachedListing(folderId).filter(name).size() == times; };
 }
 
 Check both(const Check &first, const Check &second)
 {
-    return [=](TransferFixture &f) { return first(f) && second(f); };
+    return [=](TransferFixture &f, Controllers &c) { return first(f, c) && second(f, c); };
 }
 
 Check sharedWith(int id, EntityTypes::EntityType entityType, int userId, bool shared)
 {
-    return [=](TransferFixture &f) {
+    return [=](TransferFixture &f, Controllers &) {
         for (const QJsonValue &share : f.simulator().state().value(QStringLiteral("shares")).toArray()) {
             const QJsonObject object = share.toObject();
             if (object.value(QStringLiteral("EntityId")).toInt() != id
@@ -123,7 +135,7 @@ Check sharedWith(int id, EntityTypes::EntityType entityType, int userId, bool sh
 
 Check savedAs(const QString &name)
 {
-    return [=](TransferFixture &f) { return QFile::exists(f.targetFolder() + QLatin1Char('/') + name); };
+    return [=](TransferFixture &f, Controllers &) { return QFile::exists(f.targetFolder() + QLatin1Char('/') + name); };
 }
 
 // Starts the action, which must make a controller busy or add a transfer, and waits until
@@ -251,7 +263,7 @@ private slots:
         addAction("copy file", "Documents/Copy", [](C &c) { c.file.copyFile({1005}, 113, {s_notes}); },
                   portalHolds(113, s_notes));
         addAction("duplicate file", "Documents/Copy", [](C &c) { c.file.duplicateFile({1005}, 100, s_notes); },
-                  [](TransferFixture &f) { return f.cachedListing(100).filter(QStringLiteral("Notes")).size() == 2; });
+                  cachedTimes(100, QStringLiteral("Notes"), 2));
         addAction("move file", "Documents/Move", [](C &c) { c.file.moveFile({1005}, 113, {s_notes}); },
                   inPortalFolder(1005, true, 113));
         addAction("share file", "Documents/Share", [](C &c) { c.file.shareFile(1005, 3, 0, s_notes); },
@@ -294,13 +306,26 @@ private slots:
                   [](C &c) { c.folder.downloadFolderAsArchive(114, s_photos, c.target); },
                   savedAs(QStringLiteral("Photos.zip")), s_myDocuments, s_photos);
 
+        // Photos meets the folder renamed to Photos in Projects.
+        addAction("folder conflict", "DocumentDirectory/Conflict",
+                  [this](C &c) {
+                      QVERIFY(m_fixture.loading()
+                                  .portal("GET", QStringLiteral("/api/v1/DocumentDirectory/Rename?id=112&name=Photos"))
+                                  .isObject());
+                      c.folder.checkFolderConflicts({114}, 110);
+                  },
+                  [](TransferFixture &, C &c) { return c.conflicts == QVariantList{true}; });
+        addAction("no folder conflict", "DocumentDirectory/Conflict",
+                  [](C &c) { c.folder.checkFolderConflicts({113}, 110); },
+                  [](TransferFixture &, C &c) { return c.conflicts == QVariantList{false}; });
+
         // The mixed operations act on My documents or the Trash, whatever the page.
         addAction("copy selection", "Documents/Copy",
                   [](C &c) {
                       c.mixed.copySelectedFilesAndFolders({1005}, {114}, {s_notes}, {s_photos}, 113, s_overwrite);
                   },
                   both(both(portalHolds(113, s_notes), portalHolds(113, s_photos)),
-                       [](TransferFixture &f) { return f.cachedListing(113).filter(s_notes).size() == 1; }),
+                       cachedTimes(113, s_notes, 1)),
                   favorite);
         addAction("move selection", "Documents/Move",
                   [](C &c) {
@@ -340,7 +365,7 @@ private slots:
         QTRY_VERIFY(controllers.successes > 0);
         QVERIFY(!controllers.failed());
         QVERIFY(m_fixture.requestCount(endpoint) > 0);
-        QVERIFY(done(m_fixture));
+        QVERIFY(done(m_fixture, controllers));
         QCOMPARE(m_fixture.busyCount(), 0);
         checkTransferRow(transfer, endpoint, true, controllers.target);
     }
@@ -388,63 +413,6 @@ private slots:
         QCOMPARE(controllers.file.connectionInProgress(), true);
         QTRY_COMPARE_WITH_TIMEOUT(controllers.successes, 2, 10000);
         QCOMPARE(controllers.file.connectionInProgress(), false);
-    }
-
-    void folderConflicts_data()
-    {
-        QTest::addColumn<int>("folderId");
-        QTest::addColumn<bool>("refused");
-        QTest::addColumn<QVariantList>("answers");
-        // Photos meets the folder renamed to Photos in Projects.
-        QTest::newRow("conflict") << 114 << false << QVariantList{true};
-        QTest::newRow("no conflict") << 113 << false << QVariantList{false};
-        QTest::newRow("portal refuses") << 114 << true << QVariantList{};
-    }
-
-    void folderConflicts()
-    {
-        QFETCH(int, folderId);
-        QFETCH(bool, refused);
-        QFETCH(QVariantList, answers);
-        QVERIFY(m_fixture.loading().portal("GET", QStringLiteral("/api/v1/DocumentDirectory/Rename?id=112&name=Photos"))
-                    .isObject());
-        if (refused)
-            QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/DocumentDirectory/Conflict"),
-                                                   PortalRefusal::fault()));
-        FolderActionsController controller;
-        QSignalSpy checked(&controller, &FolderActionsController::conflictChecked);
-        controller.checkFolderConflicts({folderId}, 110);
-        QVERIFY(controller.connectionInProgress());
-        QTRY_VERIFY_WITH_TIMEOUT(!controller.connectionInProgress(), 10000);
-        QCOMPARE(controller.connectionFailed(), refused);
-        QCOMPARE(controller.errorMessage(), refused ? PortalRefusal::text() : QString());
-        QVariantList seen;
-        for (const QList<QVariant> &signal : checked)
-            seen << signal.first();
-        QCOMPARE(seen, answers);
-    }
-
-    void pdfNeedsAnOpenContainer_data()
-    {
-        QTest::addColumn<bool>("withStorage");
-        QTest::newRow("no storage") << false;
-        QTest::newRow("container not open") << true;
-    }
-
-    void pdfNeedsAnOpenContainer()
-    {
-        QFETCH(bool, withStorage);
-        SecureStorage storage;
-        FileActionsController controller;
-        controller.setDao(&m_fixture.dao());
-        QTest::ignoreMessage(QtWarningMsg, "Download as PDF refused: the secure storage is not open");
-        controller.downloadAsPdf(1001, QStringLiteral("Welcome.docx"), withStorage ? &storage : nullptr);
-        QCOMPARE(controller.connectionFailed(), true);
-        QVERIFY(!controller.errorMessage().isEmpty());
-        QCOMPARE(TransferListModel::instance()->rowCount(), 0);
-        QTest::qWait(200);
-        QCOMPARE(m_fixture.requests(), QStringList());
-        QCOMPARE(m_fixture.busyCount(), 0);
     }
 
     // Several MiB up and down again: each bar only rises, and ends at the total.
@@ -518,36 +486,49 @@ private slots:
         QCOMPARE(controller.getIDFolderCreated(), portalId(QStringLiteral("folders"), QStringLiteral("Minutes")));
     }
 
-    void invalidCreationIsOnlyLogged_data()
+    // Calls refused before the portal is asked: logged, and shown where the page cannot check beforehand.
+    void refusedBeforeAsking_data()
     {
-        QTest::addColumn<int>("call");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("folderId");
-        QTest::newRow("document without name") << 0 << "" << 110;
-        QTest::newRow("document in no folder") << 0 << "Plan.docx" << -1;
-        QTest::newRow("folder without name") << 1 << "" << 110;
-        QTest::newRow("upload without path") << 2 << "" << 110;
-        QTest::newRow("upload into no folder") << 2 << "/etc/hostname" << -1;
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<bool>("shown");
+        using C = Controllers;
+        const QString create = QStringLiteral("Error create document (data invalid)");
+        const QString upload = QStringLiteral("Error upload document (data invalid)");
+        const QString pdf = QStringLiteral("Download as PDF refused: the secure storage is not open");
+        QTest::newRow("document without name") << Action([](C &c) { c.creation.createDocument("", 110); }) << create
+                                               << false;
+        QTest::newRow("document in no folder") << Action([](C &c) { c.creation.createDocument("Plan.docx", -1); })
+                                               << create << false;
+        QTest::newRow("folder without name") << Action([](C &c) { c.creation.createFolder("", 110); }) << create
+                                             << false;
+        QTest::newRow("upload without path") << Action([](C &c) { c.creation.uploadDocument("", 110); }) << upload
+                                             << false;
+        QTest::newRow("upload into no folder") << Action([](C &c) { c.creation.uploadDocument("/etc/hostname", -1); })
+                                               << upload << false;
+        QTest::newRow("PDF without storage")
+            << Action([](C &c) { c.file.downloadAsPdf(1001, "Welcome.docx", nullptr); }) << pdf << true;
+        QTest::newRow("PDF into a container not open")
+            << Action([](C &c) { c.file.downloadAsPdf(1001, "Welcome.docx", &c.storage); }) << pdf << true;
     }
 
-    void invalidCreationIsOnlyLogged()
+    void refusedBeforeAsking()
     {
-        QFETCH(int, call);
-        QFETCH(QString, text);
-        QFETCH(int, folderId);
-        CreationPageController controller;
-        QTest::ignoreMessage(QtWarningMsg, call == 2 ? "Error upload document (data invalid)"
-                                                     : "Error create document (data invalid)");
-        if (call == 0)
-            controller.createDocument(text, folderId);
-        else if (call == 1)
-            controller.createFolder(text, folderId);
-        else
-            controller.uploadDocument(text, folderId);
-        QCOMPARE(controller.connectionInProgress(), false);
+        QFETCH(Action, action);
+        QFETCH(QString, warning);
+        QFETCH(bool, shown);
+        Controllers controllers(m_fixture, s_myDocuments);
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+        action(controllers);
+        QCOMPARE(controllers.failed() != nullptr, shown);
+        if (shown)
+            QVERIFY(!controllers.failed()->errorMessage().isEmpty());
         QTest::qWait(200);
+        for (ConnectionController *controller : controllers.all())
+            QVERIFY(!controller->connectionInProgress());
         QCOMPARE(m_fixture.requests(), QStringList());
         QCOMPARE(TransferListModel::instance()->rowCount(), 0);
+        QCOMPARE(m_fixture.busyCount(), 0);
     }
 
     // An info worker without an owner outlives the dialog and reports to a freed one.

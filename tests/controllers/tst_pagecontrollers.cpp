@@ -231,7 +231,7 @@ private slots:
                       {{QStringLiteral("Name"), QStringLiteral("Plans")}, {QStringLiteral("ParentId"), 100}});
         portal.portal("POST", QStringLiteral("/api/v1/Documents/Delete"), {{QStringLiteral("Ids"), QJsonArray{1004}}});
         portal.portal("POST", QStringLiteral("/api/v1/Favorites/Add"),
-                      {{QStringLiteral("EntityIds"), QJsonArray{1006}}, {QStringLiteral("Type"), QStringLiteral("Document")}});
+                      {{QStringLiteral("EntityIds"), QJsonArray{1006}}, {QStringLiteral("Type"), "Document"}});
         const QStringList expected = portalNames(100);
         QVERIFY(expected.contains(QStringLiteral("Memo.txt")) && !expected.contains(QStringLiteral("Contract.pdf")));
 
@@ -307,7 +307,7 @@ private slots:
         QStringList reversed = order;
         std::reverse(reversed.begin(), reversed.end());
         QTest::newRow("any order in display order") << reversed << QList<int>{6, 5, 4, 3, 2, 1} << order;
-        QTest::newRow("other names left out") << QStringList{QStringLiteral("Общие документы"), order.at(5), order.at(0)}
+        QTest::newRow("other names left out") << QStringList{"Общие документы", order.at(5), order.at(0)}
                                               << QList<int>{9, 6, 1} << QStringList{order.at(0), order.at(5)};
         QTest::newRow("first of equal names") << QStringList{order.at(1), order.at(1)} << QList<int>{7, 8}
                                               << QStringList{order.at(1)};
@@ -561,7 +561,7 @@ private slots:
         QVERIFY(model.setData(model.index(1), 4, UsersAndRolesModel::AccessRole));
         QVERIFY(!model.setData(model.index(1), 4, UsersAndRolesModel::AccessRole));
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-        model.setNewUsers({entity(2, false, 0, QStringLiteral("Anna Petrova")), entity(3, false, 0, QStringLiteral("I. S."))});
+        model.setNewUsers({entity(2, false, 0, "Anna Petrova"), entity(3, false, 0, "I. S.")});
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.first().at(2).value<QVector<int>>(), QVector<int>{UsersAndRolesModel::NameRole});
         QCOMPARE(names(model, UsersAndRolesModel::NameRole), (QStringList{"Accounting", "Anna Petrova", "Ivan"}));
@@ -708,8 +708,9 @@ private slots:
         const auto document = EntityTypes::Document;
         const auto folder = EntityTypes::Directory;
         QTest::newRow("document: user and group added, one raised to edit, the old user removed")
-            << 1001 << document << Edits{{Edit::AddUser, 3}, {Edit::AddGroup, 2}, {Edit::SetLevel, 1, 4}, {Edit::Remove, 0}}
-            << QString() << QStringList{"u3:5", "g2:1"} << true << userTwo;
+            << 1001 << document
+            << Edits{{Edit::AddUser, 3}, {Edit::AddGroup, 2}, {Edit::SetLevel, 1, 4}, {Edit::Remove, 0}} << QString()
+            << QStringList{"u3:5", "g2:1"} << true << userTwo;
         QTest::newRow("document: level changed to comment")
             << 1001 << document << Edits{{Edit::SetLevel, 0, 1}} << QString() << QStringList{"u2:2"} << true << "[]";
         QTest::newRow("folder: group replaced by a user")
@@ -759,10 +760,11 @@ private slots:
         QCOMPARE(m_dialog->connectionInProgress(), !edits.isEmpty() && saved.isEmpty());
         QVERIFY(saved.count() == 1 || saved.wait(10000));
         QCOMPARE(saved.count(), 1);
-        QCOMPARE(saved.first(), (QVariantList{refused.isEmpty(), refused.isEmpty() ? QString() : PortalRefusal::text()}));
+        const QString error = refused.isEmpty() ? QString() : PortalRefusal::text();
+        QCOMPARE(saved.first(), (QVariantList{refused.isEmpty(), error}));
         QVERIFY(!m_dialog->connectionInProgress());
         QCOMPARE(m_dialog->connectionFailed(), !refused.isEmpty());
-        QCOMPARE(m_dialog->errorMessage(), refused.isEmpty() ? QString() : PortalRefusal::text());
+        QCOMPARE(m_dialog->errorMessage(), error);
         QCOMPARE(portalRights(id), rightsAfter);
         if (!refused.isEmpty()) {
             // The save worker's own notification stays.
