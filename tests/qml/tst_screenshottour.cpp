@@ -1,6 +1,5 @@
 #include "testenvironment.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QImage>
@@ -16,14 +15,10 @@ class TestScreenshotTour : public QObject
 
 private slots:
     void everyPageIsPictured();
-
-private:
-    // The share of sampled pixels that differ from the most common colour.
-    static double detailShare(const QImage &image);
-    static QStringList pages(const QDir &directory, const QString &size);
 };
 
-double TestScreenshotTour::detailShare(const QImage &image)
+// The share of sampled pixels that differ from the most common colour.
+static double detailShare(const QImage &image)
 {
     QHash<QRgb, int> counts;
     int samples = 0;
@@ -40,7 +35,7 @@ double TestScreenshotTour::detailShare(const QImage &image)
 }
 
 // The page names of one size's pictures, in the tour's order.
-QStringList TestScreenshotTour::pages(const QDir &directory, const QString &size)
+static QStringList pages(const QDir &directory, const QString &size)
 {
     QStringList names;
     for (const QString &file : directory.entryList({size + QStringLiteral("-*.png")}, QDir::Files, QDir::Name))
@@ -52,9 +47,6 @@ void TestScreenshotTour::everyPageIsPictured()
 {
     QTemporaryDir out;
     QVERIFY(out.isValid());
-    QString binDirectory = TestEnvironment::binDirectory();
-    if (binDirectory.isEmpty())
-        binDirectory = QCoreApplication::applicationDirPath();
     // Windows of the offscreen platform cannot be grabbed: the tour runs on an X server of its own.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -63,9 +55,9 @@ void TestScreenshotTour::everyPageIsPictured()
     tour.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     tour.start(QStringLiteral("xvfb-run"),
                {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1024x768x24"),
-                binDirectory + QStringLiteral("/vellix-screenshot-tour"), QStringLiteral("--out"), out.path(), QStringLiteral("--settle"), QStringLiteral("150"),
-                QStringLiteral("--size"), QStringLiteral("en:400x720"), QStringLiteral("--size"),
-                QStringLiteral("ru:400x720:ru_RU")});
+                TestEnvironment::binDirectory() + QStringLiteral("/vellix-screenshot-tour"), QStringLiteral("--out"),
+                out.path(), QStringLiteral("--settle"), QStringLiteral("150"), QStringLiteral("--size"),
+                QStringLiteral("en:400x720"), QStringLiteral("--size"), QStringLiteral("ru:400x720:ru_RU")});
     QVERIFY(tour.waitForFinished(240000));
     QCOMPARE(tour.exitStatus(), QProcess::NormalExit);
     QCOMPARE(tour.exitCode(), 0);
