@@ -12,7 +12,6 @@
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -123,15 +122,11 @@ private:
     // A list's delegates are not its QObject children, so a list is awaited by its row count.
     bool waitFor(const char *objectName, int rows = 0)
     {
-        QElapsedTimer timer;
-        timer.start();
-        for (QObject *item = find(objectName); !item || item->property("count").toInt() < rows;
-             item = find(objectName)) {
-            if (timer.elapsed() > 20000)
-                return fail(QStringLiteral("%1 never appeared").arg(QLatin1String(objectName)));
-            QTest::qWait(50);
-        }
-        return true;
+        return QTest::qWaitFor([&] {
+                   const QObject *item = find(objectName);
+                   return item && item->property("count").toInt() >= rows;
+               }, 20000)
+               || fail(QStringLiteral("%1 never appeared").arg(QLatin1String(objectName)));
     }
 
     // The menus and dialogs a picture left open would cover the next ones.
@@ -147,14 +142,10 @@ private:
     // Waits until a script over the application's root is true.
     bool waitUntil(const QString &script)
     {
-        QElapsedTimer timer;
-        timer.start();
-        while (!QQmlExpression(m_view->rootContext(), m_view->rootObject(), script).evaluate().toBool()) {
-            if (timer.elapsed() > 60000)
-                return fail(QStringLiteral("never true: %1").arg(script));
-            QTest::qWait(50);
-        }
-        return true;
+        return QTest::qWaitFor([&] {
+                   return QQmlExpression(m_view->rootContext(), m_view->rootObject(), script).evaluate().toBool();
+               }, 60000)
+               || fail(QStringLiteral("never true: %1").arg(script));
     }
 
     bool evaluate(const QString &script)

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,15 +35,6 @@ static double detailShare(const QImage &image)
     return samples == 0 ? 0 : 1.0 - double(mostCommon) / samples;
 }
 
-// The page names of one size's pictures, in the tour's order.
-static QStringList pages(const QDir &directory, const QString &size)
-{
-    QStringList names;
-    for (const QString &file : directory.entryList({size + QStringLiteral("-*.png")}, QDir::Files, QDir::Name))
-        names.append(file.mid(size.size() + 4).chopped(4));
-    return names;
-}
-
 void TestScreenshotTour::everyPageIsPictured()
 {
     QTemporaryDir out;
@@ -63,9 +55,11 @@ void TestScreenshotTour::everyPageIsPictured()
     QCOMPARE(tour.exitCode(), 0);
 
     const QDir directory(out.path());
-    const QStringList english = pages(directory, QStringLiteral("en"));
-    QVERIFY(english.contains(QStringLiteral("local-files")) && english.contains(QStringLiteral("editor")));
-    QCOMPARE(pages(directory, QStringLiteral("ru")), english);
+    const QStringList english = directory.entryList({QStringLiteral("en-*.png")}, QDir::Files, QDir::Name);
+    for (const QString page : {"-local-files.", "-editor."})
+        QVERIFY2(!english.filter(page).isEmpty(), qPrintable(page));
+    QStringList russian = directory.entryList({QStringLiteral("ru-*.png")}, QDir::Files, QDir::Name);
+    QCOMPARE(russian.replaceInStrings(QRegularExpression(QStringLiteral("^ru-")), QStringLiteral("en-")), english);
     for (const QString &file : directory.entryList({QStringLiteral("*.png")}, QDir::Files)) {
         const QImage image(directory.filePath(file));
         QVERIFY2(image.size() == QSize(400, 720), qPrintable(file));
