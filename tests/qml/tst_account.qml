@@ -6,6 +6,7 @@ import QtTest 1.12
 ApplicationTestCase {
     name: "Account"
 
+    // The introduction's steps lead to the sign-in page, whose password can be shown.
     function test_introductionWalksToTheSignInPage() {
         firstStart()
         var next = waitFor("nextButton")
@@ -15,7 +16,10 @@ ApplicationTestCase {
         }
         compare(next.text, "Start")
         click("nextButton")
-        waitFor("signInPage")
+        var password = waitFor("passwordField", waitFor("signInPage"))
+        compare(password.echoMode, TextInput.Password)
+        click("showPasswordButton", password)
+        compare(password.echoMode, TextInput.Normal)
     }
 
     function test_failedSignInShowsThePortalsText_data() {
@@ -35,15 +39,6 @@ ApplicationTestCase {
         verify(find("portalPage") === null)
         // The typed values stay for the next try.
         compare(find("loginField").text, testSetup.demoLogin)
-    }
-
-    function test_passwordCanBeShown() {
-        firstStart()
-        click("skipButton")
-        var field = waitFor("passwordField")
-        compare(field.echoMode, TextInput.Password)
-        click("showPasswordButton", field)
-        compare(field.echoMode, TextInput.Normal)
     }
 
     function test_accountRequestsReportTheirOutcome_data() {
