@@ -263,8 +263,6 @@ private slots:
         QAbstractItemModelTester tester(page.entitiesModel(), s_fatal);
         attach(page);
         page.setFolderId(105);
-        page.loadFoldersAndFiles(105);
-        QVERIFY(loaded(page));
         const QStringList cached = names(*page.entitiesModel());
         QCOMPARE(sorted(cached), portalNames(105));
 
@@ -282,8 +280,6 @@ private slots:
         TrashPageController page;
         attach(page);
         page.setFolderId(105);
-        page.loadFoldersAndFiles(105);
-        QVERIFY(loaded(page));
         QVERIFY(page.entitiesModel()->rowCount() > 0);
         QSignalSpy clearing(&page, &TrashPageController::trashClearInProcessChanged);
         page.clearTrash();
