@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QFile>
+#include <QHash>
 #include <QSet>
 
 namespace {
@@ -115,12 +116,18 @@ void LocalFilesModel::updateFiles()
 
 void LocalFilesModel::mergeFiles(const QFileInfoList &files)
 {
+    // Rows by path, so that a poll of a large folder stays linear.
+    QHash<QString, int> rows;
+    rows.reserve(m_files.size());
+    for (int row = 0; row < m_files.size(); ++row)
+        rows.insert(m_files.at(row).info.absoluteFilePath(), row);
     QSet<QString> listed;
     for (const QFileInfo &file : files) {
         listed.insert(file.absoluteFilePath());
-        const int row = rowOf(file.absoluteFilePath());
+        const int row = rows.value(file.absoluteFilePath(), -1);
         if (row < 0) {
             qInfo().noquote() << "Insert new local file" << file.fileName();
+            rows.insert(file.absoluteFilePath(), m_files.size());
             beginInsertRows(QModelIndex(), m_files.size(), m_files.size());
             m_files.append({file, false});
             endInsertRows();
@@ -149,15 +156,6 @@ void LocalFilesModel::resetFiles(const QFileInfoList &files)
     beginResetModel();
     m_files = unselected(files);
     endResetModel();
-}
-
-int LocalFilesModel::rowOf(const QString &path) const
-{
-    for (int row = 0; row < m_files.size(); ++row) {
-        if (m_files.at(row).info.absoluteFilePath() == path)
-            return row;
-    }
-    return -1;
 }
 
 bool LocalFilesModel::isFileIn(const QStringList &folders, const QString &path, const char *operation) const

@@ -57,7 +57,6 @@ private:
     QString displayName(const QFileInfo &info) const;
     void mergeFiles(const QFileInfoList &files);
     void resetFiles(const QFileInfoList &files);
-    int rowOf(const QString &path) const;
     // Refuses and warns when no container is open or path is no file of the folders.
     bool isFileIn(const QStringList &folders, const QString &path, const char *operation) const;
 

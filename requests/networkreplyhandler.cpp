@@ -1,6 +1,7 @@
 #include "networkreplyhandler.h"
 
 #include "requests/logredactor.h"
+#include "requests/requestinterface.h"
 #include "requests/replytimeout.h"
 
 #include <QHash>
@@ -143,8 +144,11 @@ void NetworkReplyHandler::classifyBody()
     const int zero = m_body.indexOf('\0');
     m_replyJSON = QJsonDocument::fromJson(zero < 0 ? m_body : m_body.left(zero));
     // "true" is how the portal confirms calls that return nothing else.
-    if (m_replyJSON.isNull() && !m_body.isEmpty() && m_body != "true")
+    if (m_replyJSON.isNull() && !m_body.isEmpty() && m_body != "true") {
         m_isError = true;
+        // A failure without a text would reach the user as an empty message.
+        m_errorMessage = RequestInterface::unreadableAnswerText();
+    }
 }
 
 void NetworkReplyHandler::logOutcome() const

@@ -7,8 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
 
-# The precompiled headers would otherwise make ccache miss on every build.
-export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+source scripts/ccache-env.sh
 jobs=$(nproc)
 # The suites mostly wait for the portal simulator, so more of them than cores run at once.
 test_jobs=$((jobs * 3))

@@ -117,7 +117,7 @@ QList<FaultClass> all()
          {{"status", 500}, {"body", QJsonObject{{"ErrorMessage", "Storage is full"}}}},
          QStringLiteral("Storage is full. Error 500.")},
         {"expired token", {{"expire", true}}, QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.")},
-        {"malformed JSON", {{"mode", "malformed"}}, QString()},
+        {"malformed JSON", {{"mode", "malformed"}}, RequestInterface::unreadableAnswerText()},
         {"dropped connection", {{"mode", "drop"}}, QStringLiteral("The portal closed the connection.")},
         {"truncated reply", {{"mode", "truncated"}}, QStringLiteral("The portal closed the connection.")},
         {"hang", {{"mode", "hang"}}, QStringLiteral("The connection to the portal timed out.")},

@@ -180,10 +180,11 @@ private slots:
                                                          << QString() << "object";
         QTest::newRow("201 object") << reply(201, R"({"Id":5})") << false << QString() << "object";
         // Unreadable answers are failures without a text of their own.
-        QTest::newRow("200 two letters") << reply(200, "ok") << true << QString() << "none";
-        QTest::newRow("200 True is not true") << reply(200, "True") << true << QString() << "none";
-        QTest::newRow("200 malformed JSON") << reply(200, "{\"Id\":") << true << QString() << "none";
-        QTest::newRow("200 JSON scalar, not an object") << reply(200, "42") << true << QString() << "none";
+        const QString unreadable = RequestInterface::unreadableAnswerText();
+        QTest::newRow("200 two letters") << reply(200, "ok") << true << unreadable << "none";
+        QTest::newRow("200 True is not true") << reply(200, "True") << true << unreadable << "none";
+        QTest::newRow("200 malformed JSON") << reply(200, "{\"Id\":") << true << unreadable << "none";
+        QTest::newRow("200 JSON scalar, not an object") << reply(200, "42") << true << unreadable << "none";
 
         QTest::newRow("404 message without full stop") << reply(404, R"({"ErrorMessage":"Folder not found"})") << true
                                                        << "Folder not found. Error 404." << "none";

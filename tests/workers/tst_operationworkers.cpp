@@ -846,14 +846,13 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QJsonObject>("fault");
         QTest::addColumn<QString>("message");
-        QTest::newRow("wrong password") << QStringLiteral("wrong") << QJsonObject()
-                                        << QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.");
-        QTest::newRow("portal error") << SimulatorProcess::s_demoPassword
-                                      << QJsonObject{{QStringLiteral("status"), 503}, {QStringLiteral("body"), QString()}}
-                                      << QStringLiteral("Failed to send the request to portal. Error 503.");
-        QTest::newRow("garbage") << SimulatorProcess::s_demoPassword
-                                 << QJsonObject{{QStringLiteral("mode"), QStringLiteral("malformed")}}
-                                 << QStringLiteral("The portal sent an answer that cannot be read.");
+        const QString password = SimulatorProcess::s_demoPassword;
+        QTest::newRow("wrong password") << "wrong" << QJsonObject()
+                                        << "Authorization error:\nIncorrect login and/or password. Error 401.";
+        QTest::newRow("portal error") << password << QJsonObject{{"status", 503}, {"body", QString()}}
+                                      << "Failed to send the request to portal. Error 503.";
+        QTest::newRow("garbage") << password << QJsonObject{{"mode", "malformed"}}
+                                 << "The portal sent an answer that cannot be read.";
         // Answers that came through but hold no session.
         const auto reply = [](int status, const QJsonObject &tokens, const QString &message = QString()) {
             QJsonObject body{{"Status", status}, {"Response", QJsonObject{{"Data", QJsonObject{{"Tokens", tokens}}}}}};
@@ -862,14 +861,12 @@ private slots:
             return QJsonObject{{"status", 200}, {"body", body}};
         };
         const QString noToken = QStringLiteral("The portal did not return an access token.");
-        const QString password = SimulatorProcess::s_demoPassword;
         QTest::newRow("no token") << password << reply(200, {{"RefreshToken", "r"}}) << noToken;
         QTest::newRow("empty token") << password << reply(200, {{"AuthToken", ""}}) << noToken;
         QTest::newRow("token of another type") << password << reply(200, {{"AuthToken", 5}}) << noToken;
         QTest::newRow("refused without a word") << password << reply(403, {{"AuthToken", "a"}})
-                                                << QStringLiteral("The portal refused the sign-in.");
-        QTest::newRow("refused with its reason") << password << reply(403, {}, QStringLiteral("Account locked"))
-                                                 << QStringLiteral("Account locked");
+                                                << "The portal refused the sign-in.";
+        QTest::newRow("refused with its reason") << password << reply(403, {}, "Account locked") << "Account locked";
     }
 
     void signInFailureKeepsState()
@@ -937,7 +934,7 @@ private slots:
     void registrationRefused()
     {
         QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v2/auth/register"),
-                                     {{"status", 500}, {"body", "{\"ErrorMessage\":\"Registration is closed\"}"}}));
+                                               {{"status", 500}, {"body", "{\"ErrorMessage\":\"Registration is closed\"}"}}));
         UserRegisterWorker worker;
         QSignalSpy finished(&worker, &Worker::workFinished);
         worker.registerUser({"other@vellix.local", QStringLiteral("pw"), QStringLiteral("New"), QStringLiteral("User")});
@@ -951,15 +948,12 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("body");
         QTest::addColumn<QString>("summary");
-        QTest::newRow("known user") << SimulatorProcess::s_demoLogin << true << QString() << QStringLiteral("Request done")
-                                    << QString();
-        QTest::newRow("unknown user") << QStringLiteral("nobody@vellix.local") << false << QStringLiteral("User not found")
-                                      << QStringLiteral("user not found")
-                                      << QStringLiteral("Error send forgot request to portal");
-        QTest::newRow("empty login") << QString() << false << QStringLiteral("Login is empty")
-                                     << QStringLiteral("empty login") << QStringLiteral("Error send forgot request to portal");
-        QTest::newRow("connection dropped, no reason") << "drop" << false << QStringLiteral("The portal closed the connection.")
-                                                       << QStringLiteral("Error send forgot request to portal") << QString();
+        const QString failed = QStringLiteral("Error send forgot request to portal");
+        QTest::newRow("known user") << SimulatorProcess::s_demoLogin << true << QString() << "Request done" << QString();
+        QTest::newRow("unknown user") << "nobody@vellix.local" << false << "User not found" << "user not found" << failed;
+        QTest::newRow("empty login") << QString() << false << "Login is empty" << "empty login" << failed;
+        QTest::newRow("connection dropped, no reason")
+            << "drop" << false << "The portal closed the connection." << failed << QString();
     }
 
     void passwordRecovery()

@@ -73,10 +73,8 @@ struct TaskCase
     bool busyDuringTask;      // still busy while the task runs
     QString message;          // of the success
     QString info;             // the notification of the success
-    // Warnings: start refused, status request failed, task failed or never ended.
-    QString requestFailed;
-    QString checkFailed;
-    QString taskFailed;
+    // Warnings: start refused, status request failed, task failed or never ended; one stands for all.
+    QStringList warnings;
     // Downloads of the result only: where from, under which name, the notifications.
     QString downloadPath = QString();
     QString stored = QString();
@@ -89,54 +87,45 @@ QList<TaskCase> taskCases()
     const QStringList names{QStringLiteral("Reports"), QStringLiteral("Photos")};
     const auto root = DirectoryType::MyDocuments;
     const QString v1 = QStringLiteral("/api/v1/");
-    const QString deleteFailed = QStringLiteral("Error move folder Photos to trash");
-    const QString removeFailed = QStringLiteral("Error delete folder Drafts");
-    const QString clearFailed = QStringLiteral("Error clear folder Trash");
-    const QString copyFailed = QStringLiteral("Error copy folder Reports, Photos");
-    const QString convertFailed = QStringLiteral("Error convert document Welcome.docx");
-    const QString archiveFailed = QStringLiteral("Error archive folder Projects");
     return {
         {"move folders",
          [=](DataAccessObject *dao, const QString &) {
              return new MoveFolderWorker(dao, {113, 114}, 110, CopyFolderFlags::Copy, names, root);
          },
-         v1 + "DocumentDirectory/Move", {113, 114}, 0, false, "Reports, Photos",
-         "Folder Reports, Photos already moved", "Error move folder Reports, Photos",
-         "Error move folders Reports, Photos", "Error move folders"},
+         v1 + "DocumentDirectory/Move", {113, 114}, 0, false, "Reports, Photos", "Folder Reports, Photos already moved",
+         {"Error move folder Reports, Photos", "Error move folders Reports, Photos", "Error move folders"}},
         {"copy folders",
          [=](DataAccessObject *dao, const QString &) {
              return new CopyFolderWorker(dao, {113, 114}, 110, CopyFolderFlags::Copy, names, root);
          },
          v1 + "DocumentDirectory/Copy", {113, 114}, 0, true, "113, 114", "Folder Reports, Photos already copied",
-         copyFailed, copyFailed, copyFailed},
+         {"Error copy folder Reports, Photos"}},
         {"delete folder",
          [=](DataAccessObject *dao, const QString &) { return new DeleteFolderWorker(dao, 114, "Photos", root); },
          v1 + "DocumentDirectory/Delete", {114}, 0, false, "Photos", "Folder Photos already moved to trash",
-         deleteFailed, deleteFailed, deleteFailed},
+         {"Error move folder Photos to trash"}},
         {"delete folder in trash",
-         [](DataAccessObject *dao, const QString &) {
-             return new DeleteFolderWorker(dao, 120, "Drafts", DirectoryType::Trash);
-         },
-         v1 + "DocumentDirectory/Delete", {120}, 0, false, "Drafts", "Folder Drafts already deleted", removeFailed,
-         removeFailed, removeFailed},
+         [](DataAccessObject *dao, const QString &) { return new DeleteFolderWorker(dao, 120, "Drafts", DirectoryType::Trash); },
+         v1 + "DocumentDirectory/Delete", {120}, 0, false, "Drafts", "Folder Drafts already deleted",
+         {"Error delete folder Drafts"}},
         {"clear trash",
          [](DataAccessObject *, const QString &) { return new ClearFolderWorker("Trash", OperationFixture::s_trash); },
-         v1 + "DocumentDirectory/Clear", {}, 0, false, "105", "Folder Trash already cleared", clearFailed, clearFailed,
-         clearFailed},
+         v1 + "DocumentDirectory/Clear", {}, 0, false, "105", "Folder Trash already cleared", {"Error clear folder Trash"}},
         {"pdf",
          [=](DataAccessObject *dao, const QString &folder) {
              return new DownloadPdfWorker(dao, 1001, "Welcome.docx", folder, root);
          },
          v1 + "Documents/Convert", {}, 1001, true, QString(), "Download document Welcome.docx success",
-         "Error prepare document Welcome.docx", convertFailed, convertFailed, v1 + "Documents/Download",
-         "Welcome_copy_1.pdf", "Start download document Welcome.docx", "Error download document Welcome.docx"},
+         {"Error prepare document Welcome.docx", "Error convert document Welcome.docx", "Error convert document Welcome.docx"},
+         v1 + "Documents/Download", "Welcome_copy_1.pdf", "Start download document Welcome.docx",
+         "Error download document Welcome.docx"},
         {"archive",
          [=](DataAccessObject *dao, const QString &folder) {
              return new DownloadArchiveDirectoryWorker(dao, 110, "Projects", folder, root);
          },
          v1 + "DocumentDirectory/Archive", {110}, 0, true, QString(), "Download folder archive Projects success",
-         archiveFailed, archiveFailed, archiveFailed, v1 + "UserTask/Download", "Projects(1).zip",
-         "Start download archive Projects", "Error download folder archive Projects"},
+         {"Error archive folder Projects"}, v1 + "UserTask/Download", "Projects(1).zip", "Start download archive Projects",
+         "Error download folder archive Projects"},
     };
 }
 
@@ -351,17 +340,18 @@ private slots:
         const OperationFixture::PortalFailure &refusal = OperationFixture::portalError();
         QString folder = m_fixture.targetFolder();
         QVERIFY(m_fixture.simulator().setTaskSteps(2));
-        QString warning = task.checkFailed;
+        const auto warningOf = [&](int kind) { return task.warnings.value(kind, task.warnings.first()); };
+        QString warning = warningOf(1);
         QString message = refusal.message;
         QStringList bodies;
         switch (failure) {
         case Failure::Request:
             QVERIFY(m_fixture.simulator().setFault(task.startPath, refusal.fault));
-            warning = task.requestFailed;
+            warning = warningOf(0);
             break;
         case Failure::NoTaskId:
             QVERIFY(m_fixture.simulator().setFault(task.startPath, {{"status", 200}, {"body", QJsonObject()}}));
-            warning = task.requestFailed;
+            warning = warningOf(0);
             message = task.downloadPath.isEmpty() ? QStringLiteral("The portal sent an answer that cannot be read.")
                                                   : QStringLiteral("The portal sent no readable server task state.");
             break;
@@ -370,7 +360,7 @@ private slots:
             break;
         case Failure::Task:
             QVERIFY(m_fixture.simulator().failNextTasks(1));
-            warning = task.taskFailed;
+            warning = warningOf(2);
             message = QStringLiteral("Server error");
             break;
         case Failure::TimeLimit:
