@@ -119,11 +119,22 @@ private:
         return sorted(result);
     }
 
-    void newDialog()
+    // A fresh dialog on an entity, loading its access list unless told not to.
+    void openDialog(int id, EntityTypes::EntityType type, bool load = true)
     {
         m_dialog = std::make_unique<AccessSettingsDialogController>();
         m_dialogTester = std::make_unique<QAbstractItemModelTester>(m_dialog->usersAndRolesModel(), s_fatal);
         m_dialog->setDao(&m_fixture.dao());
+        m_dialog->setId(id);
+        m_dialog->setType(type);
+        if (load)
+            m_dialog->update();
+    }
+
+    // The roles and user names the load asks for meanwhile have arrived after the settling.
+    bool dialogLoaded()
+    {
+        return QTest::qWaitFor([&] { return !m_dialog->getPropertyInProcess(); }, 10000) && TestEnvironment::settle();
     }
 
     // Rows as "u<id>:<level>:<name>" (g for groups); the dialog's levels.
@@ -176,20 +187,6 @@ private:
         return m_fixture.simulator().requests().first().toObject().value(QStringLiteral("body")).toString();
     }
 
-    void open(int id, EntityTypes::EntityType type)
-    {
-        m_dialog->setId(id);
-        m_dialog->setType(type);
-        m_dialog->update();
-    }
-
-    bool dialogLoaded(int id, EntityTypes::EntityType type)
-    {
-        newDialog();
-        open(id, type);
-        // The roles and user names it asks for meanwhile have arrived after the settling.
-        return QTest::qWaitFor([&] { return !m_dialog->getPropertyInProcess(); }, 10000) && TestEnvironment::settle();
-    }
 
 private slots:
     void initTestCase()
@@ -266,8 +263,6 @@ private slots:
         QAbstractItemModelTester tester(page.entitiesModel(), s_fatal);
         attach(page);
         page.setFolderId(105);
-        page.loadFoldersAndFiles(105);
-        QVERIFY(loaded(page));
         const QStringList cached = names(*page.entitiesModel());
         QCOMPARE(sorted(cached), portalNames(105));
 
@@ -285,8 +280,6 @@ private slots:
         TrashPageController page;
         attach(page);
         page.setFolderId(105);
-        page.loadFoldersAndFiles(105);
-        QVERIFY(loaded(page));
         QVERIFY(page.entitiesModel()->rowCount() > 0);
         QSignalSpy clearing(&page, &TrashPageController::trashClearInProcessChanged);
         page.clearTrash();
@@ -574,15 +567,31 @@ private slots:
         QCOMPARE(model.currentUsers(), QList<UserOrRoleEntity>{entity(3, false)});
     }
 
-    void userSearchMarksUsersAlreadyListed()
+    void userSearch_data()
     {
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("answered") << false;
+        QTest::newRow("refused") << true;
+    }
+
+    void userSearch()
+    {
+        QFETCH(bool, refused);
+        if (refused)
+            QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/User/Search"), PortalRefusal::fault()));
         SearchUsersController search;
         QAbstractItemModelTester tester(search.usersModel(), s_fatal);
         search.setDao(&m_fixture.dao());
         search.setSelectedUsers({entity(2, false)});
         search.performSearch(QStringLiteral("vellix.local"));
+        QVERIFY(search.connectionInProgress());
         QTRY_VERIFY_WITH_TIMEOUT(!search.connectionInProgress(), 10000);
-        QCOMPARE(search.usersModel()->rowCount(), 4);
+        QCOMPARE(search.connectionFailed(), refused);
+        QCOMPARE(search.errorMessage(), refused ? PortalRefusal::text() : QString());
+        QCOMPARE(search.usersModel()->rowCount(), refused ? 0 : 4);
+        if (refused)
+            return;
+        // Users already in the access list are marked.
         QCOMPARE(search.getSelectionIndexes(), QList<int>{2});
         search.reverseSelection(2);
         search.reverseSelection(99);
@@ -590,16 +599,6 @@ private slots:
         // Chosen users enter the access list with access 0, named from the cache.
         QTRY_COMPARE_WITH_TIMEOUT(search.getSelectionEntities().first().name, QStringLiteral("Anna Petrova"), 10000);
         QCOMPARE(search.getSelectionEntities().last().access, qint16(0));
-    }
-
-    void refusedUserSearchShowsTheError()
-    {
-        QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/User/Search"), PortalRefusal::fault()));
-        SearchUsersController search;
-        search.performSearch(QStringLiteral("anna"));
-        QTRY_VERIFY_WITH_TIMEOUT(search.connectionFailed(), 10000);
-        QCOMPARE(search.errorMessage(), PortalRefusal::text());
-        QCOMPARE(search.usersModel()->rowCount(), 0);
     }
 
     void groupPicker()
@@ -664,17 +663,13 @@ private slots:
             QVERIFY(!m_fixture.loading().portal("GET", s_link + QLatin1Char('?') + extraLink).isNull());
         if (!refused.isEmpty())
             QVERIFY(m_fixture.simulator().setFault(refused, PortalRefusal::fault()));
-        newDialog();
+        openDialog(id, type);
         QSignalSpy linkReady(m_dialog.get(), &AccessSettingsDialogController::defaultExternalAccessReady);
-        QSignalSpy loading(m_dialog.get(), &AccessSettingsDialogController::getPropertyInProcessChanged);
-        open(id, type);
         const bool asks = id >= 0 && type != EntityTypes::Unknown;
         QCOMPARE(m_dialog->getPropertyInProcess(), asks);
-        // The roles and user names it asks for meanwhile have arrived after the settling.
-        QVERIFY(QTest::qWaitFor([&] { return !m_dialog->getPropertyInProcess(); }, 10000) && TestEnvironment::settle());
+        QVERIFY(dialogLoaded());
         QCOMPARE(shownRows(), rows);
         if (!asks) {
-            QCOMPARE(loading.count(), 0);
             QCOMPARE(m_fixture.requests(), QStringList());
             return;
         }
@@ -735,7 +730,8 @@ private slots:
         QFETCH(QStringList, rightsAfter);
         QFETCH(bool, sharedAfter);
         QFETCH(QString, unshared);
-        QVERIFY(dialogLoaded(id, type));
+        openDialog(id, type);
+        QVERIFY(dialogLoaded());
         for (const Edit &edit : edits) {
             switch (edit.kind) {
             case Edit::Remove:
@@ -809,9 +805,7 @@ private slots:
         QFETCH(bool, fails);
         if (fails)
             QVERIFY(m_fixture.simulator().setFault(s_link, PortalRefusal::fault()));
-        newDialog();
-        m_dialog->setId(id);
-        m_dialog->setType(type);
+        openDialog(id, type, false);
         QSignalSpy externChanged(m_dialog.get(), &AccessSettingsDialogController::externLinkChanged);
         m_dialog->getLink(access);
         QVERIFY(m_dialog->connectionInProgress());
