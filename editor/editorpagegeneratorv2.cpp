@@ -64,7 +64,8 @@ QUrl EditorPageGeneratorV2::getPageUrl(const QJsonDocument &json)
     }
     const QByteArray bytes =
         QString::fromUtf8(s_pageStart).arg(server).toUtf8() + scriptSafeJson(payload) + QByteArray(s_pageEnd);
-    const bool written = page.write(bytes) == bytes.size();
+    // Written bytes may wait in the file's buffer: only the flush tells a full disk.
+    const bool written = page.write(bytes) == bytes.size() && page.flush();
     page.close();
     if (!written) {
         // A half page would start the editor with a broken configuration.

@@ -26,15 +26,16 @@ namespace {
 // every signal by which one of them tells the page that its action succeeded.
 struct Controllers
 {
+    // Declared first, so that they outlive the controllers whose signals they count.
+    int successes = 0;
+    QVariantList conflicts;
+    QString target;
+    QString localFile;
+    SecureStorage storage;
     FileActionsController file;
     FolderActionsController folder;
     FileAndFolderActionsController mixed;
     CreationPageController creation;
-    QString target;
-    QString localFile;
-    SecureStorage storage;
-    int successes = 0;
-    QVariantList conflicts;
 
     Controllers(TransferFixture &fixture, DirectoryType::RootDirectoryTypes root)
         : target(fixture.targetFolder())

@@ -76,18 +76,7 @@ UserOrRoleEntity entity(int id, bool isGroup, qint16 access = 0, const QString &
     return {id, access, false, isGroup, name};
 }
 
-// An edit of the access list: remove a row, add a user or group (access 0), or set a row's level.
-struct Edit
-{
-    enum Kind { Remove, AddUser, AddGroup, SetLevel } kind;
-    int value;
-    int level = 0;
-};
-using Edits = QList<Edit>;
-
 } // namespace
-
-Q_DECLARE_METATYPE(Edit)
 
 // The folder, search and selection pages, the user search and group picker, and the access
 // settings dialog they feed, against the portal simulator.
@@ -119,11 +108,22 @@ private:
         return sorted(result);
     }
 
-    void newDialog()
+    // A fresh dialog on an entity, loading its access list unless told not to.
+    void openDialog(int id, EntityTypes::EntityType type, bool load = true)
     {
         m_dialog = std::make_unique<AccessSettingsDialogController>();
         m_dialogTester = std::make_unique<QAbstractItemModelTester>(m_dialog->usersAndRolesModel(), s_fatal);
         m_dialog->setDao(&m_fixture.dao());
+        m_dialog->setId(id);
+        m_dialog->setType(type);
+        if (load)
+            m_dialog->update();
+    }
+
+    // The roles and user names the load asks for meanwhile have arrived after the settling.
+    bool dialogLoaded()
+    {
+        return QTest::qWaitFor([&] { return !m_dialog->getPropertyInProcess(); }, 10000) && TestEnvironment::settle();
     }
 
     // Rows as "u<id>:<level>:<name>" (g for groups); the dialog's levels.
@@ -142,32 +142,28 @@ private:
         return rows;
     }
 
-    // The portal's access list as sorted "u<id>:<level>" / "g<id>:<level>", and its links as "<lifetime>:<access>".
-    QStringList portalShare(int id, const QString &list)
+    // One list of the portal's share of an entity as sorted "<prefix><key>:<value>" words.
+    QStringList portalShare(int id, const QString &list, const QString &prefix, const QString &key,
+                            const QString &value)
     {
         QStringList entries;
-        for (const QJsonValue &value : m_fixture.simulator().state().value(QStringLiteral("shares")).toArray()) {
-            const QJsonObject share = value.toObject();
-            if (share.value(QStringLiteral("EntityId")).toInt() != id)
+        for (const QJsonValue &share : m_fixture.simulator().state().value(QStringLiteral("shares")).toArray()) {
+            if (share.toObject().value(QStringLiteral("EntityId")).toInt() != id)
                 continue;
-            for (const QJsonValue &entry : share.value(list).toArray()) {
-                const QJsonObject object = entry.toObject();
-                if (list == QLatin1String("Links"))
-                    entries << QStringLiteral("%1:%2").arg(object.value(QStringLiteral("LifeTime")).toInt())
-                                   .arg(object.value(QStringLiteral("AccessType")).toInt());
-                else
-                    entries << QStringLiteral("%1%2:%3").arg(list == QLatin1String("Roles") ? 'g' : 'u')
-                                   .arg(object.value(QStringLiteral("PrincipalId")).toInt())
-                                   .arg(object.value(QStringLiteral("Type")).toInt());
-            }
+            for (const QJsonValue &entry : share.toObject().value(list).toArray())
+                entries << prefix + QStringLiteral("%1:%2").arg(entry.toObject().value(key).toInt())
+                                        .arg(entry.toObject().value(value).toInt());
         }
         entries.sort();
         return entries;
     }
 
+    // The portal's access list as "u<id>:<level>" and "g<id>:<level>", its levels.
     QStringList portalRights(int id)
     {
-        return portalShare(id, QStringLiteral("Users")) + portalShare(id, QStringLiteral("Roles"));
+        const QString principal = QStringLiteral("PrincipalId");
+        return portalShare(id, QStringLiteral("Users"), QStringLiteral("u"), principal, QStringLiteral("Type"))
+            + portalShare(id, QStringLiteral("Roles"), QStringLiteral("g"), principal, QStringLiteral("Type"));
     }
 
     // Empty when the portal received nothing.
@@ -176,20 +172,6 @@ private:
         return m_fixture.simulator().requests().first().toObject().value(QStringLiteral("body")).toString();
     }
 
-    void open(int id, EntityTypes::EntityType type)
-    {
-        m_dialog->setId(id);
-        m_dialog->setType(type);
-        m_dialog->update();
-    }
-
-    bool dialogLoaded(int id, EntityTypes::EntityType type)
-    {
-        newDialog();
-        open(id, type);
-        // The roles and user names it asks for meanwhile have arrived after the settling.
-        return QTest::qWaitFor([&] { return !m_dialog->getPropertyInProcess(); }, 10000) && TestEnvironment::settle();
-    }
 
 private slots:
     void initTestCase()
@@ -266,8 +248,6 @@ private slots:
         QAbstractItemModelTester tester(page.entitiesModel(), s_fatal);
         attach(page);
         page.setFolderId(105);
-        page.loadFoldersAndFiles(105);
-        QVERIFY(loaded(page));
         const QStringList cached = names(*page.entitiesModel());
         QCOMPARE(sorted(cached), portalNames(105));
 
@@ -285,8 +265,6 @@ private slots:
         TrashPageController page;
         attach(page);
         page.setFolderId(105);
-        page.loadFoldersAndFiles(105);
-        QVERIFY(loaded(page));
         QVERIFY(page.entitiesModel()->rowCount() > 0);
         QSignalSpy clearing(&page, &TrashPageController::trashClearInProcessChanged);
         page.clearTrash();
@@ -298,39 +276,37 @@ private slots:
         QCOMPARE(clearing.count(), 2);
     }
 
+    // "<place>:<id>" words: a folder named by its place in the display order, or -1 for another name.
     void rootPageOrder_data()
     {
-        QTest::addColumn<QStringList>("portal");
-        QTest::addColumn<QList<int>>("ids");
-        QTest::addColumn<QStringList>("shown");
-        const QStringList order = PortalFoldersOrder::order;
-        QStringList reversed = order;
-        std::reverse(reversed.begin(), reversed.end());
-        QTest::newRow("any order in display order") << reversed << QList<int>{6, 5, 4, 3, 2, 1} << order;
-        QTest::newRow("other names left out") << QStringList{"Общие документы", order.at(5), order.at(0)}
-                                              << QList<int>{9, 6, 1} << QStringList{order.at(0), order.at(5)};
-        QTest::newRow("first of equal names") << QStringList{order.at(1), order.at(1)} << QList<int>{7, 8}
-                                              << QStringList{order.at(1)};
-        QTest::newRow("no id, not shown") << QStringList{order.at(2), order.at(3)} << QList<int>{0, 4}
-                                          << QStringList{order.at(3)};
+        QTest::addColumn<QString>("portal");
+        QTest::addColumn<QList<int>>("shown");
+        QTest::newRow("any order in display order") << "5:6 4:5 3:4 2:3 1:2 0:1" << QList<int>{0, 1, 2, 3, 4, 5};
+        QTest::newRow("other names left out") << "-1:9 5:6 0:1" << QList<int>{0, 5};
+        QTest::newRow("first of equal names") << "1:7 1:8" << QList<int>{1};
+        QTest::newRow("no id, not shown") << "2:0 3:4" << QList<int>{3};
     }
 
     void rootPageOrder()
     {
-        QFETCH(QStringList, portal);
-        QFETCH(QList<int>, ids);
-        QFETCH(QStringList, shown);
+        QFETCH(QString, portal);
+        QFETCH(QList<int>, shown);
+        const QStringList order = PortalFoldersOrder::order;
         QList<FolderElementEntity> entities;
-        for (int i = 0; i < portal.size(); ++i) {
+        for (const QString &word : portal.split(QLatin1Char(' '))) {
+            const int place = word.section(QLatin1Char(':'), 0, 0).toInt();
             FolderElementEntity entity;
-            entity.name = portal.at(i);
-            entity.id = ids.at(i);
-            entities.append(entity);
+            entity.name = place < 0 ? QStringLiteral("Общие документы") : order.at(place);
+            entity.id = word.section(QLatin1Char(':'), 1).toInt();
+            entities << entity;
         }
+        QStringList expected;
+        for (const int place : shown)
+            expected << order.at(place);
         QStringList result;
         for (const FolderElementEntity &entity : VellixOfficePageController::prepareEntities(entities))
-            result.append(entity.name);
-        QCOMPARE(result, shown);
+            result << entity.name;
+        QCOMPARE(result, expected);
     }
 
     // The root page in display order, and the destination picker that starts in My documents below it.
@@ -574,15 +550,31 @@ private slots:
         QCOMPARE(model.currentUsers(), QList<UserOrRoleEntity>{entity(3, false)});
     }
 
-    void userSearchMarksUsersAlreadyListed()
+    void userSearch_data()
     {
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("answered") << false;
+        QTest::newRow("refused") << true;
+    }
+
+    void userSearch()
+    {
+        QFETCH(bool, refused);
+        if (refused)
+            QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/User/Search"), PortalRefusal::fault()));
         SearchUsersController search;
         QAbstractItemModelTester tester(search.usersModel(), s_fatal);
         search.setDao(&m_fixture.dao());
         search.setSelectedUsers({entity(2, false)});
         search.performSearch(QStringLiteral("vellix.local"));
+        QVERIFY(search.connectionInProgress());
         QTRY_VERIFY_WITH_TIMEOUT(!search.connectionInProgress(), 10000);
-        QCOMPARE(search.usersModel()->rowCount(), 4);
+        QCOMPARE(search.connectionFailed(), refused);
+        QCOMPARE(search.errorMessage(), refused ? PortalRefusal::text() : QString());
+        QCOMPARE(search.usersModel()->rowCount(), refused ? 0 : 4);
+        if (refused)
+            return;
+        // Users already in the access list are marked.
         QCOMPARE(search.getSelectionIndexes(), QList<int>{2});
         search.reverseSelection(2);
         search.reverseSelection(99);
@@ -590,16 +582,6 @@ private slots:
         // Chosen users enter the access list with access 0, named from the cache.
         QTRY_COMPARE_WITH_TIMEOUT(search.getSelectionEntities().first().name, QStringLiteral("Anna Petrova"), 10000);
         QCOMPARE(search.getSelectionEntities().last().access, qint16(0));
-    }
-
-    void refusedUserSearchShowsTheError()
-    {
-        QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/User/Search"), PortalRefusal::fault()));
-        SearchUsersController search;
-        search.performSearch(QStringLiteral("anna"));
-        QTRY_VERIFY_WITH_TIMEOUT(search.connectionFailed(), 10000);
-        QCOMPARE(search.errorMessage(), PortalRefusal::text());
-        QCOMPARE(search.usersModel()->rowCount(), 0);
     }
 
     void groupPicker()
@@ -664,17 +646,13 @@ private slots:
             QVERIFY(!m_fixture.loading().portal("GET", s_link + QLatin1Char('?') + extraLink).isNull());
         if (!refused.isEmpty())
             QVERIFY(m_fixture.simulator().setFault(refused, PortalRefusal::fault()));
-        newDialog();
+        openDialog(id, type);
         QSignalSpy linkReady(m_dialog.get(), &AccessSettingsDialogController::defaultExternalAccessReady);
-        QSignalSpy loading(m_dialog.get(), &AccessSettingsDialogController::getPropertyInProcessChanged);
-        open(id, type);
         const bool asks = id >= 0 && type != EntityTypes::Unknown;
         QCOMPARE(m_dialog->getPropertyInProcess(), asks);
-        // The roles and user names it asks for meanwhile have arrived after the settling.
-        QVERIFY(QTest::qWaitFor([&] { return !m_dialog->getPropertyInProcess(); }, 10000) && TestEnvironment::settle());
+        QVERIFY(dialogLoaded());
         QCOMPARE(shownRows(), rows);
         if (!asks) {
-            QCOMPARE(loading.count(), 0);
             QCOMPARE(m_fixture.requests(), QStringList());
             return;
         }
@@ -697,7 +675,8 @@ private slots:
     {
         QTest::addColumn<int>("id");
         QTest::addColumn<EntityTypes::EntityType>("type");
-        QTest::addColumn<Edits>("edits");
+        // "+u<id>" / "+g<id>" adds a user or group with access 0, "-<row>" removes a row, "<row>=<level>" sets it.
+        QTest::addColumn<QStringList>("edits");
         QTest::addColumn<QString>("refused");
         QTest::addColumn<QStringList>("rightsAfter");
         QTest::addColumn<bool>("sharedAfter");
@@ -708,21 +687,20 @@ private slots:
         const auto document = EntityTypes::Document;
         const auto folder = EntityTypes::Directory;
         QTest::newRow("document: user and group added, one raised to edit, the old user removed")
-            << 1001 << document
-            << Edits{{Edit::AddUser, 3}, {Edit::AddGroup, 2}, {Edit::SetLevel, 1, 4}, {Edit::Remove, 0}} << QString()
-            << QStringList{"u3:5", "g2:1"} << true << userTwo;
+            << 1001 << document << QStringList{"+u3", "+g2", "1=4", "-0"} << QString() << QStringList{"u3:5", "g2:1"}
+            << true << userTwo;
         QTest::newRow("document: level changed to comment")
-            << 1001 << document << Edits{{Edit::SetLevel, 0, 1}} << QString() << QStringList{"u2:2"} << true << "[]";
+            << 1001 << document << QStringList{"0=1"} << QString() << QStringList{"u2:2"} << true << "[]";
         QTest::newRow("folder: group replaced by a user")
-            << 113 << folder << Edits{{Edit::Remove, 0}, {Edit::AddUser, 4}} << QString() << QStringList{"u4:1"}
+            << 113 << folder << QStringList{"-0", "+u4"} << QString() << QStringList{"u4:1"}
             << true << groupOne;
         QTest::newRow("folder: list emptied")
-            << 113 << folder << Edits{{Edit::Remove, 0}} << QString() << QStringList() << false << groupOne;
+            << 113 << folder << QStringList{"-0"} << QString() << QStringList() << false << groupOne;
         QTest::newRow("document never shared, nothing added")
-            << 1002 << document << Edits() << QString() << QStringList() << false << QString();
-        QTest::newRow("unshare refused") << 1001 << document << Edits{{Edit::Remove, 0}}
+            << 1002 << document << QStringList() << QString() << QStringList() << false << QString();
+        QTest::newRow("unshare refused") << 1001 << document << QStringList{"-0"}
                                          << "/api/v1/Documents/UnShareBulk" << QStringList{"u2:1"} << true << QString();
-        QTest::newRow("share refused") << 1001 << document << Edits{{Edit::AddUser, 3}} << "/api/v1/Documents/ShareBulk"
+        QTest::newRow("share refused") << 1001 << document << QStringList{"+u3"} << "/api/v1/Documents/ShareBulk"
                                        << QStringList{"u2:1"} << true << QString();
     }
 
@@ -730,27 +708,23 @@ private slots:
     {
         QFETCH(int, id);
         QFETCH(EntityTypes::EntityType, type);
-        QFETCH(Edits, edits);
+        QFETCH(QStringList, edits);
         QFETCH(QString, refused);
         QFETCH(QStringList, rightsAfter);
         QFETCH(bool, sharedAfter);
         QFETCH(QString, unshared);
-        QVERIFY(dialogLoaded(id, type));
-        for (const Edit &edit : edits) {
-            switch (edit.kind) {
-            case Edit::Remove:
-                m_dialog->removeEntity(edit.value);
-                break;
-            case Edit::AddUser:
-                m_dialog->setUsers(m_dialog->currentUsers() << entity(edit.value, false));
-                break;
-            case Edit::AddGroup:
-                m_dialog->setRoles(m_dialog->currentRoles() << entity(edit.value, true));
-                break;
-            case Edit::SetLevel:
-                m_dialog->setAccess(edit.value, edit.level);
-                break;
-            }
+        openDialog(id, type);
+        QVERIFY(dialogLoaded());
+        for (const QString &edit : edits) {
+            if (edit.startsWith(QLatin1String("+u")))
+                m_dialog->setUsers(m_dialog->currentUsers() << entity(edit.mid(2).toInt(), false));
+            else if (edit.startsWith(QLatin1String("+g")))
+                m_dialog->setRoles(m_dialog->currentRoles() << entity(edit.mid(2).toInt(), true));
+            else if (edit.startsWith(QLatin1Char('-')))
+                m_dialog->removeEntity(edit.mid(1).toInt());
+            else
+                m_dialog->setAccess(edit.section(QLatin1Char('='), 0, 0).toInt(),
+                                    edit.section(QLatin1Char('='), 1).toInt());
         }
         if (!refused.isEmpty())
             QVERIFY(m_fixture.simulator().setFault(refused, PortalRefusal::fault()));
@@ -809,9 +783,7 @@ private slots:
         QFETCH(bool, fails);
         if (fails)
             QVERIFY(m_fixture.simulator().setFault(s_link, PortalRefusal::fault()));
-        newDialog();
-        m_dialog->setId(id);
-        m_dialog->setType(type);
+        openDialog(id, type, false);
         QSignalSpy externChanged(m_dialog.get(), &AccessSettingsDialogController::externLinkChanged);
         m_dialog->getLink(access);
         QVERIFY(m_dialog->connectionInProgress());
@@ -824,7 +796,9 @@ private slots:
             QCOMPARE(m_dialog->externLink(), QString());
             return;
         }
-        QCOMPARE(portalShare(id, QStringLiteral("Links")), QStringList{portalLink});
+        QCOMPARE(portalShare(id, QStringLiteral("Links"), QString(), QStringLiteral("LifeTime"),
+                             QStringLiteral("AccessType")),
+                 QStringList{portalLink});
         QCOMPARE(externChanged.count(), 1);
         QVERIFY(m_dialog->externLink().startsWith(m_fixture.simulator().baseUrl() + QStringLiteral("/link/")));
         QVERIFY(m_dialog->internLink().startsWith(m_fixture.simulator().baseUrl() + QStringLiteral("/s/")));

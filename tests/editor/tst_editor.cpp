@@ -1,6 +1,7 @@
 #include "editor/documenteditorpagecontroller.h"
 #include "editor/documenteditorpagegenerator.h"
 #include "editor/editorpagegeneratorv2.h"
+#include "filesizelimit.h"
 #include "settings/settings.h"
 #include "simulatorprocess.h"
 #include "testenvironment.h"
@@ -138,6 +139,20 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "Error open temp file");
         QVERIFY(EditorPageGeneratorV2::getPageUrl(QJsonDocument(reply(titled(QStringLiteral("a"))))).isEmpty());
         QVERIFY(QFile::remove(cacheDirectory()));
+    }
+
+    void fullDiskLeavesNoHalfPage()
+    {
+        QVERIFY(QDir().mkpath(cacheDirectory()));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Error write temp file")));
+        QUrl url;
+        {
+            const FileSizeLimit limit(64);
+            QVERIFY(limit.isActive());
+            url = EditorPageGeneratorV2::getPageUrl(QJsonDocument(reply(titled(QStringLiteral("a")))));
+        }
+        QVERIFY(url.isEmpty());
+        QCOMPARE(pageFiles(), QStringList());
     }
 
     void existingPagesAreNeverOverwritten()

@@ -100,25 +100,18 @@ QList<FolderElementEntity> entitiesOf(const QSignalSpy &spy)
 QStringList describe(const QVariant &list)
 {
     QStringList texts;
-    for (const UserOrRoleEntity &entity : list.value<QList<UserOrRoleEntity>>())
-        texts << QStringLiteral("%1 %2 access %3%4")
-                     .arg(entity.isGroup ? QStringLiteral("role") : QStringLiteral("user"))
-                     .arg(entity.id)
-                     .arg(entity.access)
-                     .arg(entity.name.isEmpty() ? QString() : QLatin1Char(' ') + entity.name);
+    for (const UserOrRoleEntity &e : list.value<QList<UserOrRoleEntity>>())
+        texts << QStringLiteral("%1 %2 access %3 %4").arg(e.isGroup ? "role" : "user").arg(e.id).arg(e.access).arg(e.name)
+                     .trimmed();
     return texts;
 }
 
 QStringList describeLinks(const QVariant &list)
 {
     QStringList texts;
-    for (const SharedLink &link : list.value<QList<SharedLink>>())
+    for (const SharedLink &l : list.value<QList<SharedLink>>())
         texts << QStringLiteral("%1 %2 type %3 lifetime %4 access %5")
-                     .arg(link.uid)
-                     .arg(link.entityId)
-                     .arg(link.type)
-                     .arg(link.lifeTime)
-                     .arg(link.accessType);
+                     .arg(l.uid).arg(l.entityId).arg(l.type).arg(l.lifeTime).arg(l.accessType);
     return texts;
 }
 
