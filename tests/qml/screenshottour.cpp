@@ -88,7 +88,12 @@ public:
         for (const auto &section : sections) {
             evaluate(QStringLiteral("session.openSection(%1, session.dao.retrieveFolderIdByType(%1) || 0)")
                          .arg(section.first));
-            if (!shoot(section.second))
+            // Every section of the demo portal has entries: the picture waits for them.
+            const QString page = QStringLiteral("session.contentStack.currentItem");
+            if (!waitUntil(QStringLiteral("%1.objectName === 'sectionPage_%2' && %1.entities.count > 0 && !%1.entities.busy")
+                               .arg(page)
+                               .arg(section.first))
+                || !shoot(section.second))
                 return false;
         }
 
@@ -200,15 +205,16 @@ private:
     }
 
     // Waits until a script over the application's root is true.
-    bool waitUntil(const char *script)
+    bool waitUntil(const char *script) { return waitUntil(QString::fromLatin1(script)); }
+    bool waitUntil(const QString &script)
     {
         QElapsedTimer timer;
         timer.start();
-        while (!QQmlExpression(m_view->rootContext(), m_view->rootObject(), QString::fromLatin1(script))
+        while (!QQmlExpression(m_view->rootContext(), m_view->rootObject(), script)
                     .evaluate()
                     .toBool()) {
             if (timer.elapsed() > 60000)
-                return fail(QStringLiteral("never true: %1").arg(QLatin1String(script)));
+                return fail(QStringLiteral("never true: %1").arg(script));
             QTest::qWait(50);
         }
         return true;
