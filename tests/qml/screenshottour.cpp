@@ -74,8 +74,13 @@ public:
                                                   {8, "shared-access"},   {4, "common"},
                                                   {512, "favorites"},     {2048, "last-documents"},
                                                   {134217728, "trash"}};
+        // Every section of the demo portal has entries: the picture waits for them.
+        const QString filled = QStringLiteral("%1.objectName === 'sectionPage_%2' && %1.entities.count > 0 "
+                                              "&& !%1.entities.busy")
+                                   .arg(QStringLiteral("session.contentStack.currentItem"));
         for (const auto &type : sections)
-            pictured = pictured && evaluate(section.arg(type.first)) && shoot(type.second);
+            pictured = pictured && evaluate(section.arg(type.first)) && waitUntil(filled.arg(type.first))
+                       && shoot(type.second);
 
         // From the sections again, so that a narrow window's stack holds just My documents.
         return pictured && evaluate("session.showSections()") && wait(m_settleMs) && evaluate(section.arg(16))
