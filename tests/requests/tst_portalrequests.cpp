@@ -1,6 +1,8 @@
 #include "cachetestsupport.h"
 #include "filesizelimit.h"
-#include "portalsuite.h"
+#include "requestrunner.h"
+#include "settings/settings.h"
+#include "simulatorprocess.h"
 #include "testenvironment.h"
 #include "editor/editrightsrequestv2.h"
 #include "editor/getdocumentlinkrequest.h"
@@ -223,6 +225,69 @@ QString substituted(const QString &text, const Given &given)
     return text == QLatin1String("$access") ? given.access : text == QLatin1String("$refresh") ? given.refresh : text;
 }
 
+// A refusal with a message, an expired session, an unreadable answer, a
+// connection closed without an answer or in the middle of one, and a hang;
+// with the reply handler's text for each. {"expire": true} stands for a session that ran out.
+struct FaultClass
+{
+    const char *name;
+    QJsonObject fault;
+    QString error;
+};
+
+QList<FaultClass> faultClasses()
+{
+    const QString closed = QStringLiteral("The portal closed the connection.");
+    return {
+        {"portal error", {{"status", 500}, {"body", QJsonObject{{"ErrorMessage", "Storage is full"}}}}, "Storage is full. Error 500."},
+        {"expired token", {{"expire", true}}, s_unauthorized},
+        {"malformed JSON", {{"mode", "malformed"}}, RequestInterface::unreadableAnswerText()},
+        {"dropped connection", {{"mode", "drop"}}, closed},
+        {"truncated reply", {{"mode", "truncated"}}, closed},
+        {"hang", {{"mode", "hang"}}, "The connection to the portal timed out."},
+    };
+}
+
+// Answers with secrets wherever some request reads or logs a reply: an object
+// and an array. Every planted secret starts with s_planted; the simulator's own
+// editor and link tokens start with "jwt-".
+const QString s_planted = QStringLiteral("s3cr3t");
+
+QList<QJsonValue> secretAnswers()
+{
+    int count = 0;
+    const auto planted = [&count] { return s_planted + QLatin1Char('-') + QString::number(++count); };
+    const QJsonObject tokens{{"AuthToken", planted()}, {"RefreshToken", planted()}};
+    const QJsonObject object{
+        {"Status", 200}, {"TaskId", 7}, {"Token", planted()}, {"Password", planted()}, {"Jwt", planted()},
+        {"Response", QJsonObject{{"Data", QJsonObject{{"Tokens", tokens}, {"User", QJsonObject{{"Id", 1}, {"UserPassword", planted()}}}}}}},
+        {"Link", QJsonObject{{"Payload", QJsonObject{{"token", planted()}, {"type", "mobile"}}}}},
+        {"Items", QJsonArray{QJsonObject{{"Id", 1}, {"Name", "a"}, {"access_token", planted()}}}},
+        {"Directory", QJsonObject{{"Items", QJsonArray{QJsonObject{{"Id", 2}, {"refresh_token", planted()}}}}}},
+        {"Document", QJsonObject{{"Items", QJsonArray{QJsonObject{{"Id", 3}, {"Authorization", planted()}}}}}},
+        {"DocumentServer", QJsonObject{{"Url", "http://127.0.0.1:1"}, {"Token", planted()}}},
+    };
+    const QJsonArray array{QJsonObject{{"Id", 4}, {"OwnerId", 1}, {"Name", "b"}, {"Jwt", planted()},
+                                       {"Children", QJsonArray{QJsonObject{{"Id", 5}, {"Password", planted()}}}}}};
+    return {object, array};
+}
+
+// Empty when the map holds exactly the keys of "key:type key:type ...", with these types; otherwise what differs.
+QString keysAndTypesMismatch(const QVariantMap &result, const QString &keysAndTypes)
+{
+    QStringList actual;
+    for (auto it = result.cbegin(); it != result.cend(); ++it)
+        actual << it.key() + QLatin1Char(':') + QString::fromLatin1(it.value().typeName());
+    QStringList expected = keysAndTypes.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    expected.sort();
+    return actual == expected ? QString() : QStringLiteral("got %1, expected %2").arg(actual.join(' '), expected.join(' '));
+}
+
+QString compact(const QJsonObject &object)
+{
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
 QList<RequestCase> requestCases(const QString &localFolder)
 {
     const QString login = SimulatorProcess::s_demoLogin;
@@ -362,17 +427,26 @@ class TestPortalRequests : public QObject
     Q_OBJECT
 
 private:
-    QVariantMap run(RequestInterface *request) { return m_suite.run(request); }
-    RequestCase caseAt(int index) const { return requestCases(m_local.path()).at(index); }
+    // Time-out for everything but the provoked hangs.
+    static constexpr int s_inactivityTimeoutMs = 10000;
 
-    PortalSuite m_suite;
-    SimulatorProcess &m_simulator = m_suite.simulator();
+    SimulatorProcess m_simulator;
+    RequestRunner m_runner;
+    Settings m_settings;
     QTemporaryDir m_local;
+
+    QVariantMap run(RequestInterface *request)
+    {
+        const QVariantMap result = m_runner.run(request);
+        [&] { QVERIFY(m_runner.reportedOnceFromThePool()); }();
+        return result;
+    }
+    RequestCase caseAt(int index) const { return requestCases(m_local.path()).at(index); }
 
     // What the case needs set up; a task id of -1 when that failed.
     Given prepareFor(Need need)
     {
-        Given given{0, m_suite.settings().accessToken(), QString()};
+        Given given{0, m_settings.accessToken(), QString()};
         if (need == Need::Task || need == Need::CompleteTask) {
             given.taskId = startArchiveTask();
             if (need == Need::CompleteTask && completeTask(given.taskId) != ServerTask::Complete)
@@ -381,10 +455,10 @@ private:
             const QVariantMap result = run(requestCases(QString()).first().make({}));
             given.access = result.value(QStringLiteral("access_token")).toString();
             given.refresh = result.value(QStringLiteral("refresh_token")).toString();
-            m_suite.settings().saveAccessToken(given.access);
+            m_settings.saveAccessToken(given.access);
         } else if (need == Need::NoToken) {
             // The calls made before a sign-in go without a token.
-            m_suite.settings().saveAccessToken(QString());
+            m_settings.saveAccessToken(QString());
         }
         m_simulator.clearRequests();
         return given;
@@ -433,18 +507,25 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_local.isValid());
-        QVERIFY(m_suite.start());
+        ReplyTimeout::setInactivityTimeout(s_inactivityTimeoutMs);
+        QVERIFY(m_simulator.start());
         QVERIFY(TestEnvironment::writeFile(m_local.filePath(QStringLiteral("Upload me.txt")), "plain text to upload\n"));
     }
 
+    // A fresh portal, the demo user signed in, an empty request log.
     void init()
     {
-        QVERIFY(m_suite.prepare());
+        QVERIFY(m_simulator.reset());
+        m_settings.savePortalAddress(m_simulator.baseUrl());
+        m_settings.saveAccessToken(m_simulator.validAccessToken());
+        QVERIFY(!m_settings.accessToken().isEmpty());
+        QVERIFY(m_simulator.clearRequests());
     }
 
     void cleanup()
     {
-        QVERIFY(m_suite.tidyUp());
+        ReplyTimeout::setInactivityTimeout(s_inactivityTimeoutMs);
+        QVERIFY(m_simulator.clearFaults());
         for (const QString &name : cachedDownloads())
             QFile::remove(cacheFolder() + QLatin1Char('/') + name);
         for (const QString &name : localTaskDownloads())
@@ -485,30 +566,37 @@ private slots:
             if (it.value() == QLatin1String("$task"))
                 it.value() = QString::number(given.taskId);
         }
-        const QString mismatch = m_suite.recordedMismatch(expected.method(), expected.path(), query);
-        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-        const QJsonObject recorded = m_simulator.requests().first().toObject();
+        const QJsonArray requests = m_simulator.requests();
+        QCOMPARE(requests.size(), 1);
+        const QJsonObject recorded = requests.first().toObject();
+        const QString token = m_settings.accessToken();
+        // An undefined value leaves the key out.
+        const QJsonObject wire{{"method", recorded.value("method")}, {"path", recorded.value("path")}, {"query", recorded.value("query")},
+                               {"authorization", recorded.value("headers").toObject().value("authorization")}};
+        const QJsonObject wanted{{"method", expected.method()}, {"path", expected.path()}, {"query", query},
+                                 {"authorization", token.isEmpty() ? QJsonValue(QJsonValue::Undefined) : token}};
+        QVERIFY2(wire == wanted, qPrintable(compact(wire) + " != " + compact(wanted)));
         const QByteArray body = recorded.value(QStringLiteral("body")).toString().toUtf8();
-        QJsonValue wanted = expected.body;
-        if (wanted.isObject()) {
-            QJsonObject object = wanted.toObject();
+        QJsonValue wantedBody = expected.body;
+        if (wantedBody.isObject()) {
+            QJsonObject object = wantedBody.toObject();
             for (auto it = object.begin(); it != object.end(); ++it)
                 it.value() = it.value().isString() ? QJsonValue(substituted(it.value().toString(), given)) : QJsonValue(it.value());
-            wanted = object;
+            wantedBody = object;
         }
         const QJsonDocument sent = QJsonDocument::fromJson(body);
-        if (!wanted.isNull())
-            QCOMPARE(sent.isArray() ? QJsonValue(sent.array()) : QJsonValue(sent.object()), wanted);
+        if (!wantedBody.isNull())
+            QCOMPARE(sent.isArray() ? QJsonValue(sent.array()) : QJsonValue(sent.object()), wantedBody);
         else if (expected.wording != Wording::File || expected.method() == QLatin1String("GET"))
             QCOMPARE(body, QByteArray());
         if (expected.wording != Wording::Task && expected.wording != Wording::File && !body.isEmpty())
             QCOMPARE(recorded.value(QStringLiteral("headers")).toObject().value(QStringLiteral("content-type")).toString(),
                      QStringLiteral("application/json"));
 
-        QStringList secrets{PortalFaults::plantedSecret(), QStringLiteral("jwt-"), QStringLiteral("s3cret!"),
-                            m_suite.settings().accessToken()};
+        QStringList secrets{s_planted, QStringLiteral("jwt-"), QStringLiteral("s3cret!"),
+                            m_settings.accessToken()};
         if (!expected.successKeys.isEmpty()) {
-            const QString keysMismatch = PortalSuite::keysAndTypesMismatch(result, expected.successKeys);
+            const QString keysMismatch = keysAndTypesMismatch(result, expected.successKeys);
             QVERIFY2(keysMismatch.isEmpty(), qPrintable(keysMismatch));
             QCOMPARE(result.value(QStringLiteral("success")), QVariant(true));
             for (auto it = result.cbegin(); it != result.cend(); ++it) {
@@ -535,7 +623,7 @@ private slots:
             }
         }
 
-        for (const QJsonValue &answer : PortalFaults::secretAnswers()) {
+        for (const QJsonValue &answer : secretAnswers()) {
             QVERIFY(m_simulator.setFault(expected.path(), {{"method", expected.method()}, {"status", 200}, {"body", answer}, {"count", 1}}));
             run(expected.make(given));
         }
@@ -560,7 +648,7 @@ private slots:
             // A call the portal refuses anyway has its failure in the wire table.
             if (cases[i].successKeys.isEmpty())
                 continue;
-            for (const PortalFaults::FaultClass &failure : PortalFaults::all()) {
+            for (const FaultClass &failure : faultClasses()) {
                 const QString mode = failure.fault.value(QStringLiteral("mode")).toString();
                 if (mode == QLatin1String("malformed") && (cases[i].wording == Wording::ReplyText || cases[i].wording == Wording::File))
                     continue;
@@ -594,7 +682,8 @@ private slots:
             keys = QString(expected.successKeys).replace(QRegularExpression(QStringLiteral(":\\S+")), QString());
         const Given given = prepareFor(expected.need);
         QVERIFY(given.taskId >= 0);
-        QVERIFY(PortalFaults::provoke(m_simulator, fault, expected.method(), expected.path()));
+        fault.insert(QStringLiteral("method"), expected.method());
+        QVERIFY(fault.contains(QStringLiteral("expire")) ? m_simulator.expireTokens() : m_simulator.setFault(expected.path(), fault));
         const QString mode = fault.value(QStringLiteral("mode")).toString();
         if (mode == QLatin1String("hang"))
             ReplyTimeout::setInactivityTimeout(250);
@@ -924,7 +1013,7 @@ private slots:
 
         // Both replies fail after they started: one start, one result.
         for (const QString &address : {QStringLiteral("nosuchscheme://portal"), QStringLiteral("http://127.0.0.1:1")}) {
-            m_suite.settings().savePortalAddress(address);
+            m_settings.savePortalAddress(address);
             auto *request = new UploadDocumentRequest(path, 100);
             QSignalSpy started(request, &UploadDocumentRequest::uploadStarted);
             result = run(request);
