@@ -1,6 +1,5 @@
 #include "loadingfixture.h"
 
-#include "database/migrations.h"
 #include "portalrefusal.h"
 #include "settings/settings.h"
 #include "testenvironment.h"
@@ -27,12 +26,8 @@ bool LoadingFixture::start()
 
 bool LoadingFixture::reset()
 {
-    m_dao.reset();
-    m_cacheDirectory = std::make_unique<QTemporaryDir>();
-    m_dao = std::make_unique<DataAccessObject>(m_cacheDirectory->path());
-    Migrations migrations;
-    migrations.setDb(m_dao->db());
-    migrations.performMigration();
+    m_cache.reset();
+    m_cache = std::make_unique<CacheFixture>();
     // A reset forgets tokens: sign in again.
     if (!m_simulator.reset())
         return false;
@@ -124,7 +119,7 @@ QStringList LoadingFixture::rows(const QJsonArray &folders, const QJsonArray &do
 
 QStringList LoadingFixture::cachedRows(const QString &table, const QString &where) const
 {
-    QSqlQuery query(m_dao->db());
+    QSqlQuery query(m_cache->dao().db());
     query.exec(QStringLiteral("SELECT * FROM %1 %2").arg(table, where));
     QStringList result;
     while (query.next()) {
@@ -141,7 +136,7 @@ QStringList LoadingFixture::cachedRows(const QString &table, const QString &wher
 
 QStringList LoadingFixture::cachedUsers() const
 {
-    QSqlQuery query(m_dao->db());
+    QSqlQuery query(m_cache->dao().db());
     query.exec(QStringLiteral("SELECT id, name, email FROM users ORDER BY id"));
     QStringList result;
     while (query.next())
@@ -159,11 +154,6 @@ QStringList LoadingFixture::receivedRequests()
                       + request.value(QStringLiteral("target")).toString());
     }
     return result;
-}
-
-bool LoadingFixture::fail(const QString &path, const QJsonObject &fault)
-{
-    return m_simulator.setFault(path, fault);
 }
 
 QList<LoadingFixture::PortalFailure> LoadingFixture::portalFailures()

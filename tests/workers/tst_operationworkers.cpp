@@ -1,4 +1,5 @@
 #include "operationsuite.h"
+#include "portalrefusal.h"
 #include "settings/settings.h"
 #include "testenvironment.h"
 #include "workers/addfavoriteworker.h"
@@ -35,7 +36,6 @@
 #include <QJsonArray>
 #include <QPointer>
 #include <QRunnable>
-#include <QSqlQuery>
 #include <QThreadPool>
 #include <QtTest>
 
@@ -125,14 +125,6 @@ bool unchanged(OperationFixture &fixture, const QStringList &before)
     return fixture.cachedListing(OperationFixture::s_myDocuments) == before;
 }
 
-int cachedFilesNamed(OperationFixture &fixture, const QString &pattern)
-{
-    QSqlQuery query(fixture.dao().db());
-    query.prepare(QStringLiteral("SELECT COUNT(*) FROM files_and_folders WHERE is_file = 1 AND name LIKE ?"));
-    query.addBindValue(pattern);
-    return query.exec() && query.next() ? query.value(0).toInt() : -1;
-}
-
 // One operation as the tables below run it: how it succeeds and how it fails.
 struct Case
 {
@@ -144,17 +136,17 @@ struct Case
     QString info;
     CacheCheck cache;
     QString warning;
-    // The sharing calls: their texts for a refusal and for a dropped connection.
-    QStringList failureTexts = {};
+    // How the worker words the portal's refusal.
+    QString refusal = PortalRefusal::text();
 };
 
 QList<Case> cases()
 {
     const auto my = s_myDocuments;
-    const QStringList handlerTexts{OperationFixture::portalError().message, "The portal closed the connection."};
-    const QStringList replyTexts{"Internal Server Error", "Connection closed"};
     const auto notesCopies = [](int count) {
-        return [=](OperationFixture &fixture, const QStringList &) { return cachedFilesNamed(fixture, "Notes%") == count; };
+        return [=](OperationFixture &fixture, const QStringList &) {
+            return fixture.loading().cache().count("files_and_folders", "WHERE is_file = 1 AND name LIKE 'Notes%'") == count;
+        };
     };
     const auto moveToTrash = [](int id, const QString &name, DirectoryType::RootDirectoryTypes root) {
         return [=](DataAccessObject *dao) { return new MoveFileToTrashWorker(dao, id, name, root); };
@@ -203,20 +195,20 @@ QList<Case> cases()
         {"share file",
          [=](DataAccessObject *dao) { return new ShareFileWorker(dao, 1005, 3, FileAccessType::Write, "Notes.txt", my); },
          "Documents/Share", {{1005, true}}, QString(), "File Notes.txt already shared", access(true, 1005, 3, 5),
-         "Error share file Notes.txt", handlerTexts},
+         "Error share file Notes.txt"},
         {"unshare file",
          [=](DataAccessObject *dao) { return new UnShareFileWorker(dao, 1001, 2, FileAccessType::Read, "Welcome.docx", my); },
          "Documents/UnShare", {{1001, true}}, QString(), "File Welcome.docx already unshared", access(true, 1001, 2, -1),
-         "Error unshare file Welcome.docx", handlerTexts},
+         "Error unshare file Welcome.docx"},
         // The folder calls report the reply's own error text.
         {"share folder",
          [=](DataAccessObject *dao) { return new ShareFolderWorker(dao, 114, 4, FileAccessType::Read, "Photos", my); },
          "DocumentDirectory/Share", {{114, false}}, QString(), "Folder Photos already shared", access(false, 114, 4, 1),
-         "Error share folder Photos", replyTexts},
+         "Error share folder Photos", "Internal Server Error"},
         {"unshare folder",
          [=](DataAccessObject *dao) { return new UnShareFolderWorker(dao, 113, 2, FileAccessType::Read, "Reports", my); },
          "DocumentDirectory/UnShare", {{113, false}}, QString(), "Folder Reports already unshared",
-         access(false, 113, 2, -1), "Error unshare folder Reports", replyTexts},
+         access(false, 113, 2, -1), "Error unshare folder Reports", "Internal Server Error"},
     };
 }
 
@@ -372,12 +364,7 @@ private:
     // Waits for the one result and makes sure no second one follows.
     static QList<QVariant> singleResult(QSignalSpy &spy) { return finishedOnce(spy) ? spy.first() : QList<QVariant>(); }
 
-    int cachedRows(const QString &table)
-    {
-        QSqlQuery query(m_fixture.dao().db());
-        query.exec(QStringLiteral("SELECT COUNT(*) FROM ") + table);
-        return query.next() ? query.value(0).toInt() : -1;
-    }
+    int cachedRows(const QString &table) { return m_fixture.loading().cache().count(table); }
 
     QList<QVariant> signIn(Settings *settings, const QString &password = SimulatorProcess::s_demoPassword)
     {
@@ -411,7 +398,7 @@ private:
     }
 
 private slots:
-    // Each operation confirmed, and refused in each way the portal can fail.
+    // Each operation confirmed, and refused by the portal.
     void runs_data()
     {
         QTest::addColumn<Factory>("factory");
@@ -425,22 +412,9 @@ private slots:
         for (const Case &c : cases()) {
             const QString path = "/api/v1/" + c.endpoint;
             QTest::newRow(c.name) << c.factory << path << c.busy << QJsonObject() << true << c.message << c.info << c.cache;
-            // Portal error, unreadable answer, dropped connection; the sharing calls read no unreadable answer.
-            const QList<OperationFixture::PortalFailure> failures = OperationFixture::portalFailures();
-            for (int i = 0; i < failures.size(); ++i) {
-                if (!c.failureTexts.isEmpty() && i == 1)
-                    continue;
-                QTest::addRow("%s: %s", c.name, failures[i].name)
-                    << c.factory << path << c.busy << failures[i].fault << false
-                    << (c.failureTexts.isEmpty() ? failures[i].message : c.failureTexts.value(i / 2)) << c.warning
-                    << CacheCheck();
-            }
+            QTest::addRow("%s: refused", c.name)
+                << c.factory << path << c.busy << PortalRefusal::fault() << false << c.refusal << c.warning << CacheCheck();
         }
-        // The portal's own refusal, from its real state.
-        QTest::newRow("rename file: name taken")
-            << Factory([](DataAccessObject *dao) { return new RenameFileWorker(dao, 1005, "Logo.png", "Notes.txt", s_myDocuments); })
-            << QString() << QList<Entry>{{1005, true}} << QJsonObject() << false
-            << "A document named Logo.png already exists. Error 409." << "Error rename file Notes.txt" << CacheCheck();
     }
 
     void runs()
@@ -543,8 +517,7 @@ private slots:
     {
         QTest::addColumn<QJsonObject>("fault");
         QTest::addColumn<QString>("message");
-        for (const OperationFixture::PortalFailure &failure : OperationFixture::portalFailures())
-            QTest::newRow(failure.name) << failure.fault << failure.message;
+        QTest::newRow("refused") << PortalRefusal::fault() << PortalRefusal::text();
         QTest::newRow("confirmed") << QJsonObject() << QString();
     }
 
@@ -579,8 +552,7 @@ private slots:
         // 110 holds a folder named like Reports (113), see below.
         QTest::newRow("no folder of that name") << 112 << false << QJsonObject() << QString();
         QTest::newRow("a folder of that name") << 110 << true << QJsonObject() << QString();
-        for (const OperationFixture::PortalFailure &failure : OperationFixture::portalFailures())
-            QTest::newRow(failure.name) << 110 << false << failure.fault << failure.message;
+        QTest::newRow("refused") << 110 << false << PortalRefusal::fault() << PortalRefusal::text();
     }
 
     void checkConflict()
@@ -665,11 +637,11 @@ private slots:
             QVERIFY(runWithBusyMarks(worker, {{prefix + QStringLiteral("ShareBulk"), {{id, isFile}}, {}}}, &outcome));
             QTRY_VERIFY(alive.isNull());
         } else {
-            QVERIFY(m_fixture.simulator().setFault(prefix + failingStep, OperationFixture::portalError().fault));
+            QVERIFY(m_fixture.simulator().setFault(prefix + failingStep, PortalRefusal::fault()));
             QVERIFY(OperationFixture::runOnPool(worker, &outcome));
         }
         QCOMPARE(outcome.success, success);
-        QCOMPARE(outcome.message, success ? QString() : OperationFixture::portalError().message);
+        QCOMPARE(outcome.message, success ? QString() : PortalRefusal::text());
         QCOMPARE(m_fixture.busyCount(), 0);
 
         // Unsharing first, then sharing, each once; a failed unshare step never sends the share step.
@@ -769,8 +741,8 @@ private slots:
         const Mixed mixed = mixedCases().at(index);
         const bool filesFail = failure == QLatin1String("files request");
         QStringList notes{mixed.texts.at(0)};
-        QString message = OperationFixture::portalError().message;
-        const QJsonObject refusal = OperationFixture::portalError().fault;
+        QString message = PortalRefusal::text();
+        const QJsonObject refusal = PortalRefusal::fault();
         if (filesFail) {
             QVERIFY(m_fixture.simulator().setFault(pathOf(mixed.filesRequest()), refusal));
             notes = QStringList{mixed.texts.at(1)};
@@ -846,27 +818,12 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QJsonObject>("fault");
         QTest::addColumn<QString>("message");
-        const QString password = SimulatorProcess::s_demoPassword;
+        // The portal's refusal, and an answer that came through but holds no session.
         QTest::newRow("wrong password") << "wrong" << QJsonObject()
                                         << "Authorization error:\nIncorrect login and/or password. Error 401.";
-        QTest::newRow("portal error") << password << QJsonObject{{"status", 503}, {"body", QString()}}
-                                      << "Failed to send the request to portal. Error 503.";
-        QTest::newRow("garbage") << password << QJsonObject{{"mode", "malformed"}}
-                                 << "The portal sent an answer that cannot be read.";
-        // Answers that came through but hold no session.
-        const auto reply = [](int status, const QJsonObject &tokens, const QString &message = QString()) {
-            QJsonObject body{{"Status", status}, {"Response", QJsonObject{{"Data", QJsonObject{{"Tokens", tokens}}}}}};
-            if (!message.isEmpty())
-                body.insert("ErrorMessage", message);
-            return QJsonObject{{"status", 200}, {"body", body}};
-        };
-        const QString noToken = QStringLiteral("The portal did not return an access token.");
-        QTest::newRow("no token") << password << reply(200, {{"RefreshToken", "r"}}) << noToken;
-        QTest::newRow("empty token") << password << reply(200, {{"AuthToken", ""}}) << noToken;
-        QTest::newRow("token of another type") << password << reply(200, {{"AuthToken", 5}}) << noToken;
-        QTest::newRow("refused without a word") << password << reply(403, {{"AuthToken", "a"}})
-                                                << "The portal refused the sign-in.";
-        QTest::newRow("refused with its reason") << password << reply(403, {}, "Account locked") << "Account locked";
+        const QJsonObject noToken{{"Status", 200}, {"Response", QJsonObject{{"Data", QJsonObject{{"Tokens", QJsonObject()}}}}}};
+        QTest::newRow("no token") << SimulatorProcess::s_demoPassword << QJsonObject{{"status", 200}, {"body", noToken}}
+                                  << "The portal did not return an access token.";
     }
 
     void signInFailureKeepsState()

@@ -233,7 +233,7 @@ private slots:
         poller.start(taskId);
         QTRY_VERIFY_WITH_TIMEOUT(polls() >= 2, 10000);
 
-        QVERIFY(fixture.fail(PortalPath::s_documentInfo, {{"mode", "hang"}}));
+        QVERIFY(fixture.simulator().setFault(PortalPath::s_documentInfo, {{"mode", "hang"}}));
         const auto startRequest = [](int documentId) {
             auto *request = new GetDocumentInfoRequest(documentId);
             auto spy = std::make_unique<QSignalSpy>(request, &RequestInterface::requestFinished);
