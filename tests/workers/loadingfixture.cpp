@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <tuple>
+
 bool LoadingFixture::start()
 {
     if (!m_simulator.start())
@@ -156,25 +158,21 @@ QStringList LoadingFixture::receivedRequests()
     return result;
 }
 
-QList<LoadingFixture::PortalFailure> LoadingFixture::portalFailures()
-{
-    return {{"portal error", PortalRefusal::fault(), PortalRefusal::text()},
-            {"expired sign-in", {{"status", 401}},
-             QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.")},
-            {"unreadable answer", {{"status", 200}, {"body", "<html>"}},
-             QStringLiteral("The portal sent an answer that cannot be read.")},
-            {"dropped connection", {{"mode", "drop"}}, QStringLiteral("The portal closed the connection.")}};
-}
-
 void LoadingFixture::failureClasses(const QStringList &paths)
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QJsonObject>("fault");
     QTest::addColumn<QString>("message");
+    // The fault for setFault and the error a worker reports for it.
+    const QList<std::tuple<const char *, QJsonObject, QString>> failures{
+        {"portal error", PortalRefusal::fault(), PortalRefusal::text()},
+        {"expired sign-in", {{"status", 401}}, QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.")},
+        {"unreadable answer", {{"status", 200}, {"body", "<html>"}}, QStringLiteral("The portal sent an answer that cannot be read.")},
+        {"dropped connection", {{"mode", "drop"}}, QStringLiteral("The portal closed the connection.")}};
     for (const QString &path : paths) {
-        for (const PortalFailure &failure : portalFailures())
-            QTest::addRow("%s: %s", qPrintable(path.section(QLatin1Char('/'), -1)), failure.name)
-                << path << failure.fault << failure.message;
+        for (const auto &failure : failures)
+            QTest::addRow("%s: %s", qPrintable(path.section(QLatin1Char('/'), -1)), std::get<0>(failure))
+                << path << std::get<1>(failure) << std::get<2>(failure);
     }
 }
 

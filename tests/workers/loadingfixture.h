@@ -45,16 +45,7 @@ public:
     // Portal requests received since the last reset, as "METHOD path?query".
     QStringList receivedRequests();
 
-    // The failure classes of a portal call: the fault for setFault and the
-    // error a worker reports for it.
-    struct PortalFailure
-    {
-        const char *name;
-        QJsonObject fault;
-        QString message;
-    };
-    static QList<PortalFailure> portalFailures();
-    // Columns "path", "fault" and "message": each failure class for each of the paths.
+    // Columns "path", "fault" and "message": each way a portal call fails, for each of the paths.
     static void failureClasses(const QStringList &paths);
 
 private:

@@ -2,7 +2,6 @@
 #include "requests/getdocumentinforequest.h"
 #include "requests/portalexchange.h"
 #include "requests/requestinterface.h"
-#include "settings/settings.h"
 #include "testenvironment.h"
 #include "workers/runnableworker.h"
 #include "workers/servertaskpoller.h"
@@ -113,14 +112,6 @@ private:
     QPointer<RequestInterface> *m_request;
 };
 
-class SettingsListener : public Worker
-{
-    Q_OBJECT
-public:
-    using Worker::Worker;
-    int changes = 0;
-};
-
 } // namespace
 
 class TestWorkerFrame : public QObject
@@ -197,20 +188,6 @@ private slots:
         QVERIFY(finished.wait(10000));
         QCOMPARE(finished.first().at(0).toBool(), true);
         QTRY_VERIFY(alive.isNull());
-    }
-
-    void disconnectSignals()
-    {
-        SettingsListener withoutSettings(nullptr, nullptr, nullptr);
-        withoutSettings.disconnectSignals();
-
-        Settings settings;
-        SettingsListener listener(&settings, nullptr, nullptr);
-        connect(&settings, &Settings::loginChanged, &listener, [&listener] { ++listener.changes; });
-        settings.saveLogin(QStringLiteral("a"));
-        listener.disconnectSignals();
-        settings.saveLogin(QStringLiteral("b"));
-        QCOMPARE(listener.changes, 1);
     }
 
     // On quit the portal calls in flight end at once, those started later too,
