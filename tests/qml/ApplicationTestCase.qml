@@ -2,12 +2,21 @@ import QtQuick 2.12
 import QtQuick.Controls 2.12
 import QtTest 1.12
 
-// A test case over the application loaded from its main file, with helpers
-// that find controls by name and wait for them like a user would.
+// A test case over the application loaded from its main file in a phone-sized
+// window, with helpers that find controls by name and wait for them like a user would.
 TestCase {
     id: test
-    property Loader loader
+    // A test case is hidden by default, and with it the application it holds.
+    visible: true
+    width: 400
+    height: 760
     when: windowShown
+    readonly property Loader loader: appLoader
+
+    Loader {
+        id: appLoader
+        anchors.fill: parent
+    }
 
     function init() {
         testSetup.clearFaults()
@@ -56,9 +65,22 @@ TestCase {
             return !session.rootStack.busy && (session.contentStack === null || !session.contentStack.busy)
         }, 10000)
     }
-    // A modal popup takes the next press until its closing animation ends.
+    // A popup takes clicks once its opening animation ended; a modal one takes
+    // the next press until its closing animation ends.
+    function waitOpened(name, scope) {
+        var popup = waitFor(name, scope)
+        tryCompare(popup, "opened", true, 20000)
+        return popup
+    }
     function waitClosed(popup) {
         tryCompare(popup, "visible", false, 20000)
+    }
+    function accept(dialog) {
+        var ok = dialog.standardButton(Dialog.Ok)
+        tryCompare(ok, "enabled", true, 20000)
+        settled()
+        mouseClick(ok)
+        waitClosed(dialog)
     }
     function click(name, scope) {
         var item = waitFor(name, scope)
@@ -70,10 +92,14 @@ TestCase {
     function type(name, text) {
         waitFor(name).text = text
     }
-    function start() {
+
+    // A first start: the introduction, then the sign-in page.
+    function firstStart() {
+        testSetup.forgetSettings()
         loader.source = ""
         loader.source = qmlRoot + "VellixOfficeAurora.qml"
         verify(loader.item !== null)
+        waitFor("introductionPage")
     }
     function signIn(password) {
         waitFor("signInPage")
@@ -82,18 +108,43 @@ TestCase {
         type("passwordField", password)
         click("signInButton")
     }
-    function listOf(page) {
-        return findChild(page, "entityList")
+    function signedIn() {
+        firstStart()
+        click("skipButton")
+        signIn(testSetup.demoPassword)
+        waitFor("portalPage")
+        return loader.item.session
     }
-    // A row below the fold takes no clicks: its list scrolls it into view.
-    function reveal(delegate) {
-        var list = delegate.parent.parent
-        list.positionViewAtIndex(list.indexAt(delegate.x + 1, delegate.y + 1), ListView.Contain)
+    function openSection(type) {
+        var sections = waitFor("rootPage")
+        // Rows move while the list fills.
+        tryCompare(waitFor("sectionsList", sections), "count", 6, 20000)
+        click("section_" + type, sections)
+        return waitFor("sectionPage_" + type)
     }
-    function menuOn(entityName, action) {
-        var delegate = waitFor("entity_" + entityName)
+    // A list's delegates are not its children: they are reached by row and
+    // scrolled into view, as a row below the fold takes no clicks.
+    function rowNamed(list, name) {
+        var found = null
+        tryVerify(function() {
+            for (var row = 0; row < list.count && found === null; ++row) {
+                if (list.itemAtIndex(row) === null)
+                    list.positionViewAtIndex(row, ListView.Contain)
+                var item = list.itemAtIndex(row)
+                if (item !== null && item.objectName === name) {
+                    list.positionViewAtIndex(row, ListView.Contain)
+                    found = item
+                }
+            }
+            return found !== null
+        }, 20000, name + " never showed")
         settled()
-        reveal(delegate)
+        return found
+    }
+    // The context menu of a row of the shown folder.
+    function menuOn(entityName, action) {
+        var delegate = rowNamed(findChild(loader.item.session.contentStack.currentItem, "entityList"),
+                                "entity_" + entityName)
         mouseClick(delegate, delegate.width / 2, delegate.height / 2, Qt.RightButton)
         // A click during the menu's opening animation can miss its item.
         tryCompare(waitFor("menu_" + action).menu, "opened", true, 20000)

@@ -12,7 +12,6 @@
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -60,108 +59,57 @@ public:
         if (m_view->status() != QQuickView::Ready)
             return fail(QStringLiteral("the main file did not load"));
 
-        if (!waitFor("introductionPage") || !shoot("introduction"))
-            return false;
-        evaluate("session.signIn()");
-        if (!waitFor("signInPage"))
-            return false;
-        setText("portalAddressField", m_simulator.baseUrl());
-        setText("loginField", SimulatorProcess::s_demoLogin);
-        setText("passwordField", SimulatorProcess::s_demoPassword);
-        if (!shoot("sign-in"))
-            return false;
-        for (const char *page : {"RegistrationPage", "PasswordRecoveryPage", "SupportPage"}) {
-            evaluate(QStringLiteral("session.openOnRoot('%1.qml')").arg(QLatin1String(page)));
-            if (!shoot(QString::fromLatin1(page).remove(QStringLiteral("Page")).toLower()))
-                return false;
-            evaluate("session.back()");
-        }
-
-        QMetaObject::invokeMethod(find("signInPage"), "signIn");
-        if (!waitFor("portalPage") || !waitFor("sectionsList", 6) || !shoot("sections"))
-            return false;
-
+        const QString entities = QStringLiteral("session.contentStack.currentItem.entities.");
+        const QString row = entities + QStringLiteral("list.currentItem");
+        const QString section = QStringLiteral("session.openSection(%1, session.dao.retrieveFolderIdByType(%1) || 0)");
+        bool pictured = waitFor("introductionPage") && shoot("introduction") && evaluate("session.signIn()")
+                        && waitFor("signInPage") && setText("portalAddressField", m_simulator.baseUrl())
+                        && setText("loginField", SimulatorProcess::s_demoLogin)
+                        && setText("passwordField", SimulatorProcess::s_demoPassword) && shoot("sign-in");
+        for (const QString page : {"Registration", "PasswordRecovery", "Support"})
+            pictured = pictured && visit(QStringLiteral("session.openOnRoot('%1Page.qml')").arg(page), page.toLower());
+        pictured = pictured && QMetaObject::invokeMethod(find("signInPage"), "signIn") && waitFor("portalPage")
+                   && waitFor("sectionsList", 6) && shoot("sections");
         const QList<QPair<int, QString>> sections{{16, "my-documents"},   {256, "available-for-me"},
                                                   {8, "shared-access"},   {4, "common"},
                                                   {512, "favorites"},     {2048, "last-documents"},
                                                   {134217728, "trash"}};
-        for (const auto &section : sections) {
-            evaluate(QStringLiteral("session.openSection(%1, session.dao.retrieveFolderIdByType(%1) || 0)")
-                         .arg(section.first));
-            if (!shoot(section.second))
-                return false;
-        }
+        // Every section of the demo portal has entries: the picture waits for them.
+        const QString filled = QStringLiteral("%1.objectName === 'sectionPage_%2' && %1.entities.count > 0 "
+                                              "&& !%1.entities.busy")
+                                   .arg(QStringLiteral("session.contentStack.currentItem"));
+        for (const auto &type : sections)
+            pictured = pictured && evaluate(section.arg(type.first)) && waitUntil(filled.arg(type.first))
+                       && shoot(type.second);
 
         // From the sections again, so that a narrow window's stack holds just My documents.
-        evaluate("session.showSections()");
-        settle();
-        evaluate("session.openSection(16, session.dao.retrieveFolderIdByType(16))");
-        settle();
-        const QString entities = QStringLiteral("session.contentStack.currentItem.entities");
-        evaluate(entities + ".list.currentIndex = 0");
-        evaluate(entities + ".open(" + entities + ".list.currentItem.entity)");
-        if (!shoot("folder"))
-            return false;
-        evaluate("session.back()");
-        settle();
-        evaluate(entities + ".list.currentIndex = 2");
-        evaluate(entities + ".list.currentItem.menuRequested(120, 20)");
-        if (!shoot("context-menu"))
-            return false;
-        evaluate(entities + ".run('rename', " + entities + ".list.currentItem.entity)");
-        if (!shoot("rename"))
-            return false;
-        closePopups();
-        evaluate(entities + ".selectionMode = true");
-        evaluate(entities + ".selection.selectAll()");
-        if (!shoot("selection"))
-            return false;
-        evaluate(entities + ".selectionMode = false");
-        evaluate(entities + ".selection.deselectAll()");
-
-        // A document saved into the device's container: the transfers panel, then the local files page.
-        evaluate(entities + ".run('pdf', { id: 1001, name: 'Welcome.docx', isFile: true })");
-        evaluate("session.transfers.open()");
-        if (!shoot("transfers"))
-            return false;
-        evaluate("session.transfers.close()");
-        evaluate("session.openOnRoot('LocalFilesPage.qml')");
-        if (!waitUntil("session.rootStack.currentItem.files.rowCount() > 0") || !shoot("local-files"))
-            return false;
-        evaluate("session.back()");
-        evaluate("session.openOnRoot('ImageViewerPage.qml', { imageId: 1006, imageName: 'Logo.png' })");
-        if (!waitUntil("session.rootStack.currentItem.imagePath !== ''") || !shoot("image-viewer"))
-            return false;
-        evaluate("session.back()");
-        evaluate("session.openDocument(1001, 'Welcome.docx')");
-        if (!waitUntil("session.rootStack.currentItem.view.loadProgress === 100") || !shoot("editor"))
-            return false;
-        evaluate("session.back()");
-
-        evaluate("session.openOnContent('CreationPage.qml', { parentId: session.dao.retrieveFolderIdByType(16) })");
-        if (!shoot("creation"))
-            return false;
-        evaluate("session.back()");
-        evaluate("session.openOnContent('SearchPage.qml', { searchFolder: 0 })");
-        setText("searchField", QStringLiteral("an"));
-        QTest::qWait(600);
-        if (!shoot("search"))
-            return false;
-        evaluate("session.back()");
-
-        evaluate("session.openOnRoot('AccessSettingsPage.qml', { entityId: 1001, entityName: 'Welcome.docx' })");
-        if (!shoot("access-settings"))
-            return false;
-        evaluate("session.back()");
-
-        evaluate("session.openOnRoot('AccountPage.qml')");
-        if (!shoot("account"))
-            return false;
-        evaluate("session.themeToggleRequested()");
-        if (!shoot("account-dark"))
-            return false;
-        evaluate("session.back()");
-        return shoot("my-documents-dark");
+        return pictured && evaluate("session.showSections()") && wait(m_settleMs) && evaluate(section.arg(16))
+               && wait(m_settleMs) && evaluate(entities + "list.currentIndex = 0")
+               && visit(entities + "open(" + row + ".entity)", "folder") && wait(m_settleMs)
+               && evaluate(entities + "list.currentIndex = 2") && evaluate(row + ".menuRequested(120, 20)")
+               && shoot("context-menu") && evaluate(entities + "run('rename', " + row + ".entity)") && shoot("rename")
+               && closePopups() && evaluate(entities + "selectionMode = true")
+               && evaluate(entities + "selection.selectAll()") && shoot("selection")
+               && evaluate(entities + "selectionMode = false") && evaluate(entities + "selection.deselectAll()")
+               // A document saved into the device's container: the transfers panel, then the local files page.
+               && evaluate(entities + "run('pdf', { id: 1001, name: 'Welcome.docx', isFile: true })")
+               && evaluate("session.transfers.open()") && shoot("transfers") && evaluate("session.transfers.close()")
+               && visit("session.openOnRoot('LocalFilesPage.qml')", "local-files",
+                        "session.rootStack.currentItem.files.rowCount() > 0")
+               && visit("session.openOnRoot('ImageViewerPage.qml', { imageId: 1006, imageName: 'Logo.png' })",
+                        "image-viewer", "session.rootStack.currentItem.imagePath !== ''")
+               && visit("session.openDocument(1001, 'Welcome.docx')", "editor",
+                        "session.rootStack.currentItem.view.loadProgress === 100")
+               && visit("session.openOnContent('CreationPage.qml', { parentId: session.dao.retrieveFolderIdByType(16) })",
+                        "creation")
+               && evaluate("session.openOnContent('SearchPage.qml', { searchFolder: 0 })")
+               && setText("searchField", QStringLiteral("an")) && wait(600) && shoot("search")
+               && evaluate("session.back()")
+               && visit("session.openOnRoot('AccessSettingsPage.qml', { entityId: 1001, entityName: 'Welcome.docx' })",
+                        "access-settings")
+               && evaluate("session.openOnRoot('AccountPage.qml')") && shoot("account")
+               && evaluate("session.themeToggleRequested()") && shoot("account-dark") && evaluate("session.back()")
+               && shoot("my-documents-dark");
     }
 
 private:
@@ -179,61 +127,60 @@ private:
     // A list's delegates are not its QObject children, so a list is awaited by its row count.
     bool waitFor(const char *objectName, int rows = 0)
     {
-        QElapsedTimer timer;
-        timer.start();
-        for (QObject *item = find(objectName); !item || item->property("count").toInt() < rows;
-             item = find(objectName)) {
-            if (timer.elapsed() > 20000)
-                return fail(QStringLiteral("%1 never appeared").arg(QLatin1String(objectName)));
-            QTest::qWait(50);
-        }
-        return true;
+        return QTest::qWaitFor([&] {
+                   const QObject *item = find(objectName);
+                   return item && item->property("count").toInt() >= rows;
+               }, 20000)
+               || fail(QStringLiteral("%1 never appeared").arg(QLatin1String(objectName)));
     }
 
     // The menus and dialogs a picture left open would cover the next ones.
-    void closePopups()
+    bool closePopups()
     {
         for (QObject *object : m_view->rootObject()->findChildren<QObject *>()) {
             if (object->inherits("QQuickPopup") && object->property("opened").toBool())
                 QMetaObject::invokeMethod(object, "close");
         }
-    }
-
-    // Waits until a script over the application's root is true.
-    bool waitUntil(const char *script)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (!QQmlExpression(m_view->rootContext(), m_view->rootObject(), QString::fromLatin1(script))
-                    .evaluate()
-                    .toBool()) {
-            if (timer.elapsed() > 60000)
-                return fail(QStringLiteral("never true: %1").arg(QLatin1String(script)));
-            QTest::qWait(50);
-        }
         return true;
     }
 
-    void evaluate(const QString &script)
+    // Waits until a script over the application's root is true.
+    bool waitUntil(const QString &script)
+    {
+        return QTest::qWaitFor([&] {
+                   return QQmlExpression(m_view->rootContext(), m_view->rootObject(), script).evaluate().toBool();
+               }, 60000)
+               || fail(QStringLiteral("never true: %1").arg(script));
+    }
+
+    bool evaluate(const QString &script)
     {
         QQmlExpression expression(m_view->rootContext(), m_view->rootObject(), script);
         expression.evaluate();
-        if (expression.hasError())
-            qWarning("%s: %s", qPrintable(script), qPrintable(expression.error().toString()));
+        return !expression.hasError() || fail(script + QStringLiteral(": ") + expression.error().toString());
     }
-    void evaluate(const char *script) { evaluate(QString::fromLatin1(script)); }
 
-    void setText(const char *objectName, const QString &text)
+    // A page opened by a script, pictured once it shows what it should, and left again.
+    bool visit(const QString &open, const QString &name, const QString &until = QStringLiteral("true"))
     {
-        if (QObject *field = find(objectName))
-            field->setProperty("text", text);
+        return evaluate(open) && waitUntil(until) && shoot(name) && evaluate("session.back()");
     }
 
-    void settle() { QTest::qWait(m_settleMs); }
+    bool setText(const char *objectName, const QString &text)
+    {
+        QObject *field = find(objectName);
+        return (field && field->setProperty("text", text)) || fail(QStringLiteral("no field %1").arg(QLatin1String(objectName)));
+    }
+
+    static bool wait(int ms)
+    {
+        QTest::qWait(ms);
+        return true;
+    }
 
     bool shoot(const QString &name)
     {
-        settle();
+        wait(m_settleMs);
         const QImage image = m_view->grabWindow();
         const QString file = QStringLiteral("%1/%2-%3-%4.png")
                                  .arg(m_directory, m_window.name)
