@@ -1,35 +1,19 @@
 #include "privatesessionbus.h"
 
-#include <QDBusConnectionInterface>
-
-PrivateSessionBus::PrivateSessionBus() = default;
+#include "testenvironment.h"
 
 PrivateSessionBus::~PrivateSessionBus()
 {
-    if (m_daemon.state() != QProcess::NotRunning) {
-        m_daemon.kill();
-        m_daemon.waitForFinished(5000);
-    }
+    TestEnvironment::endProcess(m_daemon, 5000);
 }
 
 bool PrivateSessionBus::start(const char *addressVariable)
 {
-    m_daemon.start(QStringLiteral("dbus-daemon"),
-                   {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
-    if (!m_daemon.waitForStarted(5000))
-        return false;
-    while (!m_daemon.canReadLine()) {
-        if (!m_daemon.waitForReadyRead(5000))
-            return false;
-    }
-    m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+    m_daemon.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address=1"});
+    const QByteArray output = TestEnvironment::readOutputUntil(m_daemon, "\n", 5000);
+    m_address = QString::fromUtf8(output.left(output.indexOf('\n'))).trimmed();
     qputenv(addressVariable, m_address.toUtf8());
     return !m_address.isEmpty();
-}
-
-NotificationListener::NotificationListener(QObject *parent)
-    : QObject(parent)
-{
 }
 
 NotificationListener::~NotificationListener()
@@ -43,8 +27,7 @@ bool NotificationListener::registerOn(const QString &address)
     m_connectionName = QStringLiteral("notification-listener");
     QDBusConnection connection = QDBusConnection::connectToBus(address, m_connectionName);
     return connection.isConnected()
-        && connection.registerObject(QStringLiteral("/org/freedesktop/Notifications"), this,
-                                     QDBusConnection::ExportAllSlots)
+        && connection.registerObject(QStringLiteral("/org/freedesktop/Notifications"), this, QDBusConnection::ExportAllSlots)
         && connection.registerService(QStringLiteral("org.freedesktop.Notifications"));
 }
 

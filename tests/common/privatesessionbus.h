@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDBusConnection>
-#include <QList>
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
@@ -13,7 +12,6 @@
 class PrivateSessionBus
 {
 public:
-    PrivateSessionBus();
     ~PrivateSessionBus();
 
     bool start(const char *addressVariable = "DBUS_SESSION_BUS_ADDRESS");
@@ -39,7 +37,7 @@ class NotificationListener : public QObject
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 public:
-    explicit NotificationListener(QObject *parent = nullptr);
+    explicit NotificationListener(QObject *parent = nullptr) : QObject(parent) {}
     ~NotificationListener() override;
 
     // Registers the service on its own connection to the bus at the address.

@@ -2,19 +2,11 @@
 
 #include "testenvironment.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 
 #include <unistd.h>
 
-namespace {
-constexpr int s_timeoutMs = 15000;
-}
-
-SecureStorageServiceProcess::~SecureStorageServiceProcess()
-{
-    stop();
-}
+static constexpr int s_timeoutMs = 15000;
 
 bool SecureStorageServiceProcess::startBus()
 {
@@ -29,31 +21,18 @@ bool SecureStorageServiceProcess::start(const QStringList &extraArguments, const
     serviceEnvironment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_bus.address());
     m_service.setProcessEnvironment(serviceEnvironment);
     m_service.start(TestEnvironment::binDirectory() + QStringLiteral("/vellix-securestorage"),
-                    QStringList{QStringLiteral("--data"), m_data.path(), QStringLiteral("--scryptn"),
-                                QString::number(s_testScryptLogN)}
-                        + extraArguments);
-    const QDeadlineTimer deadline(s_timeoutMs);
-    QByteArray output;
-    while (!output.contains("ready\n") && !deadline.hasExpired() && m_service.state() != QProcess::NotRunning) {
-        m_service.waitForReadyRead(100);
-        output += m_service.readAllStandardOutput();
-    }
-    if (!output.contains("ready\n")) {
+                    QStringList{"--data", m_data.path(), "--scryptn", QString::number(s_testScryptLogN)} + extraArguments);
+    const bool ready = TestEnvironment::readOutputUntil(m_service, "ready\n", s_timeoutMs).contains("ready\n");
+    if (!ready)
         qWarning("secure-storage service did not start: %s", serviceLog().constData());
-        return false;
-    }
-    return true;
+    return ready;
 }
 
 void SecureStorageServiceProcess::stop()
 {
     if (m_service.state() == QProcess::NotRunning)
         return;
-    m_service.terminate();
-    if (!m_service.waitForFinished(s_timeoutMs)) {
-        m_service.kill();
-        m_service.waitForFinished();
-    }
+    TestEnvironment::endProcess(m_service, s_timeoutMs);
     serviceLog();
 }
 

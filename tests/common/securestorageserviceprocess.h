@@ -2,10 +2,7 @@
 
 #include "privatesessionbus.h"
 
-#include <QProcess>
 #include <QProcessEnvironment>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 
 // A private dbus-daemon standing in for the system bus of the test process,
@@ -16,7 +13,7 @@ class SecureStorageServiceProcess
 public:
     static constexpr int s_testScryptLogN = 10;
 
-    ~SecureStorageServiceProcess();
+    ~SecureStorageServiceProcess() { stop(); }
 
     // Call before anything touches QDBusConnection::systemBus().
     bool startBus();

@@ -2,7 +2,6 @@
 
 #include "testenvironment.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -21,13 +20,6 @@ constexpr int s_callTimeoutMs = 10000;
 const QByteArray s_listening = "listening on ";
 } // namespace
 
-SimulatorProcess::SimulatorProcess() = default;
-
-SimulatorProcess::~SimulatorProcess()
-{
-    stop();
-}
-
 bool SimulatorProcess::start(const QStringList &extraArguments)
 {
     stop();
@@ -39,22 +31,12 @@ bool SimulatorProcess::start(const QStringList &extraArguments)
     m_port = 0;
     m_process.setStandardErrorFile(m_directory->filePath(QStringLiteral("simulator.log")));
     m_process.start(TestEnvironment::binDirectory() + QStringLiteral("/vellix-portal-simulator"),
-                    QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--data"),
-                                m_directory->filePath(QStringLiteral("data"))}
-                        + extraArguments);
-    if (!m_process.waitForStarted(s_startTimeoutMs)) {
-        qWarning("simulator did not start: %s", qPrintable(m_process.errorString()));
-        return false;
-    }
-    QByteArray output;
-    const QDeadlineTimer deadline(s_startTimeoutMs);
-    while (!output.contains('\n') && !deadline.hasExpired() && m_process.state() == QProcess::Running) {
-        m_process.waitForReadyRead(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
-        output += m_process.readAllStandardOutput();
-    }
+                    QStringList{"--port", "0", "--data", m_directory->filePath(QStringLiteral("data"))} + extraArguments);
+    const QByteArray output = TestEnvironment::readOutputUntil(m_process, "\n", s_startTimeoutMs);
     const QByteArray line = output.left(output.indexOf('\n')).trimmed();
     if (!line.startsWith(s_listening)) {
-        qWarning("simulator did not report its port: %s %s", line.constData(), serverLog().constData());
+        qWarning("simulator did not report its port: %s %s %s", qPrintable(m_process.errorString()), line.constData(),
+                 TestEnvironment::readFile(m_directory->filePath(QStringLiteral("simulator.log"))).constData());
         stop();
         return false;
     }
@@ -66,18 +48,8 @@ void SimulatorProcess::stop()
 {
     if (m_process.state() == QProcess::NotRunning)
         return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(s_startTimeoutMs)) {
-        qWarning("simulator ignored SIGTERM; killing it");
-        m_process.kill();
-        m_process.waitForFinished();
-    }
+    TestEnvironment::endProcess(m_process, s_startTimeoutMs);
     m_exitedCleanly = m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
-}
-
-bool SimulatorProcess::isRunning() const
-{
-    return m_process.state() == QProcess::Running;
 }
 
 QString SimulatorProcess::baseUrl() const
@@ -90,24 +62,11 @@ QString SimulatorProcess::dataDirectory() const
     return m_directory ? m_directory->filePath(QStringLiteral("data")) : QString();
 }
 
-QByteArray SimulatorProcess::serverLog() const
-{
-    if (!m_directory)
-        return QByteArray();
-    QFile file(m_directory->filePath(QStringLiteral("simulator.log")));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 namespace {
-bool succeeded(const QJsonObject &reply)
-{
-    return reply.value(QStringLiteral("ok")).toBool();
-}
-
 // A POST to one of the control endpoints.
 bool post(SimulatorProcess *simulator, const char *name, const QJsonObject &body = {})
 {
-    return succeeded(simulator->control("POST", QStringLiteral("/__control/") + QLatin1String(name), body));
+    return simulator->control("POST", QStringLiteral("/__control/") + QLatin1String(name), body).value(QStringLiteral("ok")).toBool();
 }
 } // namespace
 
@@ -153,17 +112,12 @@ QJsonObject SimulatorProcess::control(const QByteArray &method, const QString &p
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QTimer::singleShot(s_callTimeoutMs, &loop, &QEventLoop::quit);
     loop.exec();
-    if (!reply->isFinished()) {
-        reply->abort();
-        reply->deleteLater();
+    // The manager takes its reply with it, finished or not.
+    if (!reply->isFinished())
         return failure(QStringLiteral("the control call timed out"));
-    }
     const QJsonDocument document = QJsonDocument::fromJson(reply->readAll());
-    const QString error = reply->errorString();
-    const bool transportFailed = reply->error() != QNetworkReply::NoError && !document.isObject();
-    reply->deleteLater();
-    if (transportFailed)
-        return failure(error);
+    if (reply->error() != QNetworkReply::NoError && !document.isObject())
+        return failure(reply->errorString());
     return document.object();
 }
 
@@ -179,12 +133,10 @@ bool SimulatorProcess::makeCertificate(const QString &directory, QString *certif
     *certificateFile = QDir(directory).filePath(QStringLiteral("simulator.crt"));
     *keyFile = QDir(directory).filePath(QStringLiteral("simulator.key"));
     QProcess openssl;
-    openssl.start(QStringLiteral("openssl"),
-                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
-                   QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"),
-                   QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
-                   QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1"),
-                   QStringLiteral("-keyout"), *keyFile, QStringLiteral("-out"), *certificateFile});
+    openssl.start(QStringLiteral("openssl"), QStringLiteral("req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 "
+                                                            "-subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1")
+                                                 .split(' ')
+                                                 + QStringList{QStringLiteral("-keyout"), *keyFile, QStringLiteral("-out"), *certificateFile});
     return openssl.waitForFinished(60000) && openssl.exitStatus() == QProcess::NormalExit && openssl.exitCode() == 0
         && QFile::exists(*certificateFile) && QFile::exists(*keyFile);
 }

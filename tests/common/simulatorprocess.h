@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QByteArray>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -20,23 +17,18 @@ public:
     static const QString s_demoLogin;
     static const QString s_demoPassword;
 
-    SimulatorProcess();
-    ~SimulatorProcess();
+    ~SimulatorProcess() { stop(); }
 
     // Starts $VELLIX_BIN_DIR/vellix-portal-simulator --port 0 with a fresh data
     // directory and waits for its "listening on" line.
     bool start(const QStringList &extraArguments = {});
     // SIGTERM, then waits for the exit.
     void stop();
-    bool isRunning() const;
     // After stop(): whether the process ended by itself with exit code 0.
     bool exitedCleanly() const { return m_exitedCleanly; }
 
-    quint16 port() const { return m_port; }
     QString baseUrl() const;              // "http://127.0.0.1:PORT" (https with --cert)
     QString dataDirectory() const;
-    // What the simulator wrote to stderr so far (one line per request).
-    QByteArray serverLog() const;
 
     bool setFault(const QString &path, const QJsonObject &fault);
     bool clearFaults();

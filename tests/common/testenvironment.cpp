@@ -4,6 +4,7 @@
 #include "workers/servertaskpoller.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -70,4 +71,26 @@ bool TestEnvironment::writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray TestEnvironment::readOutputUntil(QProcess &process, const QByteArray &marker, int timeoutMs)
+{
+    QByteArray output;
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!output.contains(marker) && !deadline.hasExpired() && process.state() != QProcess::NotRunning) {
+        process.waitForReadyRead(100);
+        output += process.readAllStandardOutput();
+    }
+    return output;
+}
+
+void TestEnvironment::endProcess(QProcess &process, int timeoutMs)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -25,6 +26,10 @@ public:
     // A whole file's bytes, empty when it cannot be read; and a file written whole.
     static QByteArray readFile(const QString &path);
     static bool writeFile(const QString &path, const QByteArray &bytes);
+    // A child's standard output, read until it holds the marker, the child ends or the time is up.
+    static QByteArray readOutputUntil(QProcess &process, const QByteArray &marker, int timeoutMs);
+    // SIGTERM, then SIGKILL for a child that is still running after the time-out.
+    static void endProcess(QProcess &process, int timeoutMs);
 
 private:
     static std::unique_ptr<QTemporaryDir> s_root;

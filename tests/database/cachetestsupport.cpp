@@ -33,21 +33,12 @@ void LogCapture::handler(QtMsgType type, const QMessageLogContext &, const QStri
     s_messages.append({type, message});
 }
 
-QStringList LogCapture::messages() const
-{
-    QMutexLocker lock(&s_mutex);
-    QStringList list;
-    for (const auto &entry : qAsConst(s_messages))
-        list.append(entry.second);
-    return list;
-}
-
-QStringList LogCapture::messagesOf(QtMsgType type) const
+QStringList LogCapture::messages(std::optional<QtMsgType> type) const
 {
     QMutexLocker lock(&s_mutex);
     QStringList list;
     for (const auto &entry : qAsConst(s_messages)) {
-        if (entry.first == type)
+        if (!type || entry.first == *type)
             list.append(entry.second);
     }
     return list;
@@ -117,27 +108,15 @@ void migrate(const QSqlDatabase &db)
 
 QVariantMap portalFile(int id, int directoryId, const QString &name, const QVariantMap &extra)
 {
-    QVariantMap file{{QStringLiteral("Id"), id},
-                     {QStringLiteral("FileId"), id + 100000},
-                     {QStringLiteral("OwnerId"), 11},
-                     {QStringLiteral("Name"), name},
-                     {QStringLiteral("DirectoryId"), directoryId},
-                     {QStringLiteral("Timestamp"), QStringLiteral("2024-03-01T10:00:00")},
-                     {QStringLiteral("Size"), 1024},
-                     {QStringLiteral("MimeType"), QStringLiteral("text/plain")},
-                     {QStringLiteral("IsFavorite"), false}};
+    QVariantMap file{{"Id", id},   {"FileId", id + 100000}, {"OwnerId", 11}, {"Name", name}, {"DirectoryId", directoryId},
+                     {"Size", 1024}, {"Timestamp", "2024-03-01T10:00:00"}, {"MimeType", "text/plain"}, {"IsFavorite", false}};
     file.insert(extra);
     return file;
 }
 
 QVariantMap portalFolder(int id, int parentId, const QString &name, const QVariantMap &extra)
 {
-    QVariantMap folder{{QStringLiteral("Id"), id},
-                       {QStringLiteral("OwnerId"), 11},
-                       {QStringLiteral("Name"), name},
-                       {QStringLiteral("ParentId"), parentId},
-                       {QStringLiteral("Timestamp"), QStringLiteral("2024-03-01T09:00:00")},
-                       {QStringLiteral("Type"), 0}};
+    QVariantMap folder{{"Id", id}, {"OwnerId", 11}, {"Name", name}, {"ParentId", parentId}, {"Timestamp", "2024-03-01T09:00:00"}, {"Type", 0}};
     folder.insert(extra);
     return folder;
 }

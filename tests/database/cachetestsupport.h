@@ -10,6 +10,7 @@
 #include <QVariantMap>
 
 #include <memory>
+#include <optional>
 
 // Records every log line while it exists (any thread), instead of printing.
 class LogCapture
@@ -18,8 +19,8 @@ public:
     LogCapture();
     ~LogCapture();
 
-    QStringList messages() const;
-    QStringList messagesOf(QtMsgType type) const;
+    // All lines, or those of one type.
+    QStringList messages(std::optional<QtMsgType> type = std::nullopt) const;
     int count(const QString &fragment) const;
     void clear();
 

@@ -20,16 +20,12 @@ QString CannedHttpServer::baseUrl() const
     return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort());
 }
 
-void CannedHttpServer::respond(const QByteArray &raw, Ending ending)
+void CannedHttpServer::respond(const QByteArray &raw, Ending ending, int chunkBytes, int pauseMs)
 {
     m_raw = raw;
     m_ending = ending;
-}
-
-void CannedHttpServer::setTrickle(int chunkBytes, int intervalMs)
-{
     m_chunkBytes = chunkBytes;
-    m_intervalMs = intervalMs;
+    m_pauseMs = pauseMs;
 }
 
 QByteArray CannedHttpServer::httpResponse(int status, const QByteArray &body, const QByteArray &contentType)
@@ -68,12 +64,12 @@ void CannedHttpServer::readFrom(QTcpSocket *socket)
 void CannedHttpServer::answer(QTcpSocket *socket, int offset)
 {
     const int headEnd = m_raw.indexOf("\r\n\r\n") + 4;
-    const int size = m_intervalMs <= 0 ? m_raw.size() : offset < headEnd ? headEnd - offset : m_chunkBytes;
+    const int size = m_pauseMs <= 0 ? m_raw.size() : offset < headEnd ? headEnd - offset : m_chunkBytes;
     socket->write(m_raw.mid(offset, size));
     socket->flush();
     if (offset + size < m_raw.size()) {
         QPointer<QTcpSocket> guarded(socket);
-        QTimer::singleShot(m_intervalMs, this, [this, guarded, offset, size] {
+        QTimer::singleShot(m_pauseMs, this, [this, guarded, offset, size] {
             if (guarded)
                 answer(guarded, offset + size);
         });

@@ -20,12 +20,10 @@ public:
     bool listen();
     QString baseUrl() const;
 
-    // Empty bytes with KeepOpen: the server never answers.
-    void respond(const QByteArray &raw, Ending ending = Ending::Close);
-    // Writes the head at once and then the body a few bytes at a time with
-    // this pause between chunks (0: at once), like a slow portal that still
-    // makes progress.
-    void setTrickle(int chunkBytes, int intervalMs);
+    // Empty bytes with KeepOpen: the server never answers. With a pause, the
+    // head goes at once and then the body chunkBytes at a time with that pause
+    // between chunks, like a slow portal that still makes progress.
+    void respond(const QByteArray &raw, Ending ending = Ending::Close, int chunkBytes = 0, int pauseMs = 0);
     static QByteArray httpResponse(int status, const QByteArray &body,
                                    const QByteArray &contentType = QByteArrayLiteral("application/json"));
 
@@ -38,5 +36,5 @@ private:
     QByteArray m_raw;
     Ending m_ending = Ending::Close;
     int m_chunkBytes = 0;
-    int m_intervalMs = 0;
+    int m_pauseMs = 0;
 };

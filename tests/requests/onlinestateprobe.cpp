@@ -3,7 +3,7 @@
 // loopback goes through. Run by tst_requestframe, also in a namespace that has
 // nothing but loopback.
 #include "cannedhttpserver.h"
-#include "portalsuite.h"
+#include "requestrunner.h"
 #include "requests/authrequest.h"
 #include "requests/onlinestate.h"
 #include "settings/settings.h"
