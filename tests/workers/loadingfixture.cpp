@@ -1,6 +1,5 @@
 #include "loadingfixture.h"
 
-#include "database/migrations.h"
 #include "portalrefusal.h"
 #include "settings/settings.h"
 #include "testenvironment.h"
@@ -13,6 +12,8 @@
 #include <QSqlRecord>
 #include <QTest>
 #include <QTimer>
+
+#include <tuple>
 
 bool LoadingFixture::start()
 {
@@ -27,12 +28,8 @@ bool LoadingFixture::start()
 
 bool LoadingFixture::reset()
 {
-    m_dao.reset();
-    m_cacheDirectory = std::make_unique<QTemporaryDir>();
-    m_dao = std::make_unique<DataAccessObject>(m_cacheDirectory->path());
-    Migrations migrations;
-    migrations.setDb(m_dao->db());
-    migrations.performMigration();
+    m_cache.reset();
+    m_cache = std::make_unique<CacheFixture>();
     // A reset forgets tokens: sign in again.
     if (!m_simulator.reset())
         return false;
@@ -124,7 +121,7 @@ QStringList LoadingFixture::rows(const QJsonArray &folders, const QJsonArray &do
 
 QStringList LoadingFixture::cachedRows(const QString &table, const QString &where) const
 {
-    QSqlQuery query(m_dao->db());
+    QSqlQuery query(m_cache->dao().db());
     query.exec(QStringLiteral("SELECT * FROM %1 %2").arg(table, where));
     QStringList result;
     while (query.next()) {
@@ -141,7 +138,7 @@ QStringList LoadingFixture::cachedRows(const QString &table, const QString &wher
 
 QStringList LoadingFixture::cachedUsers() const
 {
-    QSqlQuery query(m_dao->db());
+    QSqlQuery query(m_cache->dao().db());
     query.exec(QStringLiteral("SELECT id, name, email FROM users ORDER BY id"));
     QStringList result;
     while (query.next())
@@ -161,30 +158,21 @@ QStringList LoadingFixture::receivedRequests()
     return result;
 }
 
-bool LoadingFixture::fail(const QString &path, const QJsonObject &fault)
-{
-    return m_simulator.setFault(path, fault);
-}
-
-QList<LoadingFixture::PortalFailure> LoadingFixture::portalFailures()
-{
-    return {{"portal error", PortalRefusal::fault(), PortalRefusal::text()},
-            {"expired sign-in", {{"status", 401}},
-             QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.")},
-            {"unreadable answer", {{"status", 200}, {"body", "<html>"}},
-             QStringLiteral("The portal sent an answer that cannot be read.")},
-            {"dropped connection", {{"mode", "drop"}}, QStringLiteral("The portal closed the connection.")}};
-}
-
 void LoadingFixture::failureClasses(const QStringList &paths)
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QJsonObject>("fault");
     QTest::addColumn<QString>("message");
+    // The fault for setFault and the error a worker reports for it.
+    const QList<std::tuple<const char *, QJsonObject, QString>> failures{
+        {"portal error", PortalRefusal::fault(), PortalRefusal::text()},
+        {"expired sign-in", {{"status", 401}}, QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.")},
+        {"unreadable answer", {{"status", 200}, {"body", "<html>"}}, QStringLiteral("The portal sent an answer that cannot be read.")},
+        {"dropped connection", {{"mode", "drop"}}, QStringLiteral("The portal closed the connection.")}};
     for (const QString &path : paths) {
-        for (const PortalFailure &failure : portalFailures())
-            QTest::addRow("%s: %s", qPrintable(path.section(QLatin1Char('/'), -1)), failure.name)
-                << path << failure.fault << failure.message;
+        for (const auto &failure : failures)
+            QTest::addRow("%s: %s", qPrintable(path.section(QLatin1Char('/'), -1)), std::get<0>(failure))
+                << path << std::get<1>(failure) << std::get<2>(failure);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "database/dataaccessobject.h"
+#include "cachetestsupport.h"
 #include "simulatorprocess.h"
 
 #include <QJsonArray>
@@ -8,7 +8,6 @@
 #include <QJsonObject>
 #include <QSignalSpy>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
@@ -25,7 +24,8 @@ public:
     bool reset();
 
     SimulatorProcess &simulator() { return m_simulator; }
-    DataAccessObject &dao() { return *m_dao; }
+    DataAccessObject &dao() { return m_cache->dao(); }
+    CacheFixture &cache() { return *m_cache; }
 
     // Calls the portal itself with the demo user's token; the reply document.
     QJsonDocument portal(const QByteArray &method, const QString &path, const QJsonObject &body = {});
@@ -44,26 +44,14 @@ public:
 
     // Portal requests received since the last reset, as "METHOD path?query".
     QStringList receivedRequests();
-    bool fail(const QString &path, const QJsonObject &fault);
 
-    // The failure classes of a portal call: the fault for setFault and the
-    // error a worker reports for it.
-    struct PortalFailure
-    {
-        const char *name;
-        QJsonObject fault;
-        QString message;
-    };
-    static QList<PortalFailure> portalFailures();
-    // Columns "path", "fault" and "message": each failure class for each of the paths.
+    // Columns "path", "fault" and "message": each way a portal call fails, for each of the paths.
     static void failureClasses(const QStringList &paths);
 
 private:
-
     SimulatorProcess m_simulator;
     QString m_token;
-    std::unique_ptr<QTemporaryDir> m_cacheDirectory;
-    std::unique_ptr<DataAccessObject> m_dao;
+    std::unique_ptr<CacheFixture> m_cache;
 };
 
 // A start of a worker known to be a T, for tables of workers.

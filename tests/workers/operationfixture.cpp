@@ -10,7 +10,6 @@
 #include <QDebug>
 #include <QPointer>
 #include <QRunnable>
-#include <QSqlQuery>
 #include <QTest>
 #include <QThreadPool>
 
@@ -121,13 +120,8 @@ bool OperationFixture::reloadedCacheMatchesPortal()
 
 QVariant OperationFixture::cachedValue(int id, bool isFile, const QString &column)
 {
-    QSqlQuery query(m_loading.dao().db());
-    query.prepare(QStringLiteral("SELECT %1 FROM files_and_folders WHERE id = ? AND is_file = ?").arg(column));
-    query.addBindValue(id);
-    query.addBindValue(isFile ? 1 : 0);
-    if (!query.exec() || !query.next())
-        return {};
-    return query.value(0);
+    return m_loading.cache().value(QStringLiteral("SELECT %1 FROM files_and_folders WHERE id = ? AND is_file = ?").arg(column),
+                                   {id, isFile ? 1 : 0});
 }
 
 bool OperationFixture::isCached(int id, bool isFile)
@@ -142,9 +136,7 @@ bool OperationFixture::isBusy(int id, bool isFile)
 
 int OperationFixture::busyCount()
 {
-    QSqlQuery query(m_loading.dao().db());
-    query.exec(QStringLiteral("SELECT COUNT(*) FROM files_and_folders WHERE busy <> 0"));
-    return query.next() ? query.value(0).toInt() : -1;
+    return m_loading.cache().count(QStringLiteral("files_and_folders"), QStringLiteral("WHERE busy <> 0"));
 }
 
 QList<ReceivedNotification> OperationFixture::notifications(int count)
@@ -203,17 +195,4 @@ int OperationFixture::requestCount(const QString &fragment)
 bool OperationFixture::waitForRequest(const QString &fragment)
 {
     return QTest::qWaitFor([&] { return requestCount(fragment) > 0; }, 10000);
-}
-
-const OperationFixture::PortalFailure &OperationFixture::portalError()
-{
-    static const PortalFailure s_portalError = LoadingFixture::portalFailures().first();
-    return s_portalError;
-}
-
-QList<OperationFixture::PortalFailure> OperationFixture::portalFailures()
-{
-    QList<PortalFailure> failures = LoadingFixture::portalFailures();
-    failures.removeAt(1);
-    return failures;
 }

@@ -68,11 +68,6 @@ public:
     // Waits until the portal has seen a request whose target contains fragment.
     bool waitForRequest(const QString &fragment);
 
-    // The failure classes of LoadingFixture but the expired sign-in; the first is the portal's refusal.
-    using PortalFailure = LoadingFixture::PortalFailure;
-    static QList<PortalFailure> portalFailures();
-    static const PortalFailure &portalError();
-
 private:
     PrivateSessionBus m_bus;
     NotificationListener m_listener;

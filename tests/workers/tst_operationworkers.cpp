@@ -1,22 +1,33 @@
-#include "operationsuite.h"
+#include "filesizelimit.h"
+#include "portalrefusal.h"
 #include "settings/settings.h"
 #include "testenvironment.h"
+#include "transferfixture.h"
 #include "workers/addfavoriteworker.h"
 #include "workers/authorizationworker.h"
+#include "workers/blockfilecopy.h"
 #include "workers/checkconflictworker.h"
 #include "workers/clearfavoritesworker.h"
+#include "workers/clearfolderworker.h"
 #include "workers/copyfileandfolderworkers.h"
 #include "workers/copyfileworker.h"
+#include "workers/copyfolderworker.h"
 #include "workers/createdocumentworker.h"
 #include "workers/createfolderworker.h"
 #include "workers/deletefavoriteworker.h"
 #include "workers/deletefileandfolderworker.h"
+#include "workers/deletefolderworker.h"
+#include "workers/downloadarchivedirectoryworker.h"
+#include "workers/downloadfileworker.h"
+#include "workers/downloadpdfworker.h"
 #include "workers/forgotpasswordworker.h"
+#include "workers/freefilename.h"
 #include "workers/getserversettingsworker.h"
 #include "workers/loadfoldersandfilesworker.h"
 #include "workers/movefileandfolderworker.h"
 #include "workers/movefiletotrashworker.h"
 #include "workers/movefileworker.h"
+#include "workers/movefolderworker.h"
 #include "workers/refreshtokenworker.h"
 #include "workers/renamefileworker.h"
 #include "workers/renamefolderworker.h"
@@ -25,21 +36,26 @@
 #include "workers/restorefolderworker.h"
 #include "workers/savedocumentaccessrightsworker.h"
 #include "workers/savefolderaccessrightsworker.h"
+#include "workers/servertaskpoller.h"
 #include "workers/sharefileworker.h"
 #include "workers/sharefolderworker.h"
 #include "workers/unsharefileworker.h"
 #include "workers/unsharefolderworker.h"
+#include "workers/uploaddocumentworker.h"
 #include "workers/userregisterworker.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QJsonArray>
 #include <QPointer>
 #include <QRunnable>
-#include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QThreadPool>
 #include <QtTest>
 
 #include <functional>
+#include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -125,14 +141,6 @@ bool unchanged(OperationFixture &fixture, const QStringList &before)
     return fixture.cachedListing(OperationFixture::s_myDocuments) == before;
 }
 
-int cachedFilesNamed(OperationFixture &fixture, const QString &pattern)
-{
-    QSqlQuery query(fixture.dao().db());
-    query.prepare(QStringLiteral("SELECT COUNT(*) FROM files_and_folders WHERE is_file = 1 AND name LIKE ?"));
-    query.addBindValue(pattern);
-    return query.exec() && query.next() ? query.value(0).toInt() : -1;
-}
-
 // One operation as the tables below run it: how it succeeds and how it fails.
 struct Case
 {
@@ -144,17 +152,17 @@ struct Case
     QString info;
     CacheCheck cache;
     QString warning;
-    // The sharing calls: their texts for a refusal and for a dropped connection.
-    QStringList failureTexts = {};
+    // How the worker words the portal's refusal.
+    QString refusal = PortalRefusal::text();
 };
 
 QList<Case> cases()
 {
     const auto my = s_myDocuments;
-    const QStringList handlerTexts{OperationFixture::portalError().message, "The portal closed the connection."};
-    const QStringList replyTexts{"Internal Server Error", "Connection closed"};
     const auto notesCopies = [](int count) {
-        return [=](OperationFixture &fixture, const QStringList &) { return cachedFilesNamed(fixture, "Notes%") == count; };
+        return [=](OperationFixture &fixture, const QStringList &) {
+            return fixture.loading().cache().count("files_and_folders", "WHERE is_file = 1 AND name LIKE 'Notes%'") == count;
+        };
     };
     const auto moveToTrash = [](int id, const QString &name, DirectoryType::RootDirectoryTypes root) {
         return [=](DataAccessObject *dao) { return new MoveFileToTrashWorker(dao, id, name, root); };
@@ -203,20 +211,20 @@ QList<Case> cases()
         {"share file",
          [=](DataAccessObject *dao) { return new ShareFileWorker(dao, 1005, 3, FileAccessType::Write, "Notes.txt", my); },
          "Documents/Share", {{1005, true}}, QString(), "File Notes.txt already shared", access(true, 1005, 3, 5),
-         "Error share file Notes.txt", handlerTexts},
+         "Error share file Notes.txt"},
         {"unshare file",
          [=](DataAccessObject *dao) { return new UnShareFileWorker(dao, 1001, 2, FileAccessType::Read, "Welcome.docx", my); },
          "Documents/UnShare", {{1001, true}}, QString(), "File Welcome.docx already unshared", access(true, 1001, 2, -1),
-         "Error unshare file Welcome.docx", handlerTexts},
+         "Error unshare file Welcome.docx"},
         // The folder calls report the reply's own error text.
         {"share folder",
          [=](DataAccessObject *dao) { return new ShareFolderWorker(dao, 114, 4, FileAccessType::Read, "Photos", my); },
          "DocumentDirectory/Share", {{114, false}}, QString(), "Folder Photos already shared", access(false, 114, 4, 1),
-         "Error share folder Photos", replyTexts},
+         "Error share folder Photos", "Internal Server Error"},
         {"unshare folder",
          [=](DataAccessObject *dao) { return new UnShareFolderWorker(dao, 113, 2, FileAccessType::Read, "Reports", my); },
          "DocumentDirectory/UnShare", {{113, false}}, QString(), "Folder Reports already unshared",
-         access(false, 113, 2, -1), "Error unshare folder Reports", replyTexts},
+         access(false, 113, 2, -1), "Error unshare folder Reports", "Internal Server Error"},
     };
 }
 
@@ -313,19 +321,131 @@ QList<Entry> entries(const QList<int> &ids, bool isFile)
     return result;
 }
 
-} // namespace
+const int s_welcome = 1001;
+const QString s_download = QStringLiteral("/api/v1/Documents/Download");
+const QString s_upload = QStringLiteral("/api/v1/Documents/Upload");
 
+// Transfers report the reply's own error text; a fault "unusable" stands for a local place that cannot be used.
+void transferRows(const QString &unusable)
+{
+    QTest::addColumn<QJsonObject>("fault");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("done") << QJsonObject() << QString();
+    QTest::newRow("portal error") << PortalRefusal::fault() << "Internal Server Error";
+    QTest::newRow("connection dropped") << QJsonObject{{"mode", "drop"}} << "Connection closed";
+    QTest::newRow("unusable place") << QJsonObject{{"unusable", true}} << unusable;
+}
+
+QByteArray pattern(int size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char((i * 7 + i / 251) & 0xff);
+    return bytes;
+}
+
+bool sameDevice(const QString &a, const QString &b)
+{
+    struct stat first = {};
+    struct stat second = {};
+    return ::stat(qPrintable(a), &first) == 0 && ::stat(qPrintable(b), &second) == 0 && first.st_dev == second.st_dev;
+}
+
+// A worker of the case, storing into the given local folder where it downloads.
+using TaskFactory = std::function<Worker *(DataAccessObject *, const QString &folder)>;
+
+// A worker that follows a server task: what it sends, marks and reports.
+struct TaskCase
+{
+    const char *name;
+    TaskFactory make;
+    QString startPath;
+    QList<int> busyFolders;   // marked busy; a document of id busyDocument otherwise
+    int busyDocument;
+    bool busyDuringTask;      // still busy while the task runs
+    QString message;          // of the success
+    QString info;             // the notification of the success
+    // Warnings: start refused, status request failed, task failed or never ended; one stands for all.
+    QStringList warnings;
+    // Downloads of the result only: where from, under which name, the notifications.
+    QString downloadPath = QString();
+    QString stored = QString();
+    QString downloadStarted = QString();
+    QString downloadFailed = QString();
+};
+
+QList<TaskCase> taskCases()
+{
+    const QStringList names{QStringLiteral("Reports"), QStringLiteral("Photos")};
+    const auto root = DirectoryType::MyDocuments;
+    const QString v1 = QStringLiteral("/api/v1/");
+    return {
+        {"move folders",
+         [=](DataAccessObject *dao, const QString &) {
+             return new MoveFolderWorker(dao, {113, 114}, 110, CopyFolderFlags::Copy, names, root);
+         },
+         v1 + "DocumentDirectory/Move", {113, 114}, 0, false, "Reports, Photos", "Folder Reports, Photos already moved",
+         {"Error move folder Reports, Photos", "Error move folders Reports, Photos", "Error move folders"}},
+        {"copy folders",
+         [=](DataAccessObject *dao, const QString &) {
+             return new CopyFolderWorker(dao, {113, 114}, 110, CopyFolderFlags::Copy, names, root);
+         },
+         v1 + "DocumentDirectory/Copy", {113, 114}, 0, true, "113, 114", "Folder Reports, Photos already copied",
+         {"Error copy folder Reports, Photos"}},
+        {"delete folder",
+         [=](DataAccessObject *dao, const QString &) { return new DeleteFolderWorker(dao, 114, "Photos", root); },
+         v1 + "DocumentDirectory/Delete", {114}, 0, false, "Photos", "Folder Photos already moved to trash",
+         {"Error move folder Photos to trash"}},
+        {"delete folder in trash",
+         [](DataAccessObject *dao, const QString &) { return new DeleteFolderWorker(dao, 120, "Drafts", DirectoryType::Trash); },
+         v1 + "DocumentDirectory/Delete", {120}, 0, false, "Drafts", "Folder Drafts already deleted",
+         {"Error delete folder Drafts"}},
+        {"clear trash",
+         [](DataAccessObject *, const QString &) { return new ClearFolderWorker("Trash", OperationFixture::s_trash); },
+         v1 + "DocumentDirectory/Clear", {}, 0, false, "105", "Folder Trash already cleared", {"Error clear folder Trash"}},
+        {"pdf",
+         [=](DataAccessObject *dao, const QString &folder) {
+             return new DownloadPdfWorker(dao, 1001, "Welcome.docx", folder, root);
+         },
+         v1 + "Documents/Convert", {}, 1001, true, QString(), "Download document Welcome.docx success",
+         {"Error prepare document Welcome.docx", "Error convert document Welcome.docx", "Error convert document Welcome.docx"},
+         v1 + "Documents/Download", "Welcome_copy_1.pdf", "Start download document Welcome.docx",
+         "Error download document Welcome.docx"},
+        {"archive",
+         [=](DataAccessObject *dao, const QString &folder) {
+             return new DownloadArchiveDirectoryWorker(dao, 110, "Projects", folder, root);
+         },
+         v1 + "DocumentDirectory/Archive", {110}, 0, true, QString(), "Download folder archive Projects success",
+         {"Error archive folder Projects"}, v1 + "UserTask/Download", "Projects(1).zip", "Start download archive Projects",
+         "Error download folder archive Projects"},
+    };
+}
+
+// The name a download finds taken, so that the result goes beside it.
+QString takenName(const TaskCase &task)
+{
+    return task.stored.contains(QLatin1String("_copy_1")) ? QStringLiteral("Welcome.pdf") : QStringLiteral("Projects.zip");
+}
+
+enum class Failure { Request, NoTaskId, StatusRequest, Task, TimeLimit, Download, UnusableFolder };
+
+} // namespace
 
 Q_DECLARE_METATYPE(Factory)
 Q_DECLARE_METATYPE(CacheCheck)
 Q_DECLARE_METATYPE(QList<Entry>)
 Q_DECLARE_METATYPE(Principals)
+Q_DECLARE_METATYPE(Failure)
+Q_DECLARE_METATYPE(FreeFileName::Kind)
 
-// File, folder, favorite and sharing operations, and the account calls.
-class TestOperationWorkers : public OperationSuite
+// File, folder, favorite and sharing operations, the account calls, downloads
+// and uploads, the operations that wait for a server task, and how a download
+// finds its free name and is put in place.
+class TestOperationWorkers : public QObject
 {
     Q_OBJECT
 private:
+    TransferFixture m_fixture;
     QStringList m_listingBefore;
 
     // A call of the worker held by the portal: the entries busy and those not
@@ -358,26 +478,10 @@ private:
         return OperationFixture::finishedOnce(finished, outcome);
     }
 
-    void prepare() override
-    {
-        m_listingBefore = m_fixture.cachedListing(OperationFixture::s_myDocuments);
-        // Signed out of every account but with the portal's token of the reset.
-        Settings settings;
-        const QString token = settings.accessToken();
-        settings.logOut();
-        settings.savePortalAddress(m_fixture.simulator().baseUrl());
-        settings.saveAccessToken(token);
-    }
-
     // Waits for the one result and makes sure no second one follows.
     static QList<QVariant> singleResult(QSignalSpy &spy) { return finishedOnce(spy) ? spy.first() : QList<QVariant>(); }
 
-    int cachedRows(const QString &table)
-    {
-        QSqlQuery query(m_fixture.dao().db());
-        query.exec(QStringLiteral("SELECT COUNT(*) FROM ") + table);
-        return query.next() ? query.value(0).toInt() : -1;
-    }
+    int cachedRows(const QString &table) { return m_fixture.loading().cache().count(table); }
 
     QList<QVariant> signIn(Settings *settings, const QString &password = SimulatorProcess::s_demoPassword)
     {
@@ -410,8 +514,47 @@ private:
         return std::all_of(ids.begin(), ids.end(), [&](int id) { return m_fixture.isCached(id, isFile); });
     }
 
+    bool busy(const TaskCase &task)
+    {
+        if (task.busyDocument)
+            return m_fixture.isBusy(task.busyDocument, true);
+        return std::any_of(task.busyFolders.begin(), task.busyFolders.end(),
+                           [this](int id) { return m_fixture.isBusy(id, false); });
+    }
+
+    QByteArray resultBytes(const TaskCase &task)
+    {
+        if (task.busyDocument)
+            return m_fixture.storedBytes(m_fixture.portalDocument(1001).value(QStringLiteral("OfflineFileId")).toInt());
+        return m_fixture.storedBytes(m_fixture.lastTask().value(QStringLiteral("ResultFileId")).toInt());
+    }
+
+    static void addCaseRows()
+    {
+        QTest::addColumn<int>("index");
+        const QList<TaskCase> cases = taskCases();
+        for (int i = 0; i < cases.size(); ++i)
+            QTest::addRow("%s", cases[i].name) << i;
+    }
+
 private slots:
-    // Each operation confirmed, and refused in each way the portal can fail.
+    void initTestCase() { QVERIFY(m_fixture.start()); }
+
+    void init()
+    {
+        QVERIFY(m_fixture.reset());
+        m_listingBefore = m_fixture.cachedListing(OperationFixture::s_myDocuments);
+        // Signed out of every account but with the portal's token of the reset.
+        Settings settings;
+        const QString token = settings.accessToken();
+        settings.logOut();
+        settings.savePortalAddress(m_fixture.simulator().baseUrl());
+        settings.saveAccessToken(token);
+    }
+
+    void cleanup() { ServerTaskPoller::setTimeLimit(ServerTaskPoller::s_defaultTimeLimitMs); }
+
+    // Each operation confirmed, and refused by the portal.
     void runs_data()
     {
         QTest::addColumn<Factory>("factory");
@@ -425,22 +568,9 @@ private slots:
         for (const Case &c : cases()) {
             const QString path = "/api/v1/" + c.endpoint;
             QTest::newRow(c.name) << c.factory << path << c.busy << QJsonObject() << true << c.message << c.info << c.cache;
-            // Portal error, unreadable answer, dropped connection; the sharing calls read no unreadable answer.
-            const QList<OperationFixture::PortalFailure> failures = OperationFixture::portalFailures();
-            for (int i = 0; i < failures.size(); ++i) {
-                if (!c.failureTexts.isEmpty() && i == 1)
-                    continue;
-                QTest::addRow("%s: %s", c.name, failures[i].name)
-                    << c.factory << path << c.busy << failures[i].fault << false
-                    << (c.failureTexts.isEmpty() ? failures[i].message : c.failureTexts.value(i / 2)) << c.warning
-                    << CacheCheck();
-            }
+            QTest::addRow("%s: refused", c.name)
+                << c.factory << path << c.busy << PortalRefusal::fault() << false << c.refusal << c.warning << CacheCheck();
         }
-        // The portal's own refusal, from its real state.
-        QTest::newRow("rename file: name taken")
-            << Factory([](DataAccessObject *dao) { return new RenameFileWorker(dao, 1005, "Logo.png", "Notes.txt", s_myDocuments); })
-            << QString() << QList<Entry>{{1005, true}} << QJsonObject() << false
-            << "A document named Logo.png already exists. Error 409." << "Error rename file Notes.txt" << CacheCheck();
     }
 
     void runs()
@@ -543,8 +673,7 @@ private slots:
     {
         QTest::addColumn<QJsonObject>("fault");
         QTest::addColumn<QString>("message");
-        for (const OperationFixture::PortalFailure &failure : OperationFixture::portalFailures())
-            QTest::newRow(failure.name) << failure.fault << failure.message;
+        QTest::newRow("refused") << PortalRefusal::fault() << PortalRefusal::text();
         QTest::newRow("confirmed") << QJsonObject() << QString();
     }
 
@@ -579,8 +708,7 @@ private slots:
         // 110 holds a folder named like Reports (113), see below.
         QTest::newRow("no folder of that name") << 112 << false << QJsonObject() << QString();
         QTest::newRow("a folder of that name") << 110 << true << QJsonObject() << QString();
-        for (const OperationFixture::PortalFailure &failure : OperationFixture::portalFailures())
-            QTest::newRow(failure.name) << 110 << false << failure.fault << failure.message;
+        QTest::newRow("refused") << 110 << false << PortalRefusal::fault() << PortalRefusal::text();
     }
 
     void checkConflict()
@@ -665,11 +793,11 @@ private slots:
             QVERIFY(runWithBusyMarks(worker, {{prefix + QStringLiteral("ShareBulk"), {{id, isFile}}, {}}}, &outcome));
             QTRY_VERIFY(alive.isNull());
         } else {
-            QVERIFY(m_fixture.simulator().setFault(prefix + failingStep, OperationFixture::portalError().fault));
+            QVERIFY(m_fixture.simulator().setFault(prefix + failingStep, PortalRefusal::fault()));
             QVERIFY(OperationFixture::runOnPool(worker, &outcome));
         }
         QCOMPARE(outcome.success, success);
-        QCOMPARE(outcome.message, success ? QString() : OperationFixture::portalError().message);
+        QCOMPARE(outcome.message, success ? QString() : PortalRefusal::text());
         QCOMPARE(m_fixture.busyCount(), 0);
 
         // Unsharing first, then sharing, each once; a failed unshare step never sends the share step.
@@ -769,8 +897,8 @@ private slots:
         const Mixed mixed = mixedCases().at(index);
         const bool filesFail = failure == QLatin1String("files request");
         QStringList notes{mixed.texts.at(0)};
-        QString message = OperationFixture::portalError().message;
-        const QJsonObject refusal = OperationFixture::portalError().fault;
+        QString message = PortalRefusal::text();
+        const QJsonObject refusal = PortalRefusal::fault();
         if (filesFail) {
             QVERIFY(m_fixture.simulator().setFault(pathOf(mixed.filesRequest()), refusal));
             notes = QStringList{mixed.texts.at(1)};
@@ -846,27 +974,12 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QJsonObject>("fault");
         QTest::addColumn<QString>("message");
-        const QString password = SimulatorProcess::s_demoPassword;
+        // The portal's refusal, and an answer that came through but holds no session.
         QTest::newRow("wrong password") << "wrong" << QJsonObject()
                                         << "Authorization error:\nIncorrect login and/or password. Error 401.";
-        QTest::newRow("portal error") << password << QJsonObject{{"status", 503}, {"body", QString()}}
-                                      << "Failed to send the request to portal. Error 503.";
-        QTest::newRow("garbage") << password << QJsonObject{{"mode", "malformed"}}
-                                 << "The portal sent an answer that cannot be read.";
-        // Answers that came through but hold no session.
-        const auto reply = [](int status, const QJsonObject &tokens, const QString &message = QString()) {
-            QJsonObject body{{"Status", status}, {"Response", QJsonObject{{"Data", QJsonObject{{"Tokens", tokens}}}}}};
-            if (!message.isEmpty())
-                body.insert("ErrorMessage", message);
-            return QJsonObject{{"status", 200}, {"body", body}};
-        };
-        const QString noToken = QStringLiteral("The portal did not return an access token.");
-        QTest::newRow("no token") << password << reply(200, {{"RefreshToken", "r"}}) << noToken;
-        QTest::newRow("empty token") << password << reply(200, {{"AuthToken", ""}}) << noToken;
-        QTest::newRow("token of another type") << password << reply(200, {{"AuthToken", 5}}) << noToken;
-        QTest::newRow("refused without a word") << password << reply(403, {{"AuthToken", "a"}})
-                                                << "The portal refused the sign-in.";
-        QTest::newRow("refused with its reason") << password << reply(403, {}, "Account locked") << "Account locked";
+        const QJsonObject noToken{{"Status", 200}, {"Response", QJsonObject{{"Data", QJsonObject{{"Tokens", QJsonObject()}}}}}};
+        QTest::newRow("no token") << SimulatorProcess::s_demoPassword << QJsonObject{{"status", 200}, {"body", noToken}}
+                                  << "The portal did not return an access token.";
     }
 
     void signInFailureKeepsState()
@@ -885,9 +998,10 @@ private slots:
         QVERIFY(cachedRows(QStringLiteral("files_and_folders")) > 0);
     }
 
-    // An expired session fails loads and leaves the cache; a refresh renews
-    // both tokens, not the time of the sign-in, and brings the session back.
-    void expiredTokenFailsUntilRefreshed()
+    // A refresh with a token the portal never issued keeps both tokens; one with
+    // the issued token renews both, not the time of the sign-in, and brings an
+    // expired session back.
+    void refreshRenewsTheSession()
     {
         Settings settings;
         QCOMPARE(signIn(&settings).value(0).toBool(), true);
@@ -898,36 +1012,22 @@ private slots:
             LoadFoldersAndFilesWorker worker(&m_fixture.dao());
             QSignalSpy finished(&worker, &Worker::workFinished);
             worker.loadFilesAndFolders(100, DirectoryType::MyDocuments);
-            return singleResult(finished);
+            return singleResult(finished).value(0).toBool();
         };
-        QCOMPARE(load().value(0).toBool(), true);
-        const int cached = cachedRows(QStringLiteral("files_and_folders"));
-        QVERIFY(cached > 0);
-
         QVERIFY(m_fixture.simulator().expireTokens());
-        const QList<QVariant> refused = load();
-        QCOMPARE(refused.value(0).toBool(), false);
-        QVERIFY2(refused.value(1).toString().contains(QStringLiteral("401")), qPrintable(refused.value(1).toString()));
-        QCOMPARE(cachedRows(QStringLiteral("files_and_folders")), cached);
+        QVERIFY(!load());
 
+        settings.saveRefreshToken(QStringLiteral("unknown-refresh"));
+        QCOMPARE(refresh(&settings).value(0).toBool(), false);
+        QCOMPARE(settings.accessToken(), access);
+        QCOMPARE(settings.refreshToken(), QStringLiteral("unknown-refresh"));
+
+        settings.saveRefreshToken(refreshToken);
         QCOMPARE(refresh(&settings).value(0).toBool(), true);
         QVERIFY(!settings.accessToken().isEmpty() && settings.accessToken() != access);
         QVERIFY(settings.refreshToken() != refreshToken);
         QCOMPARE(settings.lastAuthorizationTime(), signedInAt);
-        QCOMPARE(load().value(0).toBool(), true);
-        QCOMPARE(cachedRows(QStringLiteral("files_and_folders")), cached);
-    }
-
-    void refreshFailureKeepsTokens()
-    {
-        Settings settings;
-        settings.saveAccessToken(QStringLiteral("stale-access"));
-        settings.saveRefreshToken(QStringLiteral("unknown-refresh"));
-        const QList<QVariant> result = refresh(&settings);
-        QCOMPARE(result.value(0).toBool(), false);
-        QVERIFY(!result.value(1).toString().isEmpty());
-        QCOMPARE(settings.accessToken(), QStringLiteral("stale-access"));
-        QCOMPARE(settings.refreshToken(), QStringLiteral("unknown-refresh"));
+        QVERIFY(load());
     }
 
     // A refusal other than a taken address passes its reason unchanged (see the registration page's controller).
@@ -1008,6 +1108,427 @@ private slots:
         else
             QCOMPARE(settings.documentServerAddress(), QStringLiteral("https://docs.example"));
         QTRY_VERIFY(alive.isNull());
+    }
+
+    void download_data() { transferRows(QStringLiteral("Could not save the file in ")); }
+
+    // Under a free name, never over a file of the user's, and nothing left behind on failure.
+    void download()
+    {
+        QFETCH(QJsonObject, fault);
+        QFETCH(QString, message);
+        const bool unusable = fault.contains(QStringLiteral("unusable"));
+        const QString folder = unusable ? m_fixture.unusableFolder() : m_fixture.targetFolder();
+        const QString name = QStringLiteral("report.v1.2.docx");
+        QVERIFY(TestEnvironment::writeFile(m_fixture.targetFolder() + QLatin1Char('/') + name, "mine"));
+        if (!fault.isEmpty() && !unusable)
+            QVERIFY(m_fixture.simulator().setFault(s_download, fault));
+
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::runOnPool(
+            new DownloadFileWorker(&m_fixture.dao(), s_welcome, folder, name, DirectoryType::MyDocuments), &outcome));
+        QCOMPARE(outcome.success, fault.isEmpty());
+        QVERIFY2(outcome.message.contains(message), qPrintable(outcome.message));
+        QCOMPARE(TestEnvironment::readFile(m_fixture.targetFolder() + QLatin1Char('/') + name), QByteArray("mine"));
+        QCOMPARE(TransferFixture::cacheEntries(), QStringList());
+        if (!fault.isEmpty()) {
+            QCOMPARE(TransferFixture::entries(m_fixture.targetFolder()), (QStringList{"plain", name}));
+            const QString warning = unusable ? "Error download document " : "Error download file ";
+            QVERIFY(m_fixture.notified({"Start download file " + name, warning + name}, outcome.message));
+            return;
+        }
+        QCOMPARE(TestEnvironment::readFile(m_fixture.targetFolder() + QStringLiteral("/report.v1.2_copy_1.docx")),
+                 m_fixture.storedBytes(m_fixture.portalDocument(s_welcome).value(QStringLiteral("FileId")).toInt()));
+        QCOMPARE(TransferFixture::entries(m_fixture.targetFolder()).size(), 3);
+        QCOMPARE(m_fixture.requests(), QStringList{QStringLiteral("GET %1?id=1001&download=false&offline=false").arg(s_download)});
+        QVERIFY(m_fixture.notified({"Start download file " + name, "Download file " + name + " success"}));
+    }
+
+    void upload_data() { transferRows(QStringLiteral("error open file")); }
+
+    void upload()
+    {
+        QFETCH(QJsonObject, fault);
+        QFETCH(QString, message);
+        const bool unusable = fault.contains(QStringLiteral("unusable"));
+        QTemporaryDir local;
+        const QString path = local.filePath(QStringLiteral("report.v1.2.docx"));
+        const QByteArray bytes = QByteArray("PK\x03\x04 not really a document ") + QByteArray(200000, 'v');
+        if (!unusable)
+            QVERIFY(TestEnvironment::writeFile(path, bytes));
+        if (!fault.isEmpty() && !unusable)
+            QVERIFY(m_fixture.simulator().setFault(s_upload, fault));
+
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::runOnPool(new UploadDocumentWorker(path, 110), &outcome));
+        QCOMPARE(outcome.success, fault.isEmpty());
+        QVERIFY2(outcome.message.contains(message), qPrintable(outcome.message));
+        if (unusable) {
+            QCOMPARE(m_fixture.requestCount(s_upload), 0);
+            QVERIFY(m_fixture.notified({"Error upload file report.v1.2.docx"}, outcome.message));
+            return;
+        }
+        if (!fault.isEmpty()) {
+            // A closed connection is the portal's refusal of the upload.
+            const QString summary = fault.contains(QStringLiteral("mode")) ? "Server decline upload" : outcome.message;
+            QVERIFY(m_fixture.notified({"File report.v1.2.docx upload started", "Error upload file report.v1.2.docx"},
+                                       summary));
+            return;
+        }
+        QJsonObject uploaded;
+        for (const QJsonValue &document : m_fixture.simulator().state().value(QStringLiteral("documents")).toArray()) {
+            if (document.toObject().value(QStringLiteral("Name")).toString() == QLatin1String("report.v1.2.docx"))
+                uploaded = document.toObject();
+        }
+        QCOMPARE(uploaded.value(QStringLiteral("DirectoryId")).toInt(), 110);
+        QCOMPARE(m_fixture.storedBytes(uploaded.value(QStringLiteral("FileId")).toInt()), bytes);
+        QVERIFY(m_fixture.notified({"File report.v1.2.docx upload started", "File report.v1.2.docx already uploaded"}));
+    }
+
+    void followsTheTaskToItsEnd_data()
+    {
+        addCaseRows();
+    }
+
+    void followsTheTaskToItsEnd()
+    {
+        QFETCH(int, index);
+        const TaskCase task = taskCases().at(index);
+        const bool downloads = !task.downloadPath.isEmpty();
+        const QString folder = m_fixture.targetFolder();
+        if (downloads)
+            QVERIFY(TestEnvironment::writeFile(folder + QLatin1Char('/') + takenName(task), "mine"));
+        // Statuses 1, 2, then 3: three polls.
+        QVERIFY(m_fixture.simulator().setTaskSteps(3));
+
+        Worker *worker = task.make(&m_fixture.dao(), folder);
+        QPointer<Worker> alive(worker);
+        QSignalSpy finished(worker, &Worker::workFinished);
+        QThreadPool::globalInstance()->start(dynamic_cast<QRunnable *>(worker));
+        QVERIFY(m_fixture.waitForRequest(PortalPath::s_userTask));
+        QVERIFY(finished.isEmpty());
+        QCOMPARE(busy(task), task.busyDuringTask);
+
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::finishedOnce(finished, &outcome));
+        QCOMPARE(outcome.success, true);
+        QCOMPARE(outcome.message, task.message);
+        QCOMPARE(m_fixture.busyCount(), 0);
+        QTRY_VERIFY(alive.isNull());
+
+        const QStringList requests = m_fixture.requests();
+        QCOMPARE(requests.size(), downloads ? 5 : 4);
+        QVERIFY(requests.first().contains(task.startPath));
+        const int taskId = m_fixture.lastTask().value(QStringLiteral("Id")).toInt();
+        QCOMPARE(requests.filter(QStringLiteral("GET %1?Id=%2").arg(PortalPath::s_userTask).arg(taskId)).size(), 3);
+        QCOMPARE(m_fixture.lastTask().value(QStringLiteral("Status")).toInt(), 3);
+        if (downloads) {
+            QVERIFY(m_fixture.notified({task.downloadStarted, task.info}));
+            QVERIFY(requests.last().contains(task.downloadPath + QLatin1Char('?')));
+            QCOMPARE(TestEnvironment::readFile(folder + QLatin1Char('/') + task.stored), resultBytes(task));
+            QVERIFY(!resultBytes(task).isEmpty());
+            QCOMPARE(TestEnvironment::readFile(folder + QLatin1Char('/') + takenName(task)), QByteArray("mine"));
+            // Nothing else: no temporary archive, no hidden partial copy.
+            QCOMPARE(TransferFixture::entries(folder).size(), 3);
+            QCOMPARE(TransferFixture::cacheEntries(), QStringList());
+            return;
+        }
+        QVERIFY(m_fixture.notified({task.info}));
+        // A deleted folder left the cache at once; a reload agrees with the portal.
+        if (task.startPath.endsWith(QLatin1String("Delete")))
+            QVERIFY(!m_fixture.isCached(task.busyFolders.first(), false));
+        QVERIFY(m_fixture.reloadedCacheMatchesPortal());
+    }
+
+    void taskFails_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<Failure>("failure");
+        const QList<QPair<const char *, Failure>> failures{
+            {"start refused", Failure::Request},     {"start without a task id", Failure::NoTaskId},
+            {"status request failed", Failure::StatusRequest}, {"task failed", Failure::Task},
+            {"task never ends", Failure::TimeLimit}, {"download failed", Failure::Download},
+            {"unusable target folder", Failure::UnusableFolder}};
+        const QList<TaskCase> cases = taskCases();
+        for (int i = 0; i < cases.size(); ++i) {
+            // With one warning for all and no download, a worker fails each other way as the others do.
+            const bool plain = cases[i].warnings.size() == 1 && cases[i].downloadPath.isEmpty();
+            for (const auto &failure : failures) {
+                if ((failure.second >= Failure::Download && cases[i].downloadPath.isEmpty())
+                    || (plain && failure.second != Failure::Request && failure.second != Failure::Task))
+                    continue;
+                QTest::addRow("%s: %s", cases[i].name, failure.first) << i << failure.second;
+            }
+        }
+    }
+
+    void taskFails()
+    {
+        QFETCH(int, index);
+        QFETCH(Failure, failure);
+        const TaskCase task = taskCases().at(index);
+        QString folder = m_fixture.targetFolder();
+        QVERIFY(m_fixture.simulator().setTaskSteps(2));
+        const auto warningOf = [&](int kind) { return task.warnings.value(kind, task.warnings.first()); };
+        QString warning = warningOf(1);
+        QString message = PortalRefusal::text();
+        QStringList bodies;
+        switch (failure) {
+        case Failure::Request:
+            QVERIFY(m_fixture.simulator().setFault(task.startPath, PortalRefusal::fault()));
+            warning = warningOf(0);
+            break;
+        case Failure::NoTaskId:
+            QVERIFY(m_fixture.simulator().setFault(task.startPath, {{"status", 200}, {"body", QJsonObject()}}));
+            warning = warningOf(0);
+            message = task.downloadPath.isEmpty() ? QStringLiteral("The portal sent an answer that cannot be read.")
+                                                  : QStringLiteral("The portal sent no readable server task state.");
+            break;
+        case Failure::StatusRequest:
+            QVERIFY(m_fixture.simulator().setFault(PortalPath::s_userTask, PortalRefusal::fault()));
+            break;
+        case Failure::Task:
+            QVERIFY(m_fixture.simulator().failNextTasks(1));
+            warning = warningOf(2);
+            message = QStringLiteral("Server error");
+            break;
+        case Failure::TimeLimit:
+            QVERIFY(m_fixture.simulator().setTaskSteps(1000000));
+            ServerTaskPoller::setTimeLimit(700);
+            message = QStringLiteral("The portal did not finish the operation in time.");
+            break;
+        case Failure::Download:
+            QVERIFY(m_fixture.simulator().setFault(task.downloadPath, PortalRefusal::fault()));
+            warning = task.downloadFailed;
+            message = QStringLiteral("Internal Server Error");
+            bodies << task.downloadStarted;
+            break;
+        case Failure::UnusableFolder:
+            folder = m_fixture.unusableFolder();
+            warning = task.downloadFailed;
+            message = task.busyDocument ? QStringLiteral("Could not save the document in %1").arg(folder)
+                                        : QStringLiteral("Error write downloaded file");
+            bodies << task.downloadStarted;
+            break;
+        }
+        const QStringList myDocumentsBefore = m_fixture.cachedListing(OperationFixture::s_myDocuments);
+        const QStringList trashBefore = m_fixture.cachedListing(OperationFixture::s_trash);
+
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::runOnPool(task.make(&m_fixture.dao(), folder), &outcome));
+        QCOMPARE(outcome.success, false);
+        QVERIFY2(outcome.message.contains(message), qPrintable(outcome.message));
+        QCOMPARE(m_fixture.busyCount(), 0);
+        QCOMPARE(m_fixture.cachedListing(OperationFixture::s_myDocuments), myDocumentsBefore);
+        QCOMPARE(m_fixture.cachedListing(OperationFixture::s_trash), trashBefore);
+        QCOMPARE(TransferFixture::entries(m_fixture.targetFolder()), QStringList{QStringLiteral("plain")});
+        QCOMPARE(TransferFixture::cacheEntries(), QStringList());
+        const int polls = m_fixture.requestCount(PortalPath::s_userTask);
+        if (failure == Failure::Request || failure == Failure::NoTaskId)
+            QCOMPARE(polls, 0);
+        QVERIFY(m_fixture.notified(bodies << warning, outcome.message));
+
+        // Given up is given up: no poll follows.
+        if (failure == Failure::StatusRequest || failure == Failure::Task || failure == Failure::TimeLimit) {
+            QTest::qWait(4 * ServerTaskPoller::pollInterval());
+            QCOMPARE(m_fixture.requestCount(PortalPath::s_userTask), polls);
+        }
+    }
+
+    void destroyedWorkerStopsPolling()
+    {
+        QVERIFY(m_fixture.simulator().setTaskSteps(1000000));
+        auto *worker = new ClearFolderWorker(QStringLiteral("Trash"), OperationFixture::s_trash);
+        QSignalSpy finished(worker, &Worker::workFinished);
+        QThreadPool::globalInstance()->start(worker);
+        QVERIFY(m_fixture.waitForRequest(PortalPath::s_userTask));
+        // Its run() has long returned; only the poll is pending.
+        QThreadPool::globalInstance()->waitForDone(5000);
+        delete worker;
+        const int polls = m_fixture.requestCount(PortalPath::s_userTask);
+        QTest::qWait(4 * ServerTaskPoller::pollInterval());
+        QCOMPARE(m_fixture.requestCount(PortalPath::s_userTask), polls);
+        QVERIFY(finished.isEmpty());
+    }
+
+    // A PDF is downloaded as it is; only the lower-case extension counts as one.
+    void pdfNeedsNoConversion_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("request");
+        QTest::newRow("pdf") << "Contract.pdf" << "GET /api/v1/Documents/Download?id=1004&download=false&offline=true";
+        QTest::newRow("capital PDF") << "CONTRACT.PDF" << "GET /api/v1/Documents/Convert?id=1004";
+    }
+
+    void pdfNeedsNoConversion()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, request);
+        const QString folder = m_fixture.targetFolder();
+        OperationFixture::Outcome outcome;
+        QVERIFY(OperationFixture::runOnPool(
+            new DownloadPdfWorker(&m_fixture.dao(), 1004, name, folder, DirectoryType::MyDocuments), &outcome));
+        QCOMPARE(outcome.success, name.endsWith(QLatin1String(".pdf")));
+        QCOMPARE(m_fixture.requests(), QStringList{request});
+        QCOMPARE(m_fixture.busyCount(), 0);
+        if (!outcome.success) {
+            // The portal cannot convert a PDF and says so.
+            QVERIFY(m_fixture.notified({"Error prepare document " + name}, outcome.message));
+            return;
+        }
+        QCOMPARE(TestEnvironment::readFile(folder + QLatin1Char('/') + name),
+                 m_fixture.storedBytes(m_fixture.portalDocument(1004).value(QStringLiteral("FileId")).toInt()));
+    }
+
+    // A finished download is put in place off the main thread: the result
+    // handler returns at once, runs no other handler meanwhile, and the outcome follows.
+    void handlerLeavesTheFileToAPoolThread_data()
+    {
+        QTest::addColumn<bool>("pdf");
+        QTest::addColumn<QString>("base");
+        const QString otherFileSystem = QStringLiteral("/dev/shm");
+        for (const bool pdf : {false, true}) {
+            const char *kind = pdf ? "pdf" : "file";
+            QTest::addRow("%s, same file system", kind) << pdf << QDir::tempPath();
+            if (QDir(otherFileSystem).exists() && !sameDevice(otherFileSystem, QDir::tempPath()))
+                QTest::addRow("%s, other file system", kind) << pdf << otherFileSystem;
+        }
+    }
+
+    void handlerLeavesTheFileToAPoolThread()
+    {
+        QFETCH(bool, pdf);
+        QFETCH(QString, base);
+        const QString placed = pdf ? QStringLiteral("report.pdf") : QStringLiteral("report.docx");
+        QTemporaryDir downloads;
+        QTemporaryDir target(base + QStringLiteral("/vellix-placement-XXXXXX"));
+        QVERIFY(downloads.isValid() && target.isValid());
+        const QString download = downloads.filePath(QStringLiteral("download.tmp"));
+        const QByteArray bytes = pattern(int(3 * BlockFileCopy::s_blockSize + 5));
+        QVERIFY(TestEnvironment::writeFile(download, bytes));
+
+        std::unique_ptr<Worker> worker;
+        if (pdf)
+            worker.reset(new DownloadPdfWorker(nullptr, 1, "report.docx", target.path(), DirectoryType::MyDocuments));
+        else
+            worker.reset(new DownloadFileWorker(nullptr, 1, target.path(), "report.docx", DirectoryType::MyDocuments));
+        QSignalSpy finished(worker.get(), &Worker::workFinished);
+        bool inHandler = true;
+        bool ranInHandler = false;
+        QMetaObject::invokeMethod(this, [&] { ranInHandler = inHandler; }, Qt::QueuedConnection);
+        const QVariantMap result{{"success", true}, {"error", QString()}, {"tmpDocumentPath", download}};
+        QVERIFY(QMetaObject::invokeMethod(worker.get(), "handleDownloadRequest", Qt::DirectConnection,
+                                          Q_ARG(QVariantMap, result)));
+        inHandler = false;
+        QVERIFY(!ranInHandler);
+        QVERIFY(finished.isEmpty());
+
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(finished.first().at(0).toBool(), true);
+        QCOMPARE(TestEnvironment::readFile(target.filePath(placed)), bytes);
+        QVERIFY(!QFile::exists(download));
+        QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList{placed});
+    }
+
+    void freeNames_data()
+    {
+        QTest::addColumn<FreeFileName::Kind>("kind");
+        QTest::addColumn<QString>("name");
+        // An entry ending in "@" is a link to nothing.
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("expected");
+
+        const QString dotted = QStringLiteral("report.v1.2.docx");
+        const auto document = FreeFileName::Document;
+        QTest::newRow("free") << document << dotted << QStringList() << dotted;
+        QTest::newRow("dots kept when taken") << document << dotted << QStringList{dotted} << "report.v1.2_copy_1.docx";
+        QTest::newRow("doubly taken") << document << dotted << QStringList{dotted, "report.v1.2_copy_1.docx"}
+                                      << "report.v1.2_copy_2.docx";
+        QTest::newRow("only the numbered name taken") << document << dotted << QStringList{"report.v1.2_copy_1.docx"}
+                                                      << dotted;
+        QTest::newRow("no dot, taken") << document << "README" << QStringList{"README"} << "README_copy_1";
+        QTest::newRow("dangling link counts as taken") << document << "a.txt" << QStringList{"a.txt@"} << "a_copy_1.txt";
+        QTest::newRow("percent marks in the name") << document << "50%2 %1.txt" << QStringList{"50%2 %1.txt"}
+                                                   << "50%2 %1_copy_1.txt";
+        QTest::newRow("slash stays inside the folder") << document << "../escape.txt" << QStringList() << ".._escape.txt";
+        QTest::newRow("parent folder as the name") << document << ".." << QStringList() << "Untitled";
+        QTest::newRow("the folder itself as the name") << document << "." << QStringList() << "Untitled";
+        QTest::newRow("no name") << FreeFileName::Pdf << QString() << QStringList() << "Untitled.pdf";
+        QTest::newRow("pdf of a dotted name") << FreeFileName::Pdf << dotted << QStringList() << "report.v1.2.pdf";
+        QTest::newRow("pdf taken twice") << FreeFileName::Pdf << dotted
+                                         << QStringList{"report.v1.2.pdf", "report.v1.2_copy_1.pdf"}
+                                         << "report.v1.2_copy_2.pdf";
+        QTest::newRow("pdf of a pdf") << FreeFileName::Pdf << "Contract.pdf" << QStringList() << "Contract.pdf";
+        QTest::newRow("pdf without a dot") << FreeFileName::Pdf << "notes" << QStringList() << "notes.pdf";
+        QTest::newRow("archive") << FreeFileName::Archive << "Projects" << QStringList() << "Projects.zip";
+        QTest::newRow("archive taken") << FreeFileName::Archive << "Projects" << QStringList{"Projects.zip"}
+                                       << "Projects(1).zip";
+        QTest::newRow("archive doubly taken") << FreeFileName::Archive << "v1.2" << QStringList{"v1.2.zip", "v1.2(1).zip"}
+                                              << "v1.2(2).zip";
+    }
+
+    void freeNames()
+    {
+        QFETCH(FreeFileName::Kind, kind);
+        QFETCH(QString, name);
+        QFETCH(QStringList, existing);
+        QFETCH(QString, expected);
+        QTemporaryDir folder;
+        for (const QString &file : existing) {
+            if (file.endsWith(QLatin1Char('@')))
+                QVERIFY(QFile::link(folder.filePath(QStringLiteral("gone")), folder.filePath(file.chopped(1))));
+            else
+                QVERIFY(TestEnvironment::writeFile(folder.filePath(file), "x"));
+        }
+        // A trailing slash of the folder makes no double slash.
+        QCOMPARE(FreeFileName(kind, folder.path() + QLatin1Char('/'), name).firstFree(), folder.filePath(expected));
+    }
+
+    // A name taken just before the store moves on to the next; a store that
+    // fails otherwise ends the placing.
+    void place_data()
+    {
+        QTest::addColumn<bool>("takenMeanwhile");
+        QTest::newRow("taken meanwhile") << true;
+        QTest::newRow("store fails") << false;
+    }
+
+    void place()
+    {
+        QFETCH(bool, takenMeanwhile);
+        QTemporaryDir folder;
+        QStringList tried;
+        const QString placed = FreeFileName(FreeFileName::Archive, folder.path(), QStringLiteral("A")).place([&](const QString &name) {
+            tried << QFileInfo(name).fileName();
+            if (tried.size() == 1) {
+                if (takenMeanwhile)
+                    TestEnvironment::writeFile(name, "theirs");
+                return false;
+            }
+            return TestEnvironment::writeFile(name, "ours");
+        });
+        QCOMPARE(tried, (takenMeanwhile ? QStringList{"A.zip", "A(1).zip"} : QStringList{"A.zip"}));
+        QCOMPARE(placed, takenMeanwhile ? folder.filePath(QStringLiteral("A(1).zip")) : QString());
+        QCOMPARE(TestEnvironment::readFile(folder.filePath(QStringLiteral("A.zip"))),
+                 takenMeanwhile ? QByteArray("theirs") : QByteArray());
+    }
+
+    void blockCopyWriteFailureLeavesNothing()
+    {
+        QTemporaryDir source;
+        QTemporaryDir folder;
+        const QString tmp = source.filePath(QStringLiteral("download"));
+        QVERIFY(TestEnvironment::writeFile(tmp, pattern(int(4 * BlockFileCopy::s_blockSize))));
+        QString copied = QStringLiteral("not run");
+        {
+            // The disk "fills up" after the second block.
+            const FileSizeLimit limit(2 * BlockFileCopy::s_blockSize + 100);
+            QVERIFY(limit.isActive());
+            copied = BlockFileCopy::copy(tmp, FreeFileName(FreeFileName::Pdf, folder.path(), QStringLiteral("d.docx")));
+        }
+        QCOMPARE(copied, QString());
+        QCOMPARE(TransferFixture::entries(folder.path()), QStringList());
+        QVERIFY(QFile::exists(tmp));
     }
 };
 

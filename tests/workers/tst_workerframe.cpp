@@ -2,7 +2,6 @@
 #include "requests/getdocumentinforequest.h"
 #include "requests/portalexchange.h"
 #include "requests/requestinterface.h"
-#include "settings/settings.h"
 #include "testenvironment.h"
 #include "workers/runnableworker.h"
 #include "workers/servertaskpoller.h"
@@ -113,14 +112,6 @@ private:
     QPointer<RequestInterface> *m_request;
 };
 
-class SettingsListener : public Worker
-{
-    Q_OBJECT
-public:
-    using Worker::Worker;
-    int changes = 0;
-};
-
 } // namespace
 
 class TestWorkerFrame : public QObject
@@ -199,20 +190,6 @@ private slots:
         QTRY_VERIFY(alive.isNull());
     }
 
-    void disconnectSignals()
-    {
-        SettingsListener withoutSettings(nullptr, nullptr, nullptr);
-        withoutSettings.disconnectSignals();
-
-        Settings settings;
-        SettingsListener listener(&settings, nullptr, nullptr);
-        connect(&settings, &Settings::loginChanged, &listener, [&listener] { ++listener.changes; });
-        settings.saveLogin(QStringLiteral("a"));
-        listener.disconnectSignals();
-        settings.saveLogin(QStringLiteral("b"));
-        QCOMPARE(listener.changes, 1);
-    }
-
     // On quit the portal calls in flight end at once, those started later too,
     // and no server task is polled any more. The switch is for the whole
     // process, so this case comes last.
@@ -233,7 +210,7 @@ private slots:
         poller.start(taskId);
         QTRY_VERIFY_WITH_TIMEOUT(polls() >= 2, 10000);
 
-        QVERIFY(fixture.fail(PortalPath::s_documentInfo, {{"mode", "hang"}}));
+        QVERIFY(fixture.simulator().setFault(PortalPath::s_documentInfo, {{"mode", "hang"}}));
         const auto startRequest = [](int documentId) {
             auto *request = new GetDocumentInfoRequest(documentId);
             auto spy = std::make_unique<QSignalSpy>(request, &RequestInterface::requestFinished);
