@@ -73,18 +73,21 @@ const QString s_photos = QStringLiteral("Photos");
 const CopyFolderFlags::Flags s_overwrite = CopyFolderFlags::Overwrite;
 constexpr auto s_myDocuments = DirectoryType::MyDocuments;
 
-QJsonObject portalEntry(TransferFixture &fixture, const QString &kind, const QString &key, const QJsonValue &value)
+// The first entry of a list in the portal's state that holds every value of match.
+QJsonObject portalEntry(TransferFixture &fixture, const QString &kind, const QJsonObject &match)
 {
+    const QStringList keys = match.keys();
     for (const QJsonValue &entry : fixture.simulator().state().value(kind).toArray()) {
-        if (entry.toObject().value(key) == value)
-            return entry.toObject();
+        const QJsonObject object = entry.toObject();
+        if (std::all_of(keys.cbegin(), keys.cend(), [&](const QString &key) { return object[key] == match[key]; }))
+            return object;
     }
     return {};
 }
 
 int portalId(TransferFixture &fixture, const QString &kind, const QString &name)
 {
-    return portalEntry(fixture, kind, QStringLiteral("Name"), name).value(QStringLiteral("Id")).toInt();
+    return portalEntry(fixture, kind, {{QStringLiteral("Name"), name}}).value(QStringLiteral("Id")).toInt();
 }
 
 Check inPortalFolder(int id, bool isFile, int folderId)
@@ -92,7 +95,7 @@ Check inPortalFolder(int id, bool isFile, int folderId)
     return [=](TransferFixture &f, Controllers &) {
         const QString kind = isFile ? QStringLiteral("documents") : QStringLiteral("folders");
         const QString parent = isFile ? QStringLiteral("DirectoryId") : QStringLiteral("ParentId");
-        return portalEntry(f, kind, QStringLiteral("Id"), id).value(parent).toInt() == folderId;
+        return portalEntry(f, kind, {{QStringLiteral("Id"), id}}).value(parent).toInt() == folderId;
     };
 }
 
@@ -125,17 +128,11 @@ Check both(const Check &first, const Check &second)
 Check sharedWith(int id, EntityTypes::EntityType entityType, int userId, bool shared)
 {
     return [=](TransferFixture &f, Controllers &) {
-        for (const QJsonValue &share : f.simulator().state().value(QStringLiteral("shares")).toArray()) {
-            const QJsonObject object = share.toObject();
-            if (object.value(QStringLiteral("EntityId")).toInt() != id
-                || object.value(QStringLiteral("EntityType")).toInt() != entityType)
-                continue;
-            for (const QJsonValue &user : object.value(QStringLiteral("Users")).toArray()) {
-                if (user.toObject().value(QStringLiteral("PrincipalId")).toInt() == userId)
-                    return shared;
-            }
-        }
-        return !shared;
+        const QJsonObject share{{QStringLiteral("EntityId"), id}, {QStringLiteral("EntityType"), int(entityType)}};
+        const QJsonArray users = portalEntry(f, QStringLiteral("shares"), share).value(QStringLiteral("Users")).toArray();
+        return shared == std::any_of(users.begin(), users.end(), [userId](const QJsonValue &user) {
+                   return user.toObject().value(QStringLiteral("PrincipalId")).toInt() == userId;
+               });
     };
 }
 
