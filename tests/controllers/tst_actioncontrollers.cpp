@@ -216,9 +216,26 @@ private:
     TransferFixture m_fixture;
     std::unique_ptr<QAbstractItemModelTester> m_tester;
 
-    // Every action, or only one refusal per way a controller passes a worker's end to the page:
-    // the worker cases cross the failure kinds.
-    void actionRows(bool refusedOnly)
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_fixture.start());
+        m_tester = std::make_unique<QAbstractItemModelTester>(TransferListModel::instance(),
+                                                              QAbstractItemModelTester::FailureReportingMode::Fatal);
+    }
+
+    void init()
+    {
+        QVERIFY(m_fixture.reset());
+        QVERIFY(m_fixture.simulator().setTaskSteps(1));
+        TransferListModel::instance()->setEndedRowLifetime(TransferListModel::s_defaultEndedRowLifetimeMs);
+        TransferListModel::instance()->clearEnded();
+        QCOMPARE(TransferListModel::instance()->rowCount(), 0);
+    }
+
+    // Every action; refused at its endpoint once per way a controller passes a worker's end to the
+    // page, as the worker cases cross the failure kinds.
+    void actions_data()
     {
         const QList<QByteArray> refused{"rename file",     "download file", "delete folder",
                                         "download folder archive", "folder conflict", "copy selection",
@@ -226,14 +243,16 @@ private:
         const auto addAction = [&](const char *name, const QString &endpoint, const Action &action, const Check &done,
                                    DirectoryType::RootDirectoryTypes root = s_myDocuments,
                                    const QString &transfer = QString()) {
-            if (!refusedOnly || refused.contains(name))
-                QTest::newRow(name) << root << action << endpoint << done << transfer;
+            QTest::newRow(name) << root << action << endpoint << done << transfer << false;
+            if (refused.contains(name))
+                QTest::addRow("%s, refused", name) << root << action << endpoint << done << transfer << true;
         };
         QTest::addColumn<DirectoryType::RootDirectoryTypes>("root");
         QTest::addColumn<Action>("action");
         QTest::addColumn<QString>("endpoint");
         QTest::addColumn<Check>("done");
         QTest::addColumn<QString>("transfer");
+        QTest::addColumn<bool>("refuse");
         using C = Controllers;
         const auto trash = DirectoryType::Trash;
         const auto favorite = DirectoryType::Favorite;
@@ -346,25 +365,6 @@ private:
                   portalHolds(100, QStringLiteral("report.bin")), s_myDocuments, QStringLiteral("report.bin"));
     }
 
-private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_fixture.start());
-        m_tester = std::make_unique<QAbstractItemModelTester>(TransferListModel::instance(),
-                                                              QAbstractItemModelTester::FailureReportingMode::Fatal);
-    }
-
-    void init()
-    {
-        QVERIFY(m_fixture.reset());
-        QVERIFY(m_fixture.simulator().setTaskSteps(1));
-        TransferListModel::instance()->setEndedRowLifetime(TransferListModel::s_defaultEndedRowLifetimeMs);
-        TransferListModel::instance()->clearEnded();
-        QCOMPARE(TransferListModel::instance()->rowCount(), 0);
-    }
-
-    void actions_data() { actionRows(false); }
-
     void actions()
     {
         QFETCH(DirectoryType::RootDirectoryTypes, root);
@@ -372,33 +372,25 @@ private slots:
         QFETCH(QString, endpoint);
         QFETCH(Check, done);
         QFETCH(QString, transfer);
+        QFETCH(bool, refuse);
+        if (refuse)
+            QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/") + endpoint, PortalRefusal::fault()));
         Controllers controllers(m_fixture, root);
         QVERIFY(run(controllers, action));
-        QTRY_VERIFY(controllers.successes > 0);
-        QVERIFY(!controllers.failed());
-        QVERIFY(done(m_fixture, controllers));
-        checkTransferRow(transfer, endpoint, true, controllers.target);
-    }
-
-    void failures_data() { actionRows(true); }
-
-    void failures()
-    {
-        QFETCH(DirectoryType::RootDirectoryTypes, root);
-        QFETCH(Action, action);
-        QFETCH(QString, endpoint);
-        QFETCH(QString, transfer);
-        QVERIFY(m_fixture.simulator().setFault(QStringLiteral("/api/v1/") + endpoint, PortalRefusal::fault()));
-        Controllers controllers(m_fixture, root);
-        QVERIFY(run(controllers, action));
-        QTRY_VERIFY(controllers.failed());
-        QVERIFY(!controllers.failed()->errorMessage().isEmpty());
-        QCOMPARE(controllers.successes, 0);
-        // A refusal leaves the ids of created entries unset.
-        QCOMPARE(controllers.creation.getIDDocumentCreated(), -1);
-        QCOMPARE(controllers.creation.getIDOwner(), -1);
-        QCOMPARE(controllers.creation.getIDFolderCreated(), -1);
-        checkTransferRow(transfer, endpoint, false, controllers.target);
+        if (refuse) {
+            // Shown, not swallowed, and the ids of created entries stay unset.
+            QTRY_VERIFY(controllers.failed());
+            QVERIFY(!controllers.failed()->errorMessage().isEmpty());
+            QCOMPARE(controllers.successes, 0);
+            QCOMPARE(controllers.creation.getIDDocumentCreated(), -1);
+            QCOMPARE(controllers.creation.getIDOwner(), -1);
+            QCOMPARE(controllers.creation.getIDFolderCreated(), -1);
+        } else {
+            QTRY_VERIFY(controllers.successes > 0);
+            QVERIFY(!controllers.failed());
+            QVERIFY(done(m_fixture, controllers));
+        }
+        checkTransferRow(transfer, endpoint, !refuse, controllers.target);
     }
 
     // Busy lasts until the last of two overlapping operations has ended.

@@ -192,7 +192,7 @@ private slots:
         m_dialog.reset();
     }
 
-    void pageShowsCacheAndMergesRefresh()
+    void pageShowsCacheThenRefreshOrRefusal()
     {
         // A page shows the rows cached by an earlier load at once.
         MyDocumentsPageController page;
@@ -221,25 +221,16 @@ private slots:
         QCOMPARE(finished.count(), 1);
         QCOMPARE(sorted(names(view)), expected);
         QCOMPARE(sorted(names(*loader.entitiesModel())), expected);
-    }
 
-    // One refusal: the loading worker cases cross the failure kinds.
-    void failedLoadKeepsRows()
-    {
-        TrashPageController page;
-        QAbstractItemModelTester tester(page.entitiesModel(), s_fatal);
-        attach(page);
-        page.setFolderId(105);
-        const QStringList cached = names(*page.entitiesModel());
-        QCOMPARE(sorted(cached), portalNames(105));
-
+        // A refused load is shown and keeps the rows; one refusal, as the loading worker cases
+        // cross the failure kinds.
         QVERIFY(m_fixture.simulator().setFault(PortalPath::s_documents, PortalRefusal::fault()));
-        page.loadFoldersAndFiles(105);
-        QVERIFY(page.connectionInProgress());
-        QVERIFY(loaded(page));
-        QCOMPARE(page.connectionFailed(), true);
-        QCOMPARE(page.errorMessage(), PortalRefusal::text());
-        QCOMPARE(names(*page.entitiesModel()), cached);
+        loader.loadFoldersAndFiles(100);
+        QVERIFY(loader.connectionInProgress());
+        QVERIFY(loaded(loader));
+        QCOMPARE(loader.connectionFailed(), true);
+        QCOMPARE(loader.errorMessage(), PortalRefusal::text());
+        QCOMPARE(sorted(names(*loader.entitiesModel())), expected);
     }
 
     void clearedTrashLeavesThePage()
