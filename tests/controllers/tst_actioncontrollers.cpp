@@ -128,8 +128,8 @@ Check both(const Check &first, const Check &second)
 Check sharedWith(int id, EntityTypes::EntityType entityType, int userId, bool shared)
 {
     return [=](TransferFixture &f, Controllers &) {
-        const QJsonObject share{{QStringLiteral("EntityId"), id}, {QStringLiteral("EntityType"), int(entityType)}};
-        const QJsonArray users = portalEntry(f, QStringLiteral("shares"), share).value(QStringLiteral("Users")).toArray();
+        const QJsonObject key{{QStringLiteral("EntityId"), id}, {QStringLiteral("EntityType"), int(entityType)}};
+        const QJsonArray users = portalEntry(f, QStringLiteral("shares"), key).value(QStringLiteral("Users")).toArray();
         return shared == std::any_of(users.begin(), users.end(), [userId](const QJsonValue &user) {
                    return user.toObject().value(QStringLiteral("PrincipalId")).toInt() == userId;
                });
@@ -499,7 +499,7 @@ private slots:
         QCOMPARE(controllers.failed() != nullptr, shown);
         if (shown)
             QVERIFY(!controllers.failed()->errorMessage().isEmpty());
-        QTest::qWait(200);
+        QVERIFY(TestEnvironment::settle());
         for (ConnectionController *controller : controllers.all())
             QVERIFY(!controller->connectionInProgress());
         QCOMPARE(m_fixture.requests(), QStringList());
