@@ -860,17 +860,6 @@ private slots:
         QCOMPARE(worker.ownerIds(), collected ? QList<QVariant>{owner.toInt()} : QList<QVariant>());
     }
 
-    void ownerIdsOnlyGrow()
-    {
-        GetFoldersWorker worker(&m_fixture.dao());
-        worker.addFolders({folder(1, {}, 5)});
-        worker.addDocuments({folder(10, {}, 6), folder(11, {}, 5)});
-        worker.addFolders({folder(2, {}, 8)});
-        QCOMPARE(worker.ownerIds(), (QList<QVariant>{5, 6, 8}));
-        QCOMPARE(idsOf(worker.folders()), QList<int>{2});
-        QCOMPARE(idsOf(worker.documents()), (QList<int>{10, 11}));
-    }
-
     void convertsCachedRows()
     {
         // Columns a folder or a file does not use hold values on purpose.

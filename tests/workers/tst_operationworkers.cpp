@@ -2,7 +2,7 @@
 #include "portalrefusal.h"
 #include "settings/settings.h"
 #include "testenvironment.h"
-#include "transferfixture.h"
+#include "operationfixture.h"
 #include "workers/addfavoriteworker.h"
 #include "workers/authorizationworker.h"
 #include "workers/blockfilecopy.h"
@@ -438,7 +438,7 @@ class TestOperationWorkers : public QObject
 {
     Q_OBJECT
 private:
-    TransferFixture m_fixture;
+    OperationFixture m_fixture;
     QStringList m_listingBefore;
 
     // A call of the worker held by the portal: the entries busy and those not
@@ -1107,16 +1107,16 @@ private slots:
         QCOMPARE(outcome.success, fault.isEmpty());
         QVERIFY2(outcome.message.contains(message), qPrintable(outcome.message));
         QCOMPARE(TestEnvironment::readFile(m_fixture.targetFolder() + QLatin1Char('/') + name), QByteArray("mine"));
-        QCOMPARE(TransferFixture::cacheEntries(), QStringList());
+        QCOMPARE(OperationFixture::cacheEntries(), QStringList());
         if (!fault.isEmpty()) {
-            QCOMPARE(TransferFixture::entries(m_fixture.targetFolder()), (QStringList{"plain", name}));
+            QCOMPARE(OperationFixture::entries(m_fixture.targetFolder()), (QStringList{"plain", name}));
             const QString warning = unusable ? "Error download document " : "Error download file ";
             QVERIFY(m_fixture.notified({"Start download file " + name, warning + name}, outcome.message));
             return;
         }
         QCOMPARE(TestEnvironment::readFile(m_fixture.targetFolder() + QStringLiteral("/report.v1.2_copy_1.docx")),
                  m_fixture.storedBytes(m_fixture.portalDocument(s_welcome).value(QStringLiteral("FileId")).toInt()));
-        QCOMPARE(TransferFixture::entries(m_fixture.targetFolder()).size(), 3);
+        QCOMPARE(OperationFixture::entries(m_fixture.targetFolder()).size(), 3);
         QCOMPARE(m_fixture.requests(), QStringList{QStringLiteral("GET %1?id=1001&download=false&offline=false").arg(s_download)});
         QVERIFY(m_fixture.notified({"Start download file " + name, "Download file " + name + " success"}));
     }
@@ -1208,8 +1208,8 @@ private slots:
             QVERIFY(!resultBytes(task).isEmpty());
             QCOMPARE(TestEnvironment::readFile(folder + QLatin1Char('/') + takenName(task)), QByteArray("mine"));
             // Nothing else: no temporary archive, no hidden partial copy.
-            QCOMPARE(TransferFixture::entries(folder).size(), 3);
-            QCOMPARE(TransferFixture::cacheEntries(), QStringList());
+            QCOMPARE(OperationFixture::entries(folder).size(), 3);
+            QCOMPARE(OperationFixture::cacheEntries(), QStringList());
             return;
         }
         QVERIFY(m_fixture.notified({task.info}));
@@ -1300,8 +1300,8 @@ private slots:
         QCOMPARE(m_fixture.busyCount(), 0);
         QCOMPARE(m_fixture.cachedListing(OperationFixture::s_myDocuments), myDocumentsBefore);
         QCOMPARE(m_fixture.cachedListing(OperationFixture::s_trash), trashBefore);
-        QCOMPARE(TransferFixture::entries(m_fixture.targetFolder()), QStringList{QStringLiteral("plain")});
-        QCOMPARE(TransferFixture::cacheEntries(), QStringList());
+        QCOMPARE(OperationFixture::entries(m_fixture.targetFolder()), QStringList{QStringLiteral("plain")});
+        QCOMPARE(OperationFixture::cacheEntries(), QStringList());
         const int polls = m_fixture.requestCount(PortalPath::s_userTask);
         if (failure == Failure::Request || failure == Failure::NoTaskId)
             QCOMPARE(polls, 0);
@@ -1506,7 +1506,7 @@ private slots:
             copied = BlockFileCopy::copy(tmp, FreeFileName(FreeFileName::Pdf, folder.path(), QStringLiteral("d.docx")));
         }
         QCOMPARE(copied, QString());
-        QCOMPARE(TransferFixture::entries(folder.path()), QStringList());
+        QCOMPARE(OperationFixture::entries(folder.path()), QStringList());
         QVERIFY(QFile::exists(tmp));
     }
 };
