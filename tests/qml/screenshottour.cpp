@@ -87,7 +87,8 @@ public:
                && wait(m_settleMs) && evaluate(entities + "list.currentIndex = 0")
                && visit(entities + "open(" + row + ".entity)", "folder") && wait(m_settleMs)
                && evaluate(entities + "list.currentIndex = 2") && evaluate(row + ".menuRequested(120, 20)")
-               && shoot("context-menu") && evaluate(entities + "run('rename', " + row + ".entity)") && shoot("rename")
+               && shoot("context-menu") && closePopups() && evaluate(entities + "run('rename', " + row + ".entity)")
+               && shoot("rename")
                && closePopups() && evaluate(entities + "selectionMode = true")
                && evaluate(entities + "selection.selectAll()") && shoot("selection")
                && evaluate(entities + "selectionMode = false") && evaluate(entities + "selection.deselectAll()")
@@ -134,12 +135,16 @@ private:
                || fail(QStringLiteral("%1 never appeared").arg(QLatin1String(objectName)));
     }
 
-    // The menus and dialogs a picture left open would cover the next ones.
+    // The menus and dialogs a picture left open would cover the next ones. They
+    // show in the window's overlay, by items that belong to the popups.
     bool closePopups()
     {
-        for (QObject *object : m_view->rootObject()->findChildren<QObject *>()) {
-            if (object->inherits("QQuickPopup") && object->property("opened").toBool())
-                QMetaObject::invokeMethod(object, "close");
+        for (const QQuickItem *layer : m_view->contentItem()->childItems()) {
+            for (const QQuickItem *item : layer->childItems()) {
+                QObject *popup = item->parent();
+                if (popup && popup->inherits("QQuickPopup") && popup->property("visible").toBool())
+                    QMetaObject::invokeMethod(popup, "close");
+            }
         }
         return true;
     }

@@ -658,10 +658,9 @@ private slots:
         QCOMPARE(QStringList(result.keys()).join(' '), keys);
         QVERIFY(!result.value(QStringLiteral("success")).toBool());
         const QString text = result.value(QStringLiteral("error")).toString();
-        const bool malformed = mode == QLatin1String("malformed");
-        if (malformed) {
-            QCOMPARE(text, RequestInterface::unreadableAnswerText());
-        } else if (expected.wording == Wording::Handler || expected.wording == Wording::Readable || mode == QLatin1String("hang")) {
+        // The text of an unreadable answer is the same in every wording.
+        if (expected.wording == Wording::Handler || expected.wording == Wording::Readable || mode == QLatin1String("hang")
+            || mode == QLatin1String("malformed")) {
             QCOMPARE(text, error);
         } else {
             // Qt's words, which carry neither the portal's message nor a status suffix.
@@ -670,16 +669,10 @@ private slots:
                 QVERIFY2(text != error, qPrintable(text));
         }
         // A failed sign-in hands out no identity.
-        if (result.contains(QStringLiteral("user_id"))) {
-            QCOMPARE(result.value(QStringLiteral("user_id")).toInt(), 0);
-            QCOMPARE(result.value(QStringLiteral("access_token")).toString(), QString());
-        }
-        for (const char *idKey : {"fileId", "folderId"}) {
-            if (result.contains(QString::fromLatin1(idKey)))
-                QVERIFY(result.value(QString::fromLatin1(idKey)).toInt() > 0);
-        }
-        if (result.contains(QStringLiteral("taskId")))
-            QCOMPARE(result.value(QStringLiteral("taskId")), QVariant(given.taskId));
+        QCOMPARE(result.value(QStringLiteral("user_id"), 0).toInt() + result.value(QStringLiteral("access_token")).toString().size(), 0);
+        for (const QString &idKey : {QStringLiteral("fileId"), QStringLiteral("folderId")})
+            QVERIFY(result.value(idKey, 1).toInt() > 0);
+        QCOMPARE(result.value(QStringLiteral("taskId"), given.taskId), QVariant(given.taskId));
         // A failed transfer leaves no file, whole or partial.
         QCOMPARE(cachedDownloads(), QStringList());
         QCOMPARE(localTaskDownloads(), QStringList());
