@@ -8,8 +8,11 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
+#include <QJsonArray>
 #include <QPointer>
 #include <QRunnable>
+#include <QStandardPaths>
 #include <QTest>
 #include <QThreadPool>
 
@@ -22,6 +25,13 @@ bool OperationFixture::start()
 
 bool OperationFixture::reset()
 {
+    m_target = std::make_unique<QTemporaryDir>();
+    QDir cache(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
+    if ((cache.exists() && !cache.removeRecursively()) || !m_target->isValid()
+        || !TestEnvironment::writeFile(m_target->filePath(QStringLiteral("plain")), "x")) {
+        qWarning() << "the local folders could not be prepared";
+        return false;
+    }
     if (!m_loading.reset() || !simulator().clearFaults()) {
         qWarning() << "the portal could not be reset";
         return false;
@@ -195,4 +205,39 @@ int OperationFixture::requestCount(const QString &fragment)
 bool OperationFixture::waitForRequest(const QString &fragment)
 {
     return QTest::qWaitFor([&] { return requestCount(fragment) > 0; }, 10000);
+}
+
+QString OperationFixture::unusableFolder() const
+{
+    return m_target->filePath(QStringLiteral("plain/documents"));
+}
+
+QStringList OperationFixture::entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QStringList OperationFixture::cacheEntries()
+{
+    return entries(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
+}
+
+QJsonObject OperationFixture::portalDocument(int id)
+{
+    for (const QJsonValue &document : simulator().state().value(QStringLiteral("documents")).toArray()) {
+        if (document.toObject().value(QStringLiteral("Id")).toInt() == id)
+            return document.toObject();
+    }
+    return {};
+}
+
+QByteArray OperationFixture::storedBytes(int fileId)
+{
+    // The simulator keeps every stored file under files/ by its id.
+    return TestEnvironment::readFile(QDir(simulator().dataDirectory()).filePath(QStringLiteral("files/%1").arg(fileId)));
+}
+
+QJsonObject OperationFixture::lastTask()
+{
+    return simulator().state().value(QStringLiteral("tasks")).toArray().last().toObject();
 }

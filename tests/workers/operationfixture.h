@@ -4,16 +4,20 @@
 #include "models/directorytype.h"
 #include "privatesessionbus.h"
 
+#include <QByteArray>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
 
 class Worker;
 
-// The portal and cache of LoadingFixture, a private notification service, and
-// the My documents and Trash listings of the demo user loaded into the cache
-// through the listing requests.
+// The portal and cache of LoadingFixture, a private notification service, the
+// My documents and Trash listings of the demo user loaded into the cache
+// through the listing requests, and a local target folder for transfers.
 class OperationFixture
 {
 public:
@@ -28,7 +32,8 @@ public:
 
     // Starts the bus before anything touches D-Bus, then the portal.
     bool start();
-    // Fresh portal state and cache, both listings cached, notifications forgotten.
+    // Fresh portal state and cache, both listings cached, notifications
+    // forgotten, a fresh target folder and the cache location emptied.
     bool reset();
 
     LoadingFixture &loading() { return m_loading; }
@@ -68,7 +73,21 @@ public:
     // Waits until the portal has seen a request whose target contains fragment.
     bool waitForRequest(const QString &fragment);
 
+    QString targetFolder() const { return m_target->path(); }
+    // A folder that cannot exist: its parent is a plain file.
+    QString unusableFolder() const;
+    // Every entry of a folder, hidden ones included, sorted.
+    static QStringList entries(const QString &folder);
+    static QStringList cacheEntries();
+
+    // The portal's record of a document, and the bytes of one of its stored files.
+    QJsonObject portalDocument(int id);
+    QByteArray storedBytes(int fileId);
+    // The last server task of the portal.
+    QJsonObject lastTask();
+
 private:
+    std::unique_ptr<QTemporaryDir> m_target;
     PrivateSessionBus m_bus;
     NotificationListener m_listener;
     LoadingFixture m_loading;
