@@ -1,6 +1,7 @@
 #include "operationfixture.h"
 
 #include "platform/notification.h"
+#include "requestrunner.h"
 #include "requests/getdocumentsrequest.h"
 #include "requests/getfoldersrequest.h"
 #include "testenvironment.h"
@@ -66,30 +67,11 @@ bool OperationFixture::runOnPool(Worker *worker, Outcome *outcome)
     return false;
 }
 
-namespace {
-QVariantMap resultOf(RequestInterface *request)
-{
-    // Delivered on this thread, so that no result can slip past the wait.
-    QObject receiver;
-    QVariantMap result;
-    bool delivered = false;
-    QObject::connect(request, &RequestInterface::requestFinished, &receiver,
-                     [&](const QVariantMap &map) {
-                         result = map;
-                         delivered = true;
-                     },
-                     Qt::QueuedConnection);
-    QThreadPool::globalInstance()->start(request);
-    if (!QTest::qWaitFor([&] { return delivered; }, 10000))
-        qWarning() << "a listing request did not answer";
-    return result;
-}
-} // namespace
-
 bool OperationFixture::refresh(int folderId, DirectoryType::RootDirectoryTypes root)
 {
-    const QVariantMap folders = resultOf(new GetFoldersRequest(folderId));
-    const QVariantMap documents = resultOf(new GetDocumentsRequest(folderId));
+    RequestRunner runner;
+    const QVariantMap folders = runner.run(new GetFoldersRequest(folderId));
+    const QVariantMap documents = runner.run(new GetDocumentsRequest(folderId));
     if (!folders.value(QStringLiteral("success")).toBool() || !documents.value(QStringLiteral("success")).toBool())
         return false;
     // The answer holds the folder itself; its listing is its children.
