@@ -39,7 +39,7 @@ QVariantMap AuthRequest::handleAuthReply(QNetworkReply *reply) const
 {
     const NetworkReplyHandler handler(reply);
     if (handler.isError())
-        return {{s_errorKey, failureText(handler)}};
+        return {{s_errorKey, handler.errorMessage()}};
 
     const AuthReply auth(handler.replyJSON());
     const QJsonObject &user = auth.user();

@@ -24,7 +24,7 @@ QVariantMap ForgotPasswordRequest::perform()
     const QJsonObject reply = QJsonDocument::fromJson(handler.body()).object();
     const QVariantMap result{
         {s_successKey, !handler.isError()},
-        {s_errorKey, handler.isError() ? failureText(handler) : QString()},
+        {s_errorKey, handler.isError() ? handler.errorMessage() : QString()},
         {QStringLiteral("data"), NetworkReplyHandler::findJsonValue(reply, QStringLiteral("Response")).toVariant()},
     };
     logResult(result);

@@ -19,7 +19,7 @@ QVariantMap GetServerSettingsRequest::perform()
     const NetworkReplyHandler handler(exchange.get(createRequest(path)));
     if (handler.isError()) {
         qInfo().noquote() << "Error get server settings" << handler.errorMessage();
-        return failureResult(failureText(handler));
+        return failureResult(handler.errorMessage());
     }
     const QVariantMap result{
         {s_successKey, true},

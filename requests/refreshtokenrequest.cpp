@@ -39,7 +39,7 @@ QVariantMap RefreshTokenRequest::handleRefreshReply(QNetworkReply *reply) const
     const NetworkReplyHandler handler(reply);
     if (handler.isError()) {
         qInfo().noquote() << "Refresh request error" << handler.errorMessage();
-        return failureResult(failureText(handler));
+        return failureResult(handler.errorMessage());
     }
     const AuthReply auth(handler.replyJSON());
     const QVariantMap result{

@@ -78,11 +78,6 @@ QVariantMap RequestInterface::failureResult(const QString &message)
     return {{s_successKey, false}, {s_errorKey, message}};
 }
 
-QString RequestInterface::failureText(const NetworkReplyHandler &handler)
-{
-    return handler.errorMessage().isEmpty() ? unreadableAnswerText() : handler.errorMessage();
-}
-
 QVariantMap RequestInterface::offlineResult()
 {
     return failureResult(tr("No internet connection"));

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QVariantMap>
 
-class NetworkReplyHandler;
 class QUrl;
 
 // One portal operation. A request carries its parameters, runs once (on the
@@ -55,9 +54,6 @@ protected:
 
     // {"success": false, "error": message}
     static QVariantMap failureResult(const QString &message);
-    // The failure text of a reply the handler found wrong: its message, or
-    // for an unreadable answer, which comes without one, a text of ours.
-    static QString failureText(const NetworkReplyHandler &handler);
     // What sign-in and refresh report without a network.
     static QVariantMap offlineResult();
 

@@ -26,5 +26,5 @@ QVariantMap SupportRequest::perform()
 
     PortalExchange exchange;
     const NetworkReplyHandler handler(exchange.post(portalRequest(path), jsonToQByteArray(body)));
-    return {{s_successKey, !handler.isError()}, {s_errorKey, handler.isError() ? failureText(handler) : QString()}};
+    return {{s_successKey, !handler.isError()}, {s_errorKey, handler.isError() ? handler.errorMessage() : QString()}};
 }

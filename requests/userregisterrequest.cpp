@@ -31,7 +31,7 @@ QVariantMap UserRegisterRequest::perform()
 
     PortalExchange exchange;
     const NetworkReplyHandler handler(exchange.post(createRequest(path), jsonToQByteArray(body)));
-    const QVariantMap result{{s_successKey, !handler.isError()}, {s_errorKey, handler.isError() ? failureText(handler) : QString()}};
+    const QVariantMap result{{s_successKey, !handler.isError()}, {s_errorKey, handler.isError() ? handler.errorMessage() : QString()}};
     logResult(result);
     return result;
 }

@@ -128,11 +128,8 @@ Check both(const Check &first, const Check &second)
 Check sharedWith(int id, EntityTypes::EntityType entityType, int userId, bool shared)
 {
     return [=](TransferFixture &f, Controllers &) {
-        const QJsonObject key{{QStringLiteral("EntityId"), id}, {QStringLiteral("EntityType"), int(entityType)}};
-        const QJsonArray users = portalEntry(f, QStringLiteral("shares"), key).value(QStringLiteral("Users")).toArray();
-        return shared == std::any_of(users.begin(), users.end(), [userId](const QJsonValue &user) {
-                   return user.toObject().value(QStringLiteral("PrincipalId")).toInt() == userId;
-               });
+        const QString user = QStringLiteral("u%1:").arg(userId);
+        return shared == !f.portalRights(id, entityType == EntityTypes::Document).filter(user).isEmpty();
     };
 }
 

@@ -71,10 +71,6 @@ QList<FolderElementEntity> entities(const QString &text)
     return list;
 }
 
-UserOrRoleEntity entity(int id, bool isGroup, qint16 access = 0, const QString &name = QString())
-{
-    return {id, access, false, isGroup, name};
-}
 
 } // namespace
 
@@ -142,28 +138,19 @@ private:
         return rows;
     }
 
-    // One list of the portal's share of an entity as sorted "<prefix><key>:<value>" words.
-    QStringList portalShare(int id, const QString &list, const QString &prefix, const QString &key,
-                            const QString &value)
+    // The portal's links of an entity as sorted "<lifetime>:<access>" words.
+    QStringList portalLinks(int id)
     {
-        QStringList entries;
+        QStringList links;
         for (const QJsonValue &share : m_fixture.simulator().state().value(QStringLiteral("shares")).toArray()) {
             if (share.toObject().value(QStringLiteral("EntityId")).toInt() != id)
                 continue;
-            for (const QJsonValue &entry : share.toObject().value(list).toArray())
-                entries << prefix + QStringLiteral("%1:%2").arg(entry.toObject().value(key).toInt())
-                                        .arg(entry.toObject().value(value).toInt());
+            for (const QJsonValue &link : share.toObject().value(QStringLiteral("Links")).toArray())
+                links << QStringLiteral("%1:%2").arg(link.toObject().value(QStringLiteral("LifeTime")).toInt())
+                             .arg(link.toObject().value(QStringLiteral("AccessType")).toInt());
         }
-        entries.sort();
-        return entries;
-    }
-
-    // The portal's access list as "u<id>:<level>" and "g<id>:<level>", its levels.
-    QStringList portalRights(int id)
-    {
-        const QString principal = QStringLiteral("PrincipalId");
-        return portalShare(id, QStringLiteral("Users"), QStringLiteral("u"), principal, QStringLiteral("Type"))
-            + portalShare(id, QStringLiteral("Roles"), QStringLiteral("g"), principal, QStringLiteral("Type"));
+        links.sort();
+        return links;
     }
 
     // Empty when the portal received nothing.
@@ -505,22 +492,22 @@ private slots:
     {
         UsersAndRolesModel model;
         QAbstractItemModelTester tester(&model, s_fatal);
-        model.setNewRoles({entity(1, true, 1, QStringLiteral("Accounting"))});
-        model.setNewUsers({entity(2, false), entity(3, false, 0, QStringLiteral("Ivan"))});
+        model.setNewRoles({principal(1, 1, true, QStringLiteral("Accounting"))});
+        model.setNewUsers({principal(2, 0), principal(3, 0, false, QStringLiteral("Ivan"))});
         QVERIFY(model.setData(model.index(1), 4, UsersAndRolesModel::AccessRole));
         QVERIFY(!model.setData(model.index(1), 4, UsersAndRolesModel::AccessRole));
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-        model.setNewUsers({entity(2, false, 0, "Anna Petrova"), entity(3, false, 0, "I. S.")});
+        model.setNewUsers({principal(2, 0, false, "Anna Petrova"), principal(3, 0, false, "I. S.")});
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.first().at(2).value<QVector<int>>(), QVector<int>{UsersAndRolesModel::NameRole});
         QCOMPARE(names(model, UsersAndRolesModel::NameRole), (QStringList{"Accounting", "Anna Petrova", "Ivan"}));
         QCOMPARE(model.index(1).data(UsersAndRolesModel::AccessRole).toInt(), 4);
-        model.setNewUsers({entity(3, false)});
+        model.setNewUsers({principal(3, 0)});
         QCOMPARE(names(model, UsersAndRolesModel::NameRole), (QStringList{"Accounting", "Ivan"}));
         model.removeEntity(5);
         model.removeEntity(0);
         QCOMPARE(model.currentRoles(), QList<UserOrRoleEntity>());
-        QCOMPARE(model.currentUsers(), QList<UserOrRoleEntity>{entity(3, false)});
+        QCOMPARE(model.currentUsers(), QList<UserOrRoleEntity>{principal(3, 0)});
     }
 
     void userSearch_data()
@@ -538,7 +525,7 @@ private slots:
         SearchUsersController search;
         QAbstractItemModelTester tester(search.usersModel(), s_fatal);
         search.setDao(&m_fixture.dao());
-        search.setSelectedUsers({entity(2, false)});
+        search.setSelectedUsers({principal(2, 0)});
         search.performSearch(QStringLiteral("vellix.local"));
         QVERIFY(search.connectionInProgress());
         QTRY_VERIFY_WITH_TIMEOUT(!search.connectionInProgress(), 10000);
@@ -563,14 +550,14 @@ private slots:
         QAbstractItemModelTester proxyTester(groups.groupsModel(), s_fatal);
         QAbstractItemModelTester sourceTester(groups.groupsModel()->sourceModel(), s_fatal);
         groups.setDao(&m_fixture.dao());
-        groups.setSelectedRoles({entity(1, true)});
+        groups.setSelectedRoles({principal(1, 0, true)});
         groups.updateRoles();
         QTRY_VERIFY_WITH_TIMEOUT(!groups.connectionInProgress(), 10000);
         QCOMPARE(names(*groups.groupsModel(), CustomerRolesModel::NameRole),
                  (QStringList{"Accounting", "Management", "All staff"}));
         groups.reverseSelection(1);
         const QList<UserOrRoleEntity> chosen = groups.getSelectionEntities();
-        QCOMPARE(chosen, (QList<UserOrRoleEntity>{entity(1, true), entity(2, true)}));
+        QCOMPARE(chosen, (QList<UserOrRoleEntity>{principal(1, 0, true), principal(2, 0, true)}));
         QCOMPARE(chosen.last().access, qint16(0));
         QCOMPARE(chosen.last().name, QStringLiteral("Management"));
         groups.groupsModel()->setFilterRegularExpression(groups.escapeRegExp(QStringLiteral("All staff")));
@@ -684,9 +671,9 @@ private slots:
         QVERIFY(dialogLoaded());
         for (const QString &edit : edits) {
             if (edit.startsWith(QLatin1String("+u")))
-                m_dialog->setUsers(m_dialog->currentUsers() << entity(edit.mid(2).toInt(), false));
+                m_dialog->setUsers(m_dialog->currentUsers() << principal(edit.mid(2).toInt(), 0));
             else if (edit.startsWith(QLatin1String("+g")))
-                m_dialog->setRoles(m_dialog->currentRoles() << entity(edit.mid(2).toInt(), true));
+                m_dialog->setRoles(m_dialog->currentRoles() << principal(edit.mid(2).toInt(), 0, true));
             else if (edit.startsWith(QLatin1Char('-')))
                 m_dialog->removeEntity(edit.mid(1).toInt());
             else
@@ -706,7 +693,7 @@ private slots:
         QVERIFY(!m_dialog->connectionInProgress());
         QCOMPARE(m_dialog->connectionFailed(), !refused.isEmpty());
         QCOMPARE(m_dialog->errorMessage(), error);
-        QCOMPARE(portalRights(id), rightsAfter);
+        QCOMPARE(m_fixture.portalRights(id, type == EntityTypes::Document), rightsAfter);
         if (!refused.isEmpty()) {
             // The save worker's own notification stays.
             QCOMPARE(m_fixture.notifications(1).value(0).body, QStringLiteral("Error edit access"));
@@ -722,7 +709,7 @@ private slots:
         m_dialog->saveAccessRights();
         QVERIFY(saved.count() == 2 || saved.wait(10000));
         QCOMPARE(saved.last().at(0).toBool(), true);
-        QCOMPARE(portalRights(id), rightsAfter);
+        QCOMPARE(m_fixture.portalRights(id, type == EntityTypes::Document), rightsAfter);
         QCOMPARE(firstRequestBody(), rightsAfter.isEmpty() ? QString() : QStringLiteral("[]"));
     }
     void accessDialogLinks_data()
@@ -761,9 +748,7 @@ private slots:
             QCOMPARE(m_dialog->externLink(), QString());
             return;
         }
-        QCOMPARE(portalShare(id, QStringLiteral("Links"), QString(), QStringLiteral("LifeTime"),
-                             QStringLiteral("AccessType")),
-                 QStringList{portalLink});
+        QCOMPARE(portalLinks(id), QStringList{portalLink});
         QCOMPARE(externChanged.count(), 1);
         QVERIFY(m_dialog->externLink().startsWith(m_fixture.simulator().baseUrl() + QStringLiteral("/link/")));
         QVERIFY(m_dialog->internLink().startsWith(m_fixture.simulator().baseUrl() + QStringLiteral("/s/")));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/dataaccessobject.h"
+#include "database/userorroleentity.h"
 
 #include <QMutex>
 #include <QSqlDatabase>
@@ -58,3 +59,9 @@ void migrate(const QSqlDatabase &db);
 QVariantMap portalFile(int id, int directoryId, const QString &name, const QVariantMap &extra = {});
 QVariantMap portalFolder(int id, int parentId, const QString &name, const QVariantMap &extra = {});
 QList<QVariant> portalFiles(int count, int directoryId, const QString &namePrefix = QStringLiteral("file"));
+
+// A user, or a role when isGroup, with its access level, as the sharing calls take them.
+inline UserOrRoleEntity principal(int id, qint16 access, bool isGroup = false, const QString &name = QString())
+{
+    return {id, access, false, isGroup, name};
+}

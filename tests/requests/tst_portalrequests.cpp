@@ -132,14 +132,6 @@ public:
 const QString s_unauthorized = QStringLiteral("Authorization error:\nIncorrect login and/or password. Error 401.");
 constexpr int s_largeFileSize = 8 * 1024 * 1024;
 
-UserOrRoleEntity principal(int id, qint16 access, bool isGroup = false)
-{
-    UserOrRoleEntity entity;
-    entity.id = id;
-    entity.access = access;
-    entity.isGroup = isGroup;
-    return entity;
-}
 
 // The list a principal is in decides where it goes, not its isGroup.
 const QList<UserOrRoleEntity> s_bulkUsers{principal(2, DocumentLink::Read, true), principal(3, DocumentLink::Write)};

@@ -1,5 +1,6 @@
 #include "operationfixture.h"
 
+#include "models/entitytypes.h"
 #include "platform/notification.h"
 #include "requestrunner.h"
 #include "requests/getdocumentsrequest.h"
@@ -222,4 +223,23 @@ QByteArray OperationFixture::storedBytes(int fileId)
 QJsonObject OperationFixture::lastTask()
 {
     return simulator().state().value(QStringLiteral("tasks")).toArray().last().toObject();
+}
+
+QStringList OperationFixture::portalRights(int id, bool isFile)
+{
+    const auto words = [](const QJsonValue &rights, QChar prefix) {
+        QStringList sorted;
+        for (const QJsonValue &right : rights.toArray())
+            sorted << QStringLiteral("%1%2:%3").arg(prefix)
+                          .arg(right[QStringLiteral("PrincipalId")].toInt())
+                          .arg(right[QStringLiteral("Type")].toInt());
+        sorted.sort();
+        return sorted;
+    };
+    const int type = isFile ? EntityTypes::Document : EntityTypes::Directory;
+    for (const QJsonValue &share : simulator().state().value(QStringLiteral("shares")).toArray()) {
+        if (share[QStringLiteral("EntityType")].toInt() == type && share[QStringLiteral("EntityId")].toInt() == id)
+            return words(share[QStringLiteral("Users")], QLatin1Char('u')) + words(share[QStringLiteral("Roles")], QLatin1Char('g'));
+    }
+    return {};
 }

@@ -85,6 +85,9 @@ public:
     QByteArray storedBytes(int fileId);
     // The last server task of the portal.
     QJsonObject lastTask();
+    // The portal's access list of a document or folder: its users as sorted "u<id>:<level>", then its
+    // roles as sorted "g<id>:<level>".
+    QStringList portalRights(int id, bool isFile);
 
 private:
     std::unique_ptr<QTemporaryDir> m_target;

@@ -73,44 +73,16 @@ struct Entry
 const DirectoryType::RootDirectoryTypes s_myDocuments = DirectoryType::MyDocuments;
 const DirectoryType::RootDirectoryTypes s_trash = DirectoryType::Trash;
 
-// The portal's access list of an entity as "u<id>:<level>" and "r<id>:<level>", in its order.
-QStringList portalRights(OperationFixture &fixture, bool isFile, int id)
-{
-    QStringList rights;
-    for (const QJsonValue &value : fixture.simulator().state().value(QStringLiteral("shares")).toArray()) {
-        const QJsonObject share = value.toObject();
-        if (share.value(QStringLiteral("EntityType")).toInt() != (isFile ? 2 : 3)
-            || share.value(QStringLiteral("EntityId")).toInt() != id)
-            continue;
-        for (const auto &list : {qMakePair(QStringLiteral("Users"), QLatin1Char('u')),
-                                 qMakePair(QStringLiteral("Roles"), QLatin1Char('r'))}) {
-            for (const QJsonValue &right : share.value(list.first).toArray())
-                rights << QStringLiteral("%1%2:%3").arg(list.second)
-                              .arg(right.toObject().value(QStringLiteral("PrincipalId")).toInt())
-                              .arg(right.toObject().value(QStringLiteral("Type")).toInt());
-        }
-    }
-    return rights;
-}
-
 // The user's access level to the entity on the portal, -1 for none.
 CacheCheck access(bool isFile, int id, int userId, int level)
 {
     return [=](OperationFixture &fixture, const QStringList &) {
         const QString user = QStringLiteral("u%1:").arg(userId);
-        return portalRights(fixture, isFile, id).filter(user)
+        return fixture.portalRights(id, isFile).filter(user)
             == (level < 0 ? QStringList() : QStringList{user + QString::number(level)});
     };
 }
 
-UserOrRoleEntity principal(int id, qint16 level, bool isGroup = false)
-{
-    UserOrRoleEntity entity;
-    entity.id = id;
-    entity.access = level;
-    entity.isGroup = isGroup;
-    return entity;
-}
 
 using Principals = QList<UserOrRoleEntity>;
 
@@ -731,13 +703,13 @@ private slots:
         const Principals user4{principal(4, 5)};
         QTest::newRow("document shared for the first time")
             << true << 1002 << Principals{principal(3, 5), principal(4, 5)} << Principals{principal(2, 1, true)} << none
-            << none << QString() << QStringList{"u3:5", "u4:5", "r2:1"};
+            << none << QString() << QStringList{"u3:5", "u4:5", "g2:1"};
         QTest::newRow("document access taken from everyone")
             << true << 1001 << none << none << Principals{principal(2, 1)} << none << QString() << QStringList();
         QTest::newRow("folder: group replaced by a user")
             << false << 113 << user4 << none << none << Principals{principal(1, 1, true)} << QString() << QStringList{"u4:5"};
         QTest::newRow("folder saved without changes")
-            << false << 113 << none << Principals{principal(1, 1, true)} << none << none << QString() << QStringList{"r1:1"};
+            << false << 113 << none << Principals{principal(1, 1, true)} << none << none << QString() << QStringList{"g1:1"};
         // User 4 given access instead of the current principal, with one step refused; the folder's
         // worker takes its steps from the same base.
         for (const char *step : {"UnShareBulk", "ShareBulk"}) {
@@ -782,10 +754,7 @@ private slots:
         if (failingStep != QLatin1String("UnShareBulk"))
             requests << "POST " + prefix + "ShareBulk";
         QCOMPARE(m_fixture.requests(), requests);
-        QStringList rights = portalRights(m_fixture, isFile, id);
-        rights.sort();
-        rightsAfter.sort();
-        QCOMPARE(rights, rightsAfter);
+        QCOMPARE(m_fixture.portalRights(id, isFile), rightsAfter);
         const bool shared = !usersToShare.isEmpty() || !rolesToShare.isEmpty();
         QCOMPARE(m_fixture.cachedValue(id, isFile, QStringLiteral("is_shared")).toInt(), success ? int(shared) : sharedBefore);
         QVERIFY(m_fixture.notified({success ? "Access granted" : "Error edit access"}, outcome.message));
